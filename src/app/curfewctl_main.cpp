@@ -1,0 +1,49 @@
+// curfewctl: prints the schedule list of a data folder. Wiring only; the command lives in cli/.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/curfewctl_command.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#include <shellapi.h>
+
+#include "platform/win32/text_conversion.h"
+#include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_locale.h"
+
+int main() {
+  using namespace curfew::platform::win32;
+  SetConsoleOutputCP(CP_UTF8);
+  int count = 0;
+  wchar_t** wideArguments = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::vector<std::string> arguments;
+  for (int i = 1; i < count; ++i) arguments.push_back(WideToUtf8(wideArguments[i]));
+  LocalFree(wideArguments);
+
+  const Win32FileSystem files;
+  const Win32Clock clock;
+  const Win32Locale locale;
+  return curfew::cli::RunCurfewctl(arguments, {files, clock, locale}, std::cout, std::cerr);
+}
+
+#else
+#include <filesystem>
+
+#include "platform/headless/host_clock.h"
+#include "platform/headless/host_file_system.h"
+#include "platform/headless/pattern_locale.h"
+
+int main(int argc, char** argv) {
+  using namespace curfew::platform;
+  std::error_code error;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+  const HostFileSystem files(error ? std::string(".") : HostFileSystem::FromHostPath(self.parent_path()));
+  const HostClock clock;
+  const PatternLocale locale;
+  return curfew::cli::RunCurfewctl(std::vector<std::string>(argv + 1, argv + argc), {files, clock, locale}, std::cout,
+                                   std::cerr);
+}
+#endif

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/clock.h"
+
+namespace curfew::platform {
+
+// A clock that shows whatever the test set last.
+class FixedClock final : public Clock {
+ public:
+  explicit FixedClock(LocalDateTime now = {}) : now_(now) {}
+  LocalDateTime Now() const override { return now_; }
+  void Set(const LocalDateTime& now) { now_ = now; }
+
+ private:
+  LocalDateTime now_;
+};
+
+}  // namespace curfew::platform

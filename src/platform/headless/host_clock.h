@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/clock.h"
+
+namespace curfew::platform {
+
+// The local time of the machine the native build runs on.
+class HostClock final : public Clock {
+ public:
+  LocalDateTime Now() const override;
+};
+
+}  // namespace curfew::platform

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "platform/files.h"
+
+namespace curfew::platform {
+
+// Files in a real folder of the host, addressed with the program's backslash paths. Hidden,
+// system and read-only attributes are kept beside the files, and a test can make the next
+// write or move fail, so that every path of the program's file handling can be exercised.
+class HostFileSystem final : public FileSystem {
+ public:
+  explicit HostFileSystem(std::string programFolder);
+
+  std::string ProgramFolder() const override;
+  bool FolderExists(std::string_view path) const override;
+  std::optional<std::string> ReadAnsiFile(std::string_view path, std::size_t maxBytes) const override;
+  FileFault WriteAnsiFile(std::string_view path, std::string_view text) override;
+  FileFault MoveOver(std::string_view source, std::string_view target) override;
+  FileFault RemoveFile(std::string_view path) override;
+  std::vector<std::string> ListOrdinaryFiles(std::string_view folder, std::string_view pattern) const override;
+  std::optional<std::string> FindFirstMatch(std::string_view pathPattern, unsigned attributeMask) const override;
+
+  void SetAttributes(std::string_view path, unsigned attributes);
+  // The next write or move fails with this fault, without touching any file.
+  void FailNextWrite(FileFault fault) { nextWriteFault_ = fault; }
+  void FailNextMove(FileFault fault) { nextMoveFault_ = fault; }
+
+  static std::filesystem::path ToHostPath(std::string_view path);
+  static std::string FromHostPath(const std::filesystem::path& path);
+
+ private:
+  unsigned AttributesOf(const std::filesystem::path& path) const;
+  FileFault CheckWritable(const std::filesystem::path& path) const;
+
+  std::string programFolder_;
+  std::map<std::string, unsigned> attributes_;
+  FileFault nextWriteFault_ = FileFault::None;
+  FileFault nextMoveFault_ = FileFault::None;
+};
+
+}  // namespace curfew::platform

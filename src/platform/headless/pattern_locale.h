@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+#include "platform/locale.h"
+
+namespace curfew::platform {
+
+// A locale defined by a short date picture and a long time picture, with English names.
+// The default is the United States form ("M/d/yyyy", "h:mm:ss tt").
+class PatternLocale final : public Locale {
+ public:
+  explicit PatternLocale(std::string shortDatePattern = "M/d/yyyy", std::string longTimePattern = "h:mm:ss tt");
+
+  std::string ShortDatePattern() const override;
+  std::string FormatShortDate(std::chrono::year_month_day date) const override;
+  std::string FormatGeneralDate(const LocalDateTime& value) const override;
+  std::optional<std::chrono::year_month_day> ReadDate(std::string_view text) const override;
+  std::optional<TimeOfDay> ReadTimeOfDay(std::string_view text) const override;
+
+ private:
+  std::string shortDatePattern_;
+  std::string longTimePattern_;
+};
+
+}  // namespace curfew::platform

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/date_time.h"
+
+namespace curfew::platform {
+
+// The user's date and time conventions: how dates are written and read back.
+class Locale {
+ public:
+  virtual ~Locale() = default;
+
+  // The short date picture (for example "M/d/yyyy"), without blanks.
+  virtual std::string ShortDatePattern() const = 0;
+  virtual std::string FormatShortDate(std::chrono::year_month_day date) const = 0;
+  // The general date and time form: the short date and the long time; a midnight shows the date alone.
+  virtual std::string FormatGeneralDate(const LocalDateTime& value) const = 0;
+
+  // Reads a date as the user would type it; nullopt when the text is not a date.
+  virtual std::optional<std::chrono::year_month_day> ReadDate(std::string_view text) const = 0;
+  // Reads a time of day; nullopt when the text is not a time.
+  virtual std::optional<TimeOfDay> ReadTimeOfDay(std::string_view text) const = 0;
+};
+
+}  // namespace curfew::platform

@@ -1,0 +1,133 @@
+#include "platform/win32/win32_file_system.h"
+
+#include "platform/wildcard_match.h"
+#include "platform/win32/text_conversion.h"
+#include "platform/win32/unique_handle.h"
+
+namespace curfew::platform::win32 {
+namespace {
+
+FileFault FaultOf(DWORD error) {
+  switch (error) {
+    case ERROR_SUCCESS: return FileFault::None;
+    case ERROR_FILE_NOT_FOUND: return FileFault::NotFound;
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH: return FileFault::PathNotFound;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_WRITE_PROTECT: return FileFault::AccessDenied;
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME:
+    case ERROR_FILENAME_EXCED_RANGE:
+    case ERROR_DIRECTORY: return FileFault::BadName;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL: return FileFault::DiskFull;
+    default: return FileFault::Other;
+  }
+}
+
+FileFault LastFault() { return FaultOf(GetLastError()); }
+
+}  // namespace
+
+std::wstring ModuleFileName(HMODULE module) {
+  std::wstring path(MAX_PATH, L'\0');
+  while (true) {
+    const DWORD length = GetModuleFileNameW(module, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return {};
+    if (length < path.size()) {
+      path.resize(length);
+      return path;
+    }
+    path.resize(path.size() * 2);
+  }
+}
+
+std::string Win32FileSystem::ProgramFolder() const {
+  const std::wstring path = ModuleFileName(nullptr);
+  return WideToUtf8(path.substr(0, path.find_last_of(L'\\')));
+}
+
+bool Win32FileSystem::FolderExists(std::string_view path) const {
+  const DWORD attributes = GetFileAttributesW(Utf8ToWide(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+std::optional<std::string> Win32FileSystem::ReadAnsiFile(std::string_view path, std::size_t maxBytes) const {
+  const FileHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return std::nullopt;
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.get(), &size) || static_cast<unsigned long long>(size.QuadPart) > maxBytes)
+    return std::nullopt;
+  std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    DWORD read = 0;
+    if (!ReadFile(file.get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &read, nullptr)) {
+      return std::nullopt;
+    }
+    if (read == 0) break;
+    done += read;
+  }
+  bytes.resize(done);
+  return AnsiToUtf8(bytes);
+}
+
+FileFault Win32FileSystem::WriteAnsiFile(std::string_view path, std::string_view text) {
+  const FileHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return LastFault();
+  const std::string bytes = Utf8ToAnsi(text);
+  DWORD written = 0;
+  if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) return LastFault();
+  if (written != bytes.size()) return FileFault::DiskFull;
+  if (!FlushFileBuffers(file.get())) return LastFault();
+  return FileFault::None;
+}
+
+FileFault Win32FileSystem::MoveOver(std::string_view source, std::string_view target) {
+  if (!MoveFileExW(Utf8ToWide(source).c_str(), Utf8ToWide(target).c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return LastFault();
+  }
+  return FileFault::None;
+}
+
+FileFault Win32FileSystem::RemoveFile(std::string_view path) {
+  return DeleteFileW(Utf8ToWide(path).c_str()) ? FileFault::None : LastFault();
+}
+
+std::vector<std::string> Win32FileSystem::ListOrdinaryFiles(std::string_view folder, std::string_view pattern) const {
+  std::vector<std::string> names;
+  const std::wstring query = Utf8ToWide(std::string(folder) + "\\" + std::string(pattern));
+  WIN32_FIND_DATAW entry{};
+  const FindHandle find(
+      FindFirstFileExW(query.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr, 0));
+  if (!find) return names;
+  constexpr DWORD kNotOrdinary = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  do {
+    if (entry.dwFileAttributes & kNotOrdinary) continue;
+    std::string name = WideToUtf8(entry.cFileName);
+    // The system also matches 8.3 short names ("notes.schedule" is NOTES~1.SCH); only long
+    // names that really match count.
+    if (MatchesWildcard(name, pattern)) names.push_back(std::move(name));
+  } while (FindNextFileW(find.get(), &entry));
+  return names;
+}
+
+std::optional<std::string> Win32FileSystem::FindFirstMatch(std::string_view pathPattern, unsigned attributeMask) const {
+  WIN32_FIND_DATAW entry{};
+  const FindHandle find(FindFirstFileW(Utf8ToWide(pathPattern).c_str(), &entry));
+  if (!find) return std::nullopt;
+  constexpr DWORD kGated = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
+  do {
+    if ((entry.dwFileAttributes & kGated & ~static_cast<DWORD>(attributeMask)) == 0) return WideToUtf8(entry.cFileName);
+  } while (FindNextFileW(find.get(), &entry));
+  return std::nullopt;
+}
+
+}  // namespace curfew::platform::win32

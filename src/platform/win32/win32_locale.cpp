@@ -1,0 +1,82 @@
+#include "platform/win32/win32_locale.h"
+
+#include <windows.h>
+#include <oleauto.h>
+
+#include <algorithm>
+
+#include "platform/win32/text_conversion.h"
+
+namespace curfew::platform::win32 {
+namespace {
+
+SYSTEMTIME ToSystemTime(const LocalDateTime& value) {
+  SYSTEMTIME time{};
+  time.wYear = static_cast<WORD>(static_cast<int>(value.date.year()));
+  time.wMonth = static_cast<WORD>(static_cast<unsigned>(value.date.month()));
+  time.wDay = static_cast<WORD>(static_cast<unsigned>(value.date.day()));
+  time.wHour = static_cast<WORD>(value.time.hour);
+  time.wMinute = static_cast<WORD>(value.time.minute);
+  time.wSecond = static_cast<WORD>(value.time.second);
+  return time;
+}
+
+std::optional<SYSTEMTIME> ParseWithVarDate(std::string_view text) {
+  const std::wstring wide = Utf8ToWide(text);
+  DATE date = 0;
+  if (FAILED(VarDateFromStr(wide.c_str(), LOCALE_USER_DEFAULT, 0, &date))) return std::nullopt;
+  SYSTEMTIME time{};
+  if (!VariantTimeToSystemTime(date, &time)) return std::nullopt;
+  return time;
+}
+
+std::string TrimmedBuffer(std::wstring buffer, int written) {
+  buffer.resize(written > 0 ? static_cast<std::size_t>(written - 1) : 0);
+  return WideToUtf8(buffer);
+}
+
+}  // namespace
+
+std::string Win32Locale::ShortDatePattern() const {
+  std::wstring buffer(80, L'\0');
+  const int written = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SSHORTDATE, buffer.data(),
+                                      static_cast<int>(buffer.size()));
+  std::string pattern = TrimmedBuffer(std::move(buffer), written);
+  // The date must not contain a blank: a next run text is split at its first blank.
+  std::erase(pattern, ' ');
+  return pattern.empty() ? "M/d/yyyy" : pattern;
+}
+
+std::string Win32Locale::FormatShortDate(std::chrono::year_month_day date) const {
+  const SYSTEMTIME time = ToSystemTime({date, {}});
+  const std::wstring picture = Utf8ToWide(ShortDatePattern());
+  std::wstring buffer(80, L'\0');
+  const int written = GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &time, picture.c_str(), buffer.data(),
+                                      static_cast<int>(buffer.size()), nullptr);
+  return TrimmedBuffer(std::move(buffer), written);
+}
+
+std::string Win32Locale::FormatGeneralDate(const LocalDateTime& value) const {
+  std::string text = FormatShortDate(value.date);
+  if (value.time == TimeOfDay{}) return text;
+  const SYSTEMTIME time = ToSystemTime(value);
+  std::wstring buffer(80, L'\0');
+  const int written =
+      GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &time, nullptr, buffer.data(), static_cast<int>(buffer.size()));
+  return text + " " + TrimmedBuffer(std::move(buffer), written);
+}
+
+std::optional<std::chrono::year_month_day> Win32Locale::ReadDate(std::string_view text) const {
+  const auto time = ParseWithVarDate(text);
+  if (!time) return std::nullopt;
+  using namespace std::chrono;
+  return year_month_day{year(time->wYear), month(time->wMonth), day(time->wDay)};
+}
+
+std::optional<TimeOfDay> Win32Locale::ReadTimeOfDay(std::string_view text) const {
+  const auto time = ParseWithVarDate(text);
+  if (!time) return std::nullopt;
+  return TimeOfDay{time->wHour, time->wMinute, time->wSecond};
+}
+
+}  // namespace curfew::platform::win32

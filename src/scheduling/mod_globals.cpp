@@ -1,0 +1,40 @@
+#include "scheduling/mod_globals.h"
+
+#include <algorithm>
+
+namespace curfew {
+namespace {
+
+std::string UpperAscii(std::string_view text) {
+  std::string upper(text);
+  std::transform(upper.begin(), upper.end(), upper.begin(),
+                 [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; });
+  return upper;
+}
+
+}  // namespace
+
+std::string GetSection(std::string_view text, std::string_view tag) {
+  const std::string name = UpperAscii(tag);
+  const std::string opening = "<" + name + ">";
+  const std::string closing = "</" + name + ">";
+  const std::size_t openAt = text.find(opening);
+  if (openAt == std::string_view::npos) return {};
+  const std::size_t start = openAt + opening.size();
+  const std::size_t closeAt = text.rfind(closing);
+  if (closeAt == std::string_view::npos || closeAt < start) return {};
+  return std::string(text.substr(start, closeAt - start));
+}
+
+std::string GetKeyValue(std::string_view text, std::string_view key) {
+  if (text.empty()) return {};
+  const std::string marker = std::string(key) + "=";
+  const std::size_t keyAt = text.find(marker);
+  if (keyAt == std::string_view::npos) return {};
+  const std::size_t valueAt = keyAt + marker.size();
+  const std::size_t lineEnd = text.find("\r\n", valueAt);
+  if (lineEnd == std::string_view::npos) return {};
+  return std::string(text.substr(valueAt, lineEnd - valueAt));
+}
+
+}  // namespace curfew

@@ -1,0 +1,51 @@
+#include "scheduling/schedule_list.h"
+
+#include "scheduling/mod_globals.h"
+#include "scheduling/next_run_time.h"
+#include "scheduling/schedule_paths.h"
+
+namespace curfew {
+namespace {
+
+// UTF-16 units of UTF-8 text: one per character, two for characters beyond the BMP.
+std::size_t Utf16Length(std::string_view utf8) {
+  std::size_t units = 0;
+  for (unsigned char c : utf8) {
+    if ((c & 0xC0) != 0x80) ++units;  // a lead byte or an ASCII character
+    if (c >= 0xF0) ++units;           // a four-byte sequence needs a surrogate pair
+  }
+  return units;
+}
+
+// An ANSI character takes at most two bytes, so a longer file is certainly outside the format.
+constexpr std::size_t kMaxScheduleFileBytes = 2 * kMaxScheduleFileCharacters;
+
+}  // namespace
+
+ScheduleRow ScheduleRowFromText(std::string name, std::string_view fileText, const LocalDateTime& now,
+                                const platform::Locale& locale) {
+  ScheduleRow row{std::move(name), {}, {}, {}, "No"};
+  row.nextRunTime = NextRunTime(GetSection(fileText, "SCHEDULER"), now, locale);
+  const std::string data = GetSection(fileText, "DATA");
+  row.type = GetKeyValue(data, "ItemType");
+  row.lastRunTime = GetKeyValue(data, "LastRunTime");
+  if (GetKeyValue(data, "Enabled") == "1") row.enabled = "Yes";
+  return row;
+}
+
+std::vector<ScheduleRow> LoadScheduleRows(const platform::FileSystem& files, const std::string& dataFolder,
+                                          const LocalDateTime& now, const platform::Locale& locale) {
+  std::vector<ScheduleRow> rows;
+  for (const std::string& fileName : files.ListOrdinaryFiles(dataFolder, kScheduleFilePattern)) {
+    std::string name = fileName.substr(0, fileName.size() - kScheduleFileExtension.size());
+    const auto text = files.ReadAnsiFile(dataFolder + "\\" + fileName, kMaxScheduleFileBytes);
+    if (!text || Utf16Length(*text) > kMaxScheduleFileCharacters) {
+      rows.push_back({std::move(name), {}, {}, {}, "No"});
+      continue;
+    }
+    rows.push_back(ScheduleRowFromText(std::move(name), *text, now, locale));
+  }
+  return rows;
+}
+
+}  // namespace curfew

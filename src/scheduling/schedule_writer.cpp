@@ -1,0 +1,86 @@
+#include "scheduling/schedule_writer.h"
+
+#include <algorithm>
+#include <array>
+
+#include "scheduling/file_error_message.h"
+#include "scheduling/schedule_paths.h"
+
+namespace curfew {
+namespace {
+
+std::string FlagText(bool value) { return value ? "-1" : "0"; }
+
+std::string UpperAscii(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+  return upper;
+}
+
+bool IsDeviceName(std::string_view name) {
+  // "CON.txt" and "con" open the console just the same: the part before the first dot decides.
+  std::string stem = UpperAscii(name.substr(0, name.find('.')));
+  while (!stem.empty() && stem.back() == ' ') stem.pop_back();
+  static constexpr std::array<std::string_view, 4> kFixed = {"CON", "PRN", "AUX", "NUL"};
+  if (std::find(kFixed.begin(), kFixed.end(), stem) != kFixed.end()) return true;
+  return stem.size() == 4 && (stem.starts_with("COM") || stem.starts_with("LPT")) && stem[3] >= '1' &&
+         stem[3] <= '9';
+}
+
+void ShowFailure(platform::MessageBoxes& messages, platform::FileFault fault) {
+  messages.Show(FileErrorMessage(DescribeFileFault(fault)), platform::MessageButtons::Ok,
+                platform::MessageIcon::None, "");
+}
+
+}  // namespace
+
+std::string ComposeScheduleFile(const ScheduleRecord& record) {
+  std::string text;
+  const auto line = [&text](std::string_view content) {
+    text += content;
+    text += "\r\n";
+  };
+  line("<DATA>");
+  line("LastRunTime=" + record.LastRunTime);
+  line("ItemType=" + record.ItemType);
+  line(std::string("Enabled=") + (record.Enabled ? "1" : "0"));
+  line("</DATA>");
+  line("");
+  line("<SCHEDULER>");
+  line("StartDate=" + record.StartDate);
+  line("StartTime=" + record.StartTime);
+  line("Repeat=" + FlagText(record.Repeat));
+  line("SAccurancy=" + std::to_string(record.SAccurancy));
+  line("Period=" + record.Period);
+  line("RunOnStart=" + FlagText(record.RunOnStart));
+  line("RunOnEnd=" + FlagText(record.RunOnEnd));
+  line("</SCHEDULER>");
+  line("");
+  return text;
+}
+
+bool IsSafeScheduleName(std::string_view name) {
+  if (name == "." || name == "..") return false;
+  const bool badCharacter = std::any_of(name.begin(), name.end(), [](char c) {
+    return static_cast<unsigned char>(c) < 0x20 || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos;
+  });
+  return !badCharacter && !IsDeviceName(name);
+}
+
+void SaveScheduleFile(const ScheduleRecord& record, const ScheduleWriterServices& services) {
+  if (!IsSafeScheduleName(record.name)) {
+    ShowFailure(services.messages, platform::FileFault::BadName);
+    return;
+  }
+  const std::string path = ScheduleFilePath(services.dataFolder, record.name);
+  const std::string temporaryPath = path + ".tmp";
+
+  platform::FileFault fault = services.files.WriteAnsiFile(temporaryPath, ComposeScheduleFile(record));
+  if (fault == platform::FileFault::None) fault = services.files.MoveOver(temporaryPath, path);
+  if (fault != platform::FileFault::None) {
+    services.files.RemoveFile(temporaryPath);
+    ShowFailure(services.messages, fault);
+  }
+}
+
+}  // namespace curfew
