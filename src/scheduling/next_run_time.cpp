@@ -44,10 +44,16 @@ std::vector<int> ChosenNumbers(const std::vector<std::string>& pieces, int lowes
   return numbers;
 }
 
-std::string ReplaceAll(std::string text, std::string_view from, std::string_view to) {
-  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-    text.replace(at, from.size(), to);
-  return text;
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
+  std::string result;
+  std::size_t start = 0;
+  for (std::size_t at = text.find(from); at != std::string_view::npos; at = text.find(from, start)) {
+    result.append(text.substr(start, at - start));
+    result.append(to);
+    start = at + from.size();
+  }
+  result.append(text.substr(start));
+  return result;
 }
 
 std::optional<year_month_day> NextWeekly(std::string_view period, const year_month_day& today, bool timeStillAhead) {

@@ -15,7 +15,10 @@ std::string PatternLocale::FormatShortDate(std::chrono::year_month_day date) con
 
 std::string PatternLocale::FormatGeneralDate(const LocalDateTime& value) const {
   std::string text = FormatShortDate(value.date);
-  if (value.time != TimeOfDay{}) text += " " + date_pattern::FormatTime(longTimePattern_, value.time);
+  if (value.time != TimeOfDay{}) {
+    text += ' ';
+    text += date_pattern::FormatTime(longTimePattern_, value.time);
+  }
   return text;
 }
 

@@ -90,7 +90,13 @@ FileFault Win32FileSystem::WriteAnsiFile(std::string_view path, std::string_view
 }
 
 FileFault Win32FileSystem::MoveOver(std::string_view source, std::string_view target) {
-  if (!MoveFileExW(Utf8ToWide(source).c_str(), Utf8ToWide(target).c_str(),
+  const std::wstring targetPath = Utf8ToWide(target);
+  // A read-only file is one the user protected. Windows refuses to replace it; say so before
+  // moving, so that file systems that would allow it (Samba shares, Wine) behave the same.
+  const DWORD targetAttributes = GetFileAttributesW(targetPath.c_str());
+  if (targetAttributes != INVALID_FILE_ATTRIBUTES && (targetAttributes & FILE_ATTRIBUTE_READONLY))
+    return FileFault::AccessDenied;
+  if (!MoveFileExW(Utf8ToWide(source).c_str(), targetPath.c_str(),
                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return LastFault();
   }

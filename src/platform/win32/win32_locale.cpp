@@ -22,9 +22,9 @@ SYSTEMTIME ToSystemTime(const LocalDateTime& value) {
 }
 
 std::optional<SYSTEMTIME> ParseWithVarDate(std::string_view text) {
-  const std::wstring wide = Utf8ToWide(text);
+  std::wstring wide = Utf8ToWide(text);  // the parser takes a non-const string
   DATE date = 0;
-  if (FAILED(VarDateFromStr(wide.c_str(), LOCALE_USER_DEFAULT, 0, &date))) return std::nullopt;
+  if (FAILED(VarDateFromStr(wide.data(), LOCALE_USER_DEFAULT, 0, &date))) return std::nullopt;
   SYSTEMTIME time{};
   if (!VariantTimeToSystemTime(date, &time)) return std::nullopt;
   return time;
