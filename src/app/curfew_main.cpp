@@ -1,7 +1,7 @@
 // curfew.exe: the program's entry point. For now it shows its main window, titled with the
 // product name from the version resource.
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include "localization/mod_identity.h"
 #include "platform/win32/text_conversion.h"
@@ -10,7 +10,7 @@
 namespace {
 
 constexpr wchar_t kMainWindowClass[] = L"CurfewMainWindow";
-constexpr int kDefaultWidth = 560;   // at 96 dots per inch
+constexpr int kDefaultWidth = 560;  // at 96 dots per inch
 constexpr int kDefaultHeight = 420;
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

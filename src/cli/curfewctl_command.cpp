@@ -75,11 +75,16 @@ ListOptions ParseListOptions(const std::vector<std::string>& arguments) {
       argument = argument.substr(0, equals);
     }
     std::optional<std::string>* target = nullptr;
-    if (argument == "--data") target = &options.dataFolder;
-    else if (argument == "--now") target = &options.now;
-    else if (argument == "--date-format") target = &options.dateFormat;
-    else if (argument.starts_with("-")) throw UsageError{"unknown option '" + std::string(argument) + "'"};
-    else throw UsageError{"unexpected argument '" + std::string(argument) + "'"};
+    if (argument == "--data")
+      target = &options.dataFolder;
+    else if (argument == "--now")
+      target = &options.now;
+    else if (argument == "--date-format")
+      target = &options.dateFormat;
+    else if (argument.starts_with("-"))
+      throw UsageError{"unknown option '" + std::string(argument) + "'"};
+    else
+      throw UsageError{"unexpected argument '" + std::string(argument) + "'"};
 
     if (inlineValue) {
       *target = std::move(inlineValue);
@@ -94,7 +99,8 @@ ListOptions ParseListOptions(const std::vector<std::string>& arguments) {
 
 // Tabs and line ends inside a hand-edited value would break the one-line-per-schedule form.
 std::string OneLine(std::string text) {
-  std::replace_if(text.begin(), text.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
+  std::replace_if(
+      text.begin(), text.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
   return text;
 }
 

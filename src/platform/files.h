@@ -38,8 +38,7 @@ class FileSystem {
   virtual bool FolderExists(std::string_view path) const = 0;
 
   // The whole file as UTF-8; nullopt when it cannot be read or holds more than maxBytes bytes.
-  virtual std::optional<std::string> ReadAnsiFile(std::string_view path,
-                                                  std::size_t maxBytes) const = 0;
+  virtual std::optional<std::string> ReadAnsiFile(std::string_view path, std::size_t maxBytes) const = 0;
   // Creates or truncates the file and writes the text, flushed to the disk before it returns.
   virtual FileFault WriteAnsiFile(std::string_view path, std::string_view text) = 0;
   // Moves source over target in one step, replacing target if it exists.
@@ -48,13 +47,11 @@ class FileSystem {
 
   // Names of the ordinary files (neither hidden, system nor folders) in folder that match
   // pattern ("*" and "?" wildcards), in the order the file system returns them.
-  virtual std::vector<std::string> ListOrdinaryFiles(std::string_view folder,
-                                                     std::string_view pattern) const = 0;
+  virtual std::vector<std::string> ListOrdinaryFiles(std::string_view folder, std::string_view pattern) const = 0;
   // The name of the first entry matching pathPattern whose hidden, system and directory
   // attributes are all allowed by attributeMask (read-only and normal files always are);
   // nullopt when there is none or the path cannot be listed.
-  virtual std::optional<std::string> FindFirstMatch(std::string_view pathPattern,
-                                                    unsigned attributeMask) const = 0;
+  virtual std::optional<std::string> FindFirstMatch(std::string_view pathPattern, unsigned attributeMask) const = 0;
 };
 
 }  // namespace curfew::platform

@@ -109,8 +109,7 @@ std::string NextRunTime(std::string_view schedulerSection, const LocalDateTime& 
   if (!startDate || !startTime) return {};
 
   const bool timeStillAhead = LaterToTheMinute(*startTime, now.time);
-  if (*startDate > now.date || (*startDate == now.date && timeStillAhead))
-    return startDateText + " " + startTimeText;
+  if (*startDate > now.date || (*startDate == now.date && timeStillAhead)) return startDateText + " " + startTimeText;
 
   if (!ReadFlag(GetKeyValue(schedulerSection, "Repeat"))) return {};
 

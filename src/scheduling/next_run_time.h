@@ -14,7 +14,6 @@ namespace curfew {
 // The first run is the stored StartDate and StartTime while they lie ahead (to the minute).
 // After that a repeating schedule runs daily, on the chosen weekdays ("mon".."sun") or on the
 // chosen days of the month; a chosen day that a month lacks is skipped in that month.
-std::string NextRunTime(std::string_view schedulerSection, const LocalDateTime& now,
-                        const platform::Locale& locale);
+std::string NextRunTime(std::string_view schedulerSection, const LocalDateTime& now, const platform::Locale& locale);
 
 }  // namespace curfew

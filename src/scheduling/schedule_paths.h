@@ -9,9 +9,7 @@ inline constexpr std::string_view kScheduleFileExtension = ".sch";
 inline constexpr std::string_view kScheduleFilePattern = "*.sch";
 
 // The "data" folder beside the program file, where every schedule has its file.
-inline std::string DataFolder(std::string_view programFolder) {
-  return std::string(programFolder) + "\\data";
-}
+inline std::string DataFolder(std::string_view programFolder) { return std::string(programFolder) + "\\data"; }
 
 inline std::string ScheduleFilePath(std::string_view dataFolder, std::string_view scheduleName) {
   return std::string(dataFolder) + "\\" + std::string(scheduleName) + std::string(kScheduleFileExtension);

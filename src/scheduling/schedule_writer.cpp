@@ -23,13 +23,12 @@ bool IsDeviceName(std::string_view name) {
   while (!stem.empty() && stem.back() == ' ') stem.pop_back();
   static constexpr std::array<std::string_view, 4> kFixed = {"CON", "PRN", "AUX", "NUL"};
   if (std::find(kFixed.begin(), kFixed.end(), stem) != kFixed.end()) return true;
-  return stem.size() == 4 && (stem.starts_with("COM") || stem.starts_with("LPT")) && stem[3] >= '1' &&
-         stem[3] <= '9';
+  return stem.size() == 4 && (stem.starts_with("COM") || stem.starts_with("LPT")) && stem[3] >= '1' && stem[3] <= '9';
 }
 
 void ShowFailure(platform::MessageBoxes& messages, platform::FileFault fault) {
-  messages.Show(FileErrorMessage(DescribeFileFault(fault)), platform::MessageButtons::Ok,
-                platform::MessageIcon::None, "");
+  messages.Show(FileErrorMessage(DescribeFileFault(fault)), platform::MessageButtons::Ok, platform::MessageIcon::None,
+                "");
 }
 
 }  // namespace

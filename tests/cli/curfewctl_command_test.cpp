@@ -18,7 +18,8 @@ std::string Schedule(const std::string& type, const std::string& enabled, const 
                      const std::string& repeat, const std::string& accuracy, const std::string& period) {
   return "<DATA>\r\nLastRunTime=\r\nItemType=" + type + "\r\nEnabled=" + enabled +
          "\r\n</DATA>\r\n\r\n<SCHEDULER>\r\nStartDate=" + startDate + "\r\nStartTime=23:30:00\r\nRepeat=" + repeat +
-         "\r\nSAccurancy=" + accuracy + "\r\nPeriod=" + period + "\r\nRunOnStart=0\r\nRunOnEnd=0\r\n</SCHEDULER>\r\n\r\n";
+         "\r\nSAccurancy=" + accuracy + "\r\nPeriod=" + period +
+         "\r\nRunOnStart=0\r\nRunOnEnd=0\r\n</SCHEDULER>\r\n\r\n";
 }
 
 class CurfewctlTest : public testing::Test {
@@ -53,8 +54,7 @@ TEST_F(CurfewctlTest, ListsTheDataFolderBesideTheProgram) {
 TEST_F(CurfewctlTest, TakesTheTimeTheFolderAndTheDateForm) {
   test::TempFolder other;
   other.Write("Monthly.sch", Schedule("Hibernate", "1", "01.12.2026", "-1", "2", "1,15"));
-  EXPECT_EQ(Run({"list", "--data", other.path(), "--now=2026-12-20 08:00:00", "--date-format", "dd.MM.yyyy"}),
-            kExitOk);
+  EXPECT_EQ(Run({"list", "--data", other.path(), "--now=2026-12-20 08:00:00", "--date-format", "dd.MM.yyyy"}), kExitOk);
   EXPECT_EQ(out_.str(), "Monthly\tHibernate\t\t01.01.2027 23:30:00\tYes\n");
   EXPECT_EQ(Run({"list", "--data=" + other.path() + "\\", "--now", "2026-12-20T08:00:00", "--date-format=d.M.yyyy"}),
             kExitOk);
@@ -91,17 +91,17 @@ TEST_P(CurfewctlUsage, NamesTheProblemOnOneLineAndExitsWithTwo) {
   EXPECT_EQ(message.find('\n'), message.size() - 1) << "one line";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Arguments, CurfewctlUsage,
-    testing::Values(UsageCase{{}, "no command"}, UsageCase{{"show"}, "unknown command 'show'"},
-                    UsageCase{{"list", "--verbose"}, "unknown option '--verbose'"},
-                    UsageCase{{"list", "extra"}, "unexpected argument 'extra'"},
-                    UsageCase{{"list", "--data", "no-such-folder"}, "data folder 'no-such-folder' does not exist"},
-                    UsageCase{{"list", "--data"}, "--data needs a value"},
-                    UsageCase{{"list", "--now", "tomorrow"}, "cannot read --now 'tomorrow'"},
-                    UsageCase{{"list", "--now", "2026-02-30 10:00:00"}, "cannot read --now"},
-                    UsageCase{{"list", "--now", "2026-12-08 24:00:00"}, "cannot read --now"},
-                    UsageCase{{"list", "--date-format", "yyyy"}, "--date-format 'yyyy'"}));
+INSTANTIATE_TEST_SUITE_P(Arguments, CurfewctlUsage,
+                         testing::Values(UsageCase{{}, "no command"}, UsageCase{{"show"}, "unknown command 'show'"},
+                                         UsageCase{{"list", "--verbose"}, "unknown option '--verbose'"},
+                                         UsageCase{{"list", "extra"}, "unexpected argument 'extra'"},
+                                         UsageCase{{"list", "--data", "no-such-folder"},
+                                                   "data folder 'no-such-folder' does not exist"},
+                                         UsageCase{{"list", "--data"}, "--data needs a value"},
+                                         UsageCase{{"list", "--now", "tomorrow"}, "cannot read --now 'tomorrow'"},
+                                         UsageCase{{"list", "--now", "2026-02-30 10:00:00"}, "cannot read --now"},
+                                         UsageCase{{"list", "--now", "2026-12-08 24:00:00"}, "cannot read --now"},
+                                         UsageCase{{"list", "--date-format", "yyyy"}, "--date-format 'yyyy'"}));
 
 TEST_F(CurfewctlTest, HelpPrintsUsage) {
   EXPECT_EQ(Run({"--help"}), kExitOk);

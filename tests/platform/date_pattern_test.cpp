@@ -53,10 +53,10 @@ INSTANTIATE_TEST_SUITE_P(
     Texts, ReadDateCases,
     testing::Values(ReadCase{"M/d/yyyy", "12/8/2026", kDate}, ReadCase{"M/d/yyyy", "12-08-2026", kDate},
                     ReadCase{"M/d/yyyy", " 12/8/2026 ", kDate}, ReadCase{"M/d/yyyy", "2026-12-08", kDate},
-                    ReadCase{"M/d/yyyy", "Dec 8, 2026", kDate}, ReadCase{"M/d/yyyy", "Tuesday, December 8, 2026", kDate},
-                    ReadCase{"M/d/yyyy", "1/5/27", kEarly}, ReadCase{"dd.MM.yyyy", "08.12.2026", kDate},
-                    ReadCase{"dd.MM.yyyy", "8.12.2026", kDate}, ReadCase{"yyyy-MM-dd", "2026-12-08", kDate},
-                    ReadCase{"d-MMM-yyyy", "8-Dec-2026", kDate},
+                    ReadCase{"M/d/yyyy", "Dec 8, 2026", kDate},
+                    ReadCase{"M/d/yyyy", "Tuesday, December 8, 2026", kDate}, ReadCase{"M/d/yyyy", "1/5/27", kEarly},
+                    ReadCase{"dd.MM.yyyy", "08.12.2026", kDate}, ReadCase{"dd.MM.yyyy", "8.12.2026", kDate},
+                    ReadCase{"yyyy-MM-dd", "2026-12-08", kDate}, ReadCase{"d-MMM-yyyy", "8-Dec-2026", kDate},
                     ReadCase{"M/d/yyyy", "2/29/2026", std::nullopt}, ReadCase{"M/d/yyyy", "13/1/2026", std::nullopt},
                     ReadCase{"M/d/yyyy", "0/1/2026", std::nullopt}, ReadCase{"M/d/yyyy", "12/8", std::nullopt},
                     ReadCase{"M/d/yyyy", "12/8/2026/1", std::nullopt}, ReadCase{"M/d/yyyy", "", std::nullopt},
@@ -83,10 +83,9 @@ INSTANTIATE_TEST_SUITE_P(
                     TimeCase{"7:05", TimeOfDay{7, 5, 0}}, TimeCase{" 7:05 ", TimeOfDay{7, 5, 0}},
                     TimeCase{"11:30:00 PM", TimeOfDay{23, 30, 0}}, TimeCase{"12:00:00 AM", TimeOfDay{0, 0, 0}},
                     TimeCase{"12:15 pm", TimeOfDay{12, 15, 0}}, TimeCase{"24:00:00", std::nullopt},
-                    TimeCase{"23:60:00", std::nullopt}, TimeCase{"13:00 PM", std::nullopt},
-                    TimeCase{"7", std::nullopt}, TimeCase{"7:05:00:00", std::nullopt},
-                    TimeCase{"7:05 later", std::nullopt}, TimeCase{"", std::nullopt},
-                    TimeCase{"123:00", std::nullopt}));
+                    TimeCase{"23:60:00", std::nullopt}, TimeCase{"13:00 PM", std::nullopt}, TimeCase{"7", std::nullopt},
+                    TimeCase{"7:05:00:00", std::nullopt}, TimeCase{"7:05 later", std::nullopt},
+                    TimeCase{"", std::nullopt}, TimeCase{"123:00", std::nullopt}));
 
 TEST(PatternLocale, WritesAndReadsItsOwnDates) {
   for (const char* picture : {"M/d/yyyy", "dd.MM.yyyy", "yyyy-MM-dd", "d. M. yyyy", "d/MMM/yyyy", "yy/MM/dd"}) {

@@ -22,15 +22,15 @@ TEST_P(WildcardCases, MatchesLikeWindowsLongNames) {
       << GetParam().name << " against " << GetParam().pattern;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, WildcardCases,
-    testing::Values(WildcardCase{"a.sch", "*.sch", true}, WildcardCase{"A.SCH", "*.sch", true},
-                    WildcardCase{".sch", "*.sch", true}, WildcardCase{"a.sch.tmp", "*.sch", false},
-                    WildcardCase{"a.schedule", "*.sch", false}, WildcardCase{"a.sc", "*.sch", false},
-                    WildcardCase{"abc", "a?c", true}, WildcardCase{"ac", "a?c", false},
-                    WildcardCase{"abc", "*", true}, WildcardCase{"", "*", true}, WildcardCase{"", "", true},
-                    WildcardCase{"x", "", false}, WildcardCase{"a.b.sch", "*.*.sch", true},
-                    WildcardCase{"aXbXc", "a*b*c", true}, WildcardCase{"aXbX", "a*b*c", false}));
+INSTANTIATE_TEST_SUITE_P(Names, WildcardCases,
+                         testing::Values(WildcardCase{"a.sch", "*.sch", true}, WildcardCase{"A.SCH", "*.sch", true},
+                                         WildcardCase{".sch", "*.sch", true}, WildcardCase{"a.sch.tmp", "*.sch", false},
+                                         WildcardCase{"a.schedule", "*.sch", false},
+                                         WildcardCase{"a.sc", "*.sch", false}, WildcardCase{"abc", "a?c", true},
+                                         WildcardCase{"ac", "a?c", false}, WildcardCase{"abc", "*", true},
+                                         WildcardCase{"", "*", true}, WildcardCase{"", "", true},
+                                         WildcardCase{"x", "", false}, WildcardCase{"a.b.sch", "*.*.sch", true},
+                                         WildcardCase{"aXbXc", "a*b*c", true}, WildcardCase{"aXbX", "a*b*c", false}));
 
 TEST(MatchesWildcard, LongAdversarialPatternsStayFast) {
   // Many stars against a long name that never matches: a naive recursive matcher would take

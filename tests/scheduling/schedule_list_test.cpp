@@ -25,9 +25,7 @@ class ScheduleListTest : public testing::Test {
  protected:
   std::vector<ScheduleRow> Rows() const { return LoadScheduleRows(files_, DataFolder(), kNow, locale_); }
   std::string DataFolder() const { return folder_.path() + "\\data"; }
-  void WriteSchedule(const std::string& name, const std::string& text) const {
-    folder_.Write("data/" + name, text);
-  }
+  void WriteSchedule(const std::string& name, const std::string& text) const { folder_.Write("data/" + name, text); }
 
   test::TempFolder folder_;
   platform::HostFileSystem files_{folder_.path()};
@@ -46,7 +44,8 @@ TEST_F(ScheduleListTest, FillsTheFiveColumnsOfEveryScheduleFile) {
                     }));
 }
 
-class EnabledColumn : public ScheduleListTest, public testing::WithParamInterface<std::pair<const char*, const char*>> {};
+class EnabledColumn : public ScheduleListTest,
+                      public testing::WithParamInterface<std::pair<const char*, const char*>> {};
 
 TEST_P(EnabledColumn, ShowsYesOnlyForOne) {
   WriteSchedule("S.sch", File(std::string("ItemType=Log Off\r\nEnabled=") + GetParam().first + "\r\n", kDaily));
@@ -106,8 +105,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(BadFileCase{"empty", ""}, BadFileCase{"binary", BinaryBytes()},
                     BadFileCase{"NUL bytes only", std::string(100, '\0')},
                     BadFileCase{"unclosed sections", "<DATA>\r\nItemType=Reboot\r\n<SCHEDULER>\r\n" + kDaily},
-                    BadFileCase{"longer than the format", File("ItemType=Reboot\r\nEnabled=1\r\n", kDaily) +
-                                                              std::string(40000, ' ')},
+                    BadFileCase{"longer than the format",
+                                File("ItemType=Reboot\r\nEnabled=1\r\n", kDaily) + std::string(40000, ' ')},
                     BadFileCase{"lower-case tags", "<data>\r\nItemType=Reboot\r\nEnabled=1\r\n</data>\r\n"}));
 
 TEST_F(ScheduleListTest, AFileOfExactlyTheLongestLengthIsRead) {

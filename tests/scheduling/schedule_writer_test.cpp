@@ -88,8 +88,10 @@ class ScheduleWriterFailure : public ScheduleWriterTest, public testing::WithPar
 TEST_P(ScheduleWriterFailure, KeepsTheOldFileAndReportsTheError) {
   const std::string old = ComposeScheduleFile(Record("Old"));
   folder_.Write("data/Weekdays.sch", old);
-  if (GetParam().failWrite) files_.FailNextWrite(GetParam().fault);
-  else files_.FailNextMove(GetParam().fault);
+  if (GetParam().failWrite)
+    files_.FailNextWrite(GetParam().fault);
+  else
+    files_.FailNextMove(GetParam().fault);
 
   SaveScheduleFile(Record("Weekdays"), Services());
 

@@ -40,13 +40,14 @@ TEST_P(ReadInteger16Cases, ReadsSixteenBitIntegers) {
   EXPECT_EQ(ReadInteger16(GetParam().text), GetParam().expected) << '"' << GetParam().text << '"';
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Integers, ReadInteger16Cases,
-    testing::Values(IntegerCase{"0", 0}, IntegerCase{"2", 2}, IntegerCase{" 15", 15}, IntegerCase{"+7", 7},
-                    IntegerCase{"-32768", -32768}, IntegerCase{"32767", 32767}, IntegerCase{"32768", std::nullopt},
-                    IntegerCase{"1.5", 2}, IntegerCase{"2.5", 2}, IntegerCase{"08", 8}, IntegerCase{"", std::nullopt},
-                    IntegerCase{"two", std::nullopt}, IntegerCase{"1 2", std::nullopt},
-                    IntegerCase{"99999999999999999999999", std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(Integers, ReadInteger16Cases,
+                         testing::Values(IntegerCase{"0", 0}, IntegerCase{"2", 2}, IntegerCase{" 15", 15},
+                                         IntegerCase{"+7", 7}, IntegerCase{"-32768", -32768},
+                                         IntegerCase{"32767", 32767}, IntegerCase{"32768", std::nullopt},
+                                         IntegerCase{"1.5", 2}, IntegerCase{"2.5", 2}, IntegerCase{"08", 8},
+                                         IntegerCase{"", std::nullopt}, IntegerCase{"two", std::nullopt},
+                                         IntegerCase{"1 2", std::nullopt},
+                                         IntegerCase{"99999999999999999999999", std::nullopt}));
 
 }  // namespace
 }  // namespace curfew

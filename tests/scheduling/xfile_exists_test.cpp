@@ -15,7 +15,8 @@ class FileExistsTest : public testing::Test {
     folder_.Write("data/Hidden.sch", "x");
     folder_.Write("data/ReadOnly.sch", "x");
     folder_.Write("data/Sub/inner.txt", "x");
-    files_.SetAttributes(Data() + "\\Hidden.sch", platform::file_attribute::kHidden | platform::file_attribute::kSystem);
+    files_.SetAttributes(Data() + "\\Hidden.sch",
+                         platform::file_attribute::kHidden | platform::file_attribute::kSystem);
     files_.SetAttributes(Data() + "\\ReadOnly.sch", platform::file_attribute::kReadOnly);
   }
   std::string Data() const { return folder_.path() + "\\data"; }

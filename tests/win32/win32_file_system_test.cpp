@@ -1,8 +1,7 @@
 #include "platform/win32/win32_file_system.h"
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "platform/headless/scripted_message_boxes.h"
 #include "platform/win32/text_conversion.h"
@@ -75,15 +74,24 @@ TEST_F(Win32FileSystemTest, SavedScheduleIsAnsiTextThatListsBack) {
   ScriptedMessageBoxes messages;
   SaveScheduleFile(record, {files_, messages, Data()});
   EXPECT_TRUE(messages.shown().empty());
-  EXPECT_EQ(folder_.Read("data\\\xC3\x9C" "ber Nacht.sch"), ComposeScheduleFile(record));
-  EXPECT_FALSE(folder_.Exists("data\\\xC3\x9C" "ber Nacht.sch.tmp"));
+  EXPECT_EQ(folder_.Read("data\\\xC3\x9C"
+                         "ber Nacht.sch"),
+            ComposeScheduleFile(record));
+  EXPECT_FALSE(
+      folder_.Exists("data\\\xC3\x9C"
+                     "ber Nacht.sch.tmp"));
 
   // A non-ASCII value is stored in the ANSI code page and read back as the same text.
   record.ItemType = "Éteindre";
   SaveScheduleFile(record, {files_, messages, Data()});
-  const std::string bytes = folder_.Read("data\\\xC3\x9C" "ber Nacht.sch");
+  const std::string bytes = folder_.Read(
+      "data\\\xC3\x9C"
+      "ber Nacht.sch");
   EXPECT_EQ(bytes.find("\xC3\x89"), std::string::npos) << "not UTF-8 on disk";
-  const auto text = files_.ReadAnsiFile(Data() + "\\\xC3\x9C" "ber Nacht.sch", 65534);
+  const auto text = files_.ReadAnsiFile(Data() +
+                                            "\\\xC3\x9C"
+                                            "ber Nacht.sch",
+                                        65534);
   ASSERT_TRUE(text.has_value());
   EXPECT_NE(text->find("ItemType=Éteindre\r\n"), std::string::npos);
 }

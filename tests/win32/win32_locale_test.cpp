@@ -13,9 +13,9 @@ using namespace std::chrono;
 TEST(Win32Locale, ShortDatesReadBack) {
   const Win32Locale locale;
   EXPECT_EQ(locale.ShortDatePattern().find(' '), std::string::npos);
-  for (const year_month_day date : {year_month_day{year(2026), month(12), day(8)},
-                                    year_month_day{year(2027), month(1), day(5)},
-                                    year_month_day{year(2028), month(2), day(29)}}) {
+  for (const year_month_day date :
+       {year_month_day{year(2026), month(12), day(8)}, year_month_day{year(2027), month(1), day(5)},
+        year_month_day{year(2028), month(2), day(29)}}) {
     const std::string text = locale.FormatShortDate(date);
     EXPECT_EQ(text.find(' '), std::string::npos) << text;
     EXPECT_EQ(locale.ReadDate(text), date) << text;

@@ -4,8 +4,7 @@
 namespace curfew::platform {
 
 VersionEntries BuildVersionEntries() {
-  return {CURFEW_PRODUCT_NAME, CURFEW_COMPANY_NAME, CURFEW_WEBSITE, CURFEW_VERSION_MAJOR,
-          CURFEW_VERSION_MINOR};
+  return {CURFEW_PRODUCT_NAME, CURFEW_COMPANY_NAME, CURFEW_WEBSITE, CURFEW_VERSION_MAJOR, CURFEW_VERSION_MINOR};
 }
 
 }  // namespace curfew::platform

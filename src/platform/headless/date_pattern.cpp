@@ -10,9 +10,9 @@ namespace {
 
 using namespace std::chrono;
 
-constexpr std::array<std::string_view, 12> kMonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
+constexpr std::array<std::string_view, 12> kMonthNames = {"January",   "February", "March",    "April",
+                                                          "May",       "June",     "July",     "August",
+                                                          "September", "October",  "November", "December"};
 constexpr std::array<std::string_view, 7> kDayNames = {"Monday", "Tuesday",  "Wednesday", "Thursday",
                                                        "Friday", "Saturday", "Sunday"};
 
@@ -135,24 +135,29 @@ std::string FormatDate(std::string_view picture, year_month_day date) {
       [&](char letter, std::size_t run) {
         switch (letter) {
           case 'd':
-            if (run <= 2) out += Padded(day, run);
-            else if (run == 3) out += kDayNames[isoDay - 1].substr(0, 3);
-            else out += kDayNames[isoDay - 1];
+            if (run <= 2)
+              out += Padded(day, run);
+            else if (run == 3)
+              out += kDayNames[isoDay - 1].substr(0, 3);
+            else
+              out += kDayNames[isoDay - 1];
             break;
           case 'M':
-            if (run <= 2) out += Padded(month, run);
-            else if (run == 3) out += kMonthNames[month - 1].substr(0, 3);
-            else out += kMonthNames[month - 1];
+            if (run <= 2)
+              out += Padded(month, run);
+            else if (run == 3)
+              out += kMonthNames[month - 1].substr(0, 3);
+            else
+              out += kMonthNames[month - 1];
             break;
           case 'y':
-            if (run <= 2) out += Padded(year % 100, run);
-            else out += Padded(year, 4);
+            if (run <= 2)
+              out += Padded(year % 100, run);
+            else
+              out += Padded(year, 4);
             break;
-          case 'g':
-            out += "A.D.";
-            break;
-          default:
-            out.append(run, letter);
+          case 'g': out += "A.D."; break;
+          default: out.append(run, letter);
         }
       },
       [&](std::string_view text) { out += text; });
@@ -227,9 +232,12 @@ std::optional<year_month_day> ReadDate(std::string_view picture, std::string_vie
       case 'd': day = value; break;
       case 'M': month = value; break;
       case 'y':
-        if (numbers[i].size() <= 2) year = *value < 30 ? 2000 + *value : 1900 + *value;
-        else if (*value >= 100 && *value <= 9999) year = value;
-        else return std::nullopt;
+        if (numbers[i].size() <= 2)
+          year = *value < 30 ? 2000 + *value : 1900 + *value;
+        else if (*value >= 100 && *value <= 9999)
+          year = value;
+        else
+          return std::nullopt;
         break;
     }
   }
@@ -252,9 +260,12 @@ std::optional<TimeOfDay> ReadTime(std::string_view text) {
   while (letters < text.size() && IsAsciiLetter(text[text.size() - 1 - letters])) ++letters;
   if (letters > 0) {
     const std::string_view marker = text.substr(text.size() - letters);
-    if (EqualsIgnoringCase(marker, "AM") || EqualsIgnoringCase(marker, "A")) afternoon = false;
-    else if (EqualsIgnoringCase(marker, "PM") || EqualsIgnoringCase(marker, "P")) afternoon = true;
-    else return std::nullopt;
+    if (EqualsIgnoringCase(marker, "AM") || EqualsIgnoringCase(marker, "A"))
+      afternoon = false;
+    else if (EqualsIgnoringCase(marker, "PM") || EqualsIgnoringCase(marker, "P"))
+      afternoon = true;
+    else
+      return std::nullopt;
     text.remove_suffix(letters);
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
   }

@@ -18,8 +18,7 @@ class ScriptedMessageBoxes final : public MessageBoxes {
     std::string title;
   };
 
-  MessageAnswer Show(std::string_view text, MessageButtons buttons, MessageIcon icon,
-                     std::string_view title) override;
+  MessageAnswer Show(std::string_view text, MessageButtons buttons, MessageIcon icon, std::string_view title) override;
 
   // Answers the next boxes in order; with the script empty a box gets its first button.
   void Answer(MessageAnswer answer) { script_.push_back(answer); }

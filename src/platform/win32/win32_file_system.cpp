@@ -78,8 +78,8 @@ std::optional<std::string> Win32FileSystem::ReadAnsiFile(std::string_view path, 
 }
 
 FileFault Win32FileSystem::WriteAnsiFile(std::string_view path, std::string_view text) {
-  const FileHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+  const FileHandle file(
+      CreateFileW(Utf8ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return LastFault();
   const std::string bytes = Utf8ToAnsi(text);
   DWORD written = 0;
@@ -111,8 +111,7 @@ std::vector<std::string> Win32FileSystem::ListOrdinaryFiles(std::string_view fol
   std::vector<std::string> names;
   const std::wstring query = Utf8ToWide(std::string(folder) + "\\" + std::string(pattern));
   WIN32_FIND_DATAW entry{};
-  const FindHandle find(
-      FindFirstFileExW(query.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr, 0));
+  const FindHandle find(FindFirstFileExW(query.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr, 0));
   if (!find) return names;
   constexpr DWORD kNotOrdinary = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
   do {

@@ -1,7 +1,7 @@
 #include "platform/win32/win32_locale.h"
 
-#include <windows.h>
 #include <oleauto.h>
+#include <windows.h>
 
 #include <algorithm>
 
@@ -39,8 +39,8 @@ std::string TrimmedBuffer(std::wstring buffer, int written) {
 
 std::string Win32Locale::ShortDatePattern() const {
   std::wstring buffer(80, L'\0');
-  const int written = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SSHORTDATE, buffer.data(),
-                                      static_cast<int>(buffer.size()));
+  const int written =
+      GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SSHORTDATE, buffer.data(), static_cast<int>(buffer.size()));
   std::string pattern = TrimmedBuffer(std::move(buffer), written);
   // The date must not contain a blank: a next run text is split at its first blank.
   std::erase(pattern, ' ');

@@ -10,8 +10,7 @@ namespace curfew::platform::win32 {
 class Win32MessageBoxes final : public MessageBoxes {
  public:
   explicit Win32MessageBoxes(std::string applicationTitle) : applicationTitle_(std::move(applicationTitle)) {}
-  MessageAnswer Show(std::string_view text, MessageButtons buttons, MessageIcon icon,
-                     std::string_view title) override;
+  MessageAnswer Show(std::string_view text, MessageButtons buttons, MessageIcon icon, std::string_view title) override;
 
  private:
   std::string applicationTitle_;
