@@ -1,7 +1,7 @@
 // curfew.exe: the program's entry point. For now it shows its main window, titled with the
 // product name from the version resource.
-#include <commctrl.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include "localization/mod_identity.h"
 #include "platform/win32/text_conversion.h"

@@ -6,8 +6,8 @@
 #include "cli/curfewctl_command.h"
 
 #ifdef _WIN32
-#include <shellapi.h>
 #include <windows.h>
+#include <shellapi.h>
 
 #include "platform/win32/text_conversion.h"
 #include "platform/win32/win32_clock.h"

@@ -1,7 +1,7 @@
 #include "platform/win32/win32_file_system.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include "platform/headless/scripted_message_boxes.h"
 #include "platform/win32/text_conversion.h"

@@ -1,7 +1,7 @@
 #include "platform/win32/win32_locale.h"
 
-#include <oleauto.h>
 #include <windows.h>
+#include <oleauto.h>
 
 #include <algorithm>
 
