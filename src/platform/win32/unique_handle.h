@@ -30,6 +30,7 @@ struct CloseFindHandle {
   void operator()(HANDLE handle) const { FindClose(handle); }
 };
 
+using KernelHandle = ScopedHandle<CloseKernelHandle>;
 using FileHandle = ScopedHandle<CloseKernelHandle>;
 using FindHandle = ScopedHandle<CloseFindHandle>;
 

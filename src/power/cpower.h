@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/native_window.h"
+#include "platform/power.h"
+#include "platform/power_broadcast.h"
+
+namespace curfew {
+
+// Carries out the power actions and keeps the computer from sleeping on request.
+//
+// Keeping it awake has two parts: the broadcast filter in front of the main window refuses
+// the suspend queries that older Windows sends before an idle suspend, and the execution
+// state "system required" stops the idle suspend of Windows Vista and later, which no longer
+// asks. Neither stops a suspend the user asks for or a forced one.
+class CPower {
+ public:
+  CPower(platform::PowerSystem& power, platform::PowerBroadcastFilter& filter);
+  CPower(const CPower&) = delete;
+  CPower& operator=(const CPower&) = delete;
+  // Puts the main window's own procedure back and lets the computer sleep again.
+  ~CPower();
+
+  void DisableSuspend(bool SuspendDisabled);
+  bool DisableSuspend() const;
+  // The main window, whose procedure the broadcast filter stands in front of.
+  void Initialize(platform::NativeWindow hwnd);
+  // Performs the action at once; the system decides whether it happens.
+  void ShutDown(std::int32_t ShutDownType, bool Force);
+
+ private:
+  void HoldSystemAwake(bool hold);
+
+  platform::PowerSystem& power_;
+  platform::PowerBroadcastFilter& filter_;
+  platform::NativeWindow hwnd_ = 0;
+  bool systemHeldAwake_ = false;
+};
+
+}  // namespace curfew

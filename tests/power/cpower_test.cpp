@@ -1,0 +1,201 @@
+#include "power/cpower.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/headless/recorded_power_system.h"
+#include "platform/headless/simulated_power_broadcast.h"
+#include "power/mod_power.h"
+#include "power/run_scheduled_action.h"
+
+namespace curfew {
+namespace {
+
+using platform::RecordedPowerSystem;
+using platform::SimulatedPowerBroadcast;
+using Calls = std::vector<std::string>;
+
+constexpr platform::NativeWindow kMainWindow = 0x1234;
+
+// Runs one action as the scheduler does and returns the platform calls it made.
+Calls CallsFor(std::string_view actionName, bool force, std::uint32_t platformId = platform::kPlatformWin32Nt) {
+  RecordedPowerSystem power(platformId);
+  SimulatedPowerBroadcast filter;
+  std::optional<CPower> objPower;
+  RunScheduledAction(actionName, force, [&]() -> CPower& {
+    if (!objPower) objPower.emplace(power, filter);
+    return *objPower;
+  });
+  return power.calls();
+}
+
+struct ActionCase {
+  const char* name;
+  bool force;
+  const char* platformCall;
+};
+
+void PrintTo(const ActionCase& c, std::ostream* out) { *out << c.name << (c.force ? " forced" : ""); }
+
+class PowerActionCalls : public testing::TestWithParam<ActionCase> {};
+
+TEST_P(PowerActionCalls, EnableThePrivilegeThenMakeExactlyOneCall) {
+  EXPECT_EQ(CallsFor(GetParam().name, GetParam().force), (Calls{"EnableShutdownPrivilege", GetParam().platformCall}));
+}
+
+TEST_P(PowerActionCalls, AskForNoPrivilegeOutsideTheNtFamily) {
+  EXPECT_EQ(CallsFor(GetParam().name, GetParam().force, 1), Calls{GetParam().platformCall});
+}
+
+INSTANTIATE_TEST_SUITE_P(Actions, PowerActionCalls,
+                         testing::Values(ActionCase{"Log Off", false, "ExitWindowsEx(0)"},
+                                         ActionCase{"Log Off", true, "ExitWindowsEx(4)"},
+                                         ActionCase{"Shut Down", false, "ExitWindowsEx(1)"},
+                                         ActionCase{"Shut Down", true, "ExitWindowsEx(5)"},
+                                         ActionCase{"Reboot", false, "ExitWindowsEx(2)"},
+                                         ActionCase{"Reboot", true, "ExitWindowsEx(6)"},
+                                         ActionCase{"Hibernate", false, "SetSystemPowerState(0, 0)"},
+                                         ActionCase{"Hibernate", true, "SetSystemPowerState(0, 1)"},
+                                         ActionCase{"Stand by", false, "SetSystemPowerState(1, 0)"},
+                                         ActionCase{"Stand by", true, "SetSystemPowerState(1, 1)"}));
+
+class UnknownActionName : public testing::TestWithParam<const char*> {};
+
+TEST_P(UnknownActionName, DoesNothingAndCreatesNoPowerObject) {
+  bool asked = false;
+  RunScheduledAction(GetParam(), true, [&]() -> CPower& {
+    asked = true;
+    throw std::logic_error("the power object must not be needed");
+  });
+  EXPECT_FALSE(asked);
+  EXPECT_EQ(PowerActionCodeOf(GetParam()), std::nullopt);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, UnknownActionName,
+                         testing::Values("shut down", "SHUT DOWN", "Shut down", "Stand By", "Standby", "log off",
+                                         "Hibernate ", " Reboot", "", "Restart"));
+
+TEST(PowerActionTable, MapsTheFiveNamesToTheirCodes) {
+  EXPECT_EQ(PowerActionCodeOf("Log Off"), kPowerLogOff);
+  EXPECT_EQ(PowerActionCodeOf("Shut Down"), kPowerShutDown);
+  EXPECT_EQ(PowerActionCodeOf("Reboot"), kPowerReboot);
+  EXPECT_EQ(PowerActionCodeOf("Hibernate"), kPowerHibernate);
+  EXPECT_EQ(PowerActionCodeOf("Stand by"), kPowerStandBy);
+  EXPECT_EQ(static_cast<int>(kPowerLogOff), 0);
+  EXPECT_EQ(static_cast<int>(kPowerShutDown), 1);
+  EXPECT_EQ(static_cast<int>(kPowerReboot), 2);
+  EXPECT_EQ(static_cast<int>(kPowerHibernate), 5);
+  EXPECT_EQ(static_cast<int>(kPowerStandBy), 6);
+}
+
+TEST(HibernationAvailable, FollowsTheHibernationFile) {
+  RecordedPowerSystem power;
+  EXPECT_FALSE(HibernationAvailable(power));
+  power.SetHibernationFile(true);
+  EXPECT_TRUE(HibernationAvailable(power));
+}
+
+TEST(RunScheduledAction, CreatesThePowerObjectOnceAndReusesIt) {
+  RecordedPowerSystem power;
+  SimulatedPowerBroadcast filter;
+  std::optional<CPower> objPower;
+  int created = 0;
+  const auto obtain = [&]() -> CPower& {
+    if (!objPower) {
+      objPower.emplace(power, filter);
+      ++created;
+    }
+    return *objPower;
+  };
+  RunScheduledAction("Reboot", true, obtain);
+  RunScheduledAction("Shut Down", true, obtain);
+  EXPECT_EQ(created, 1);
+  EXPECT_EQ(power.calls(),
+            (Calls{"EnableShutdownPrivilege", "ExitWindowsEx(6)", "EnableShutdownPrivilege", "ExitWindowsEx(5)"}));
+}
+
+class SuspendPrevention : public testing::Test {
+ protected:
+  SuspendPrevention() {
+    objPower_.emplace(power_, filter_);
+    objPower_->Initialize(kMainWindow);
+  }
+
+  RecordedPowerSystem power_;
+  SimulatedPowerBroadcast filter_;
+  std::optional<CPower> objPower_;
+};
+
+using namespace platform::execution_state;
+
+TEST_F(SuspendPrevention, IsOffAtStart) {
+  EXPECT_FALSE(objPower_->DisableSuspend());
+  EXPECT_FALSE(filter_.Installed());
+  EXPECT_EQ(filter_.SendPowerBroadcast(0), SimulatedPowerBroadcast::kOwnProcedureAnswer);
+  EXPECT_TRUE(power_.calls().empty());
+}
+
+TEST_F(SuspendPrevention, RefusesSilentQueriesAndHoldsTheSystemAwakeWhileOn) {
+  objPower_->DisableSuspend(true);
+  EXPECT_TRUE(objPower_->DisableSuspend());
+  EXPECT_EQ(filter_.installedOn(), kMainWindow);
+  EXPECT_EQ(filter_.SendPowerBroadcast(0), SimulatedPowerBroadcast::kQueryDeny);
+  EXPECT_EQ(filter_.ownProcedureCalls(), 0);
+  EXPECT_EQ(filter_.SendPowerBroadcast(1), SimulatedPowerBroadcast::kOwnProcedureAnswer)
+      << "a query that lets the user decide is passed on";
+  EXPECT_EQ(power_.executionState(), kContinuous | kSystemRequired);
+
+  objPower_->DisableSuspend(false);
+  EXPECT_FALSE(objPower_->DisableSuspend());
+  EXPECT_FALSE(filter_.Installed());
+  EXPECT_EQ(filter_.SendPowerBroadcast(0), SimulatedPowerBroadcast::kOwnProcedureAnswer);
+  EXPECT_EQ(power_.executionState(), kContinuous);
+}
+
+TEST_F(SuspendPrevention, OnOffOnKeepsOneInterception) {
+  objPower_->DisableSuspend(true);
+  objPower_->DisableSuspend(true);
+  EXPECT_EQ(filter_.installations(), 1) << "switching on twice installs once";
+  objPower_->DisableSuspend(false);
+  objPower_->DisableSuspend(false);
+  objPower_->DisableSuspend(true);
+  EXPECT_TRUE(filter_.Installed());
+  EXPECT_EQ(filter_.SendPowerBroadcast(0), SimulatedPowerBroadcast::kQueryDeny);
+  EXPECT_EQ(power_.calls(), (Calls{"SetThreadExecutionState(0x80000001)", "SetThreadExecutionState(0x80000000)",
+                                   "SetThreadExecutionState(0x80000001)"}))
+      << "the execution state changes exactly when prevention does";
+}
+
+TEST_F(SuspendPrevention, EndingThePowerObjectRestoresTheWindowAndLetsTheSystemSleep) {
+  objPower_->DisableSuspend(true);
+  objPower_.reset();
+  EXPECT_FALSE(filter_.Installed());
+  EXPECT_EQ(power_.executionState(), kContinuous);
+}
+
+TEST_F(SuspendPrevention, EndingItWhileOffChangesNothing) {
+  objPower_.reset();
+  EXPECT_TRUE(power_.calls().empty());
+}
+
+TEST_F(SuspendPrevention, ARefusedInstallationIsTriedAgainAtTheNextSwitchOn) {
+  filter_.RefuseNextInstall();
+  objPower_->DisableSuspend(true);
+  EXPECT_FALSE(filter_.Installed());
+  EXPECT_TRUE(objPower_->DisableSuspend()) << "the flag is stored all the same";
+  objPower_->DisableSuspend(true);
+  EXPECT_TRUE(filter_.Installed());
+}
+
+TEST_F(SuspendPrevention, PowerActionsStayAllowedWhileOn) {
+  objPower_->DisableSuspend(true);
+  objPower_->ShutDown(kPowerStandBy, false);
+  EXPECT_EQ(power_.calls(),
+            (Calls{"SetThreadExecutionState(0x80000001)", "EnableShutdownPrivilege", "SetSystemPowerState(1, 0)"}));
+}
+
+}  // namespace
+}  // namespace curfew

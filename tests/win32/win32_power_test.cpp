@@ -1,0 +1,117 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <optional>
+
+#include "platform/win32/win32_power_broadcast.h"
+#include "platform/win32/win32_power_system.h"
+#include "power/cpower.h"
+#include "power/mod_power.h"
+
+namespace curfew::platform::win32 {
+namespace {
+
+constexpr LRESULT kBroadcastQueryDeny = 0x424D5144;
+constexpr LRESULT kOwnAnswer = 77;
+
+int ownPowerBroadcasts = 0;
+
+LRESULT CALLBACK OwnWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_POWERBROADCAST) {
+    ++ownPowerBroadcasts;
+    return kOwnAnswer;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// A real top-level window with its own procedure, and a power object on it.
+class Win32SuspendPrevention : public testing::Test {
+ protected:
+  Win32SuspendPrevention() {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = OwnWindowProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"CurfewPowerTestWindow";
+    RegisterClassW(&windowClass);
+    window_ = CreateWindowExW(0, windowClass.lpszClassName, L"power test", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
+                              nullptr, windowClass.hInstance, nullptr);
+    objPower_.emplace(power_, filter_);
+    objPower_->Initialize(reinterpret_cast<NativeWindow>(window_));
+    ownPowerBroadcasts = 0;
+  }
+  ~Win32SuspendPrevention() override {
+    objPower_.reset();
+    DestroyWindow(window_);
+  }
+
+  WNDPROC CurrentProcedure() const { return reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window_, GWLP_WNDPROC)); }
+  LRESULT SendSuspendQuery(LPARAM lParam) const {
+    return SendMessageW(window_, WM_POWERBROADCAST, PBT_APMQUERYSUSPEND, lParam);
+  }
+
+  HWND window_ = nullptr;
+  Win32PowerSystem power_;
+  Win32PowerBroadcastFilter filter_;
+  std::optional<CPower> objPower_;
+};
+
+TEST_F(Win32SuspendPrevention, RefusesSilentQueriesOnlyWhileOn) {
+  ASSERT_NE(window_, nullptr);
+  EXPECT_EQ(SendSuspendQuery(0), kOwnAnswer);
+
+  objPower_->DisableSuspend(true);
+  EXPECT_NE(CurrentProcedure(), &OwnWindowProc);
+  EXPECT_EQ(SendSuspendQuery(0), kBroadcastQueryDeny);
+  EXPECT_EQ(ownPowerBroadcasts, 1) << "the refused query never reached the window";
+  EXPECT_EQ(SendSuspendQuery(1), kOwnAnswer) << "a query that lets the user decide is passed on";
+  EXPECT_EQ(ownPowerBroadcasts, 2);
+
+  objPower_->DisableSuspend(false);
+  EXPECT_EQ(CurrentProcedure(), &OwnWindowProc);
+  EXPECT_EQ(SendSuspendQuery(0), kOwnAnswer);
+}
+
+TEST_F(Win32SuspendPrevention, OnOffOnKeepsOneInterception) {
+  objPower_->DisableSuspend(true);
+  const WNDPROC filterProcedure = CurrentProcedure();
+  objPower_->DisableSuspend(true);
+  objPower_->DisableSuspend(false);
+  objPower_->DisableSuspend(true);
+  EXPECT_EQ(CurrentProcedure(), filterProcedure);
+  EXPECT_EQ(SendSuspendQuery(0), kBroadcastQueryDeny);
+  EXPECT_EQ(SendSuspendQuery(1), kOwnAnswer);
+  EXPECT_EQ(ownPowerBroadcasts, 1) << "one filter in the chain, not two";
+}
+
+TEST_F(Win32SuspendPrevention, EndingThePowerObjectRestoresTheWindowProcedure) {
+  objPower_->DisableSuspend(true);
+  objPower_.reset();
+  EXPECT_EQ(CurrentProcedure(), &OwnWindowProc);
+  EXPECT_EQ(SendSuspendQuery(0), kOwnAnswer);
+}
+
+TEST(Win32PowerSystem, ReportsTheNtFamily) {
+  const Win32PowerSystem power;
+  EXPECT_TRUE(IsWindowsNT(power));
+}
+
+TEST(Win32PowerSystem, HibernationFollowsTheHibernationFile) {
+  const Win32PowerSystem power;
+  const wchar_t* const kFile = L"c:\\hiberfil.sys";
+  SetFileAttributesW(kFile, FILE_ATTRIBUTE_NORMAL);
+  DeleteFileW(kFile);
+  EXPECT_FALSE(HibernationAvailable(power));
+
+  std::ofstream("c:\\hiberfil.sys") << "x";
+  ASSERT_TRUE(SetFileAttributesW(kFile, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+  EXPECT_TRUE(HibernationAvailable(power));
+
+  SetFileAttributesW(kFile, FILE_ATTRIBUTE_NORMAL);
+  ASSERT_TRUE(DeleteFileW(kFile));
+  EXPECT_FALSE(HibernationAvailable(power));
+}
+
+}  // namespace
+}  // namespace curfew::platform::win32
