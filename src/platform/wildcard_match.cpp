@@ -1,17 +1,13 @@
 #include "platform/wildcard_match.h"
 
+#include "platform/ascii.h"
+
 namespace curfew::platform {
-namespace {
-
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-}  // namespace
-
 bool MatchesWildcard(std::string_view name, std::string_view pattern) {
   // Greedy matcher with one back-track point for the last "*": no recursion, no blow-up.
   std::size_t n = 0, p = 0, starP = std::string_view::npos, starN = 0;
   while (n < name.size()) {
-    if (p < pattern.size() && (pattern[p] == '?' || LowerAscii(pattern[p]) == LowerAscii(name[n]))) {
+    if (p < pattern.size() && (pattern[p] == '?' || ascii::ToLower(pattern[p]) == ascii::ToLower(name[n]))) {
       ++n;
       ++p;
     } else if (p < pattern.size() && pattern[p] == '*') {

@@ -1,21 +1,10 @@
 #include "scheduling/mod_globals.h"
 
-#include <algorithm>
+#include "platform/ascii.h"
 
 namespace curfew {
-namespace {
-
-std::string UpperAscii(std::string_view text) {
-  std::string upper(text);
-  std::transform(upper.begin(), upper.end(), upper.begin(),
-                 [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; });
-  return upper;
-}
-
-}  // namespace
-
 std::string GetSection(std::string_view text, std::string_view tag) {
-  const std::string name = UpperAscii(tag);
+  const std::string name = ascii::ToUpper(tag);
   const std::string opening = "<" + name + ">";
   const std::string closing = "</" + name + ">";
   const std::size_t openAt = text.find(opening);

@@ -1,5 +1,7 @@
 #include "scheduling/schedule_writer.h"
 
+#include "platform/ascii.h"
+
 #include <algorithm>
 #include <array>
 
@@ -11,15 +13,9 @@ namespace {
 
 std::string FlagText(bool value) { return value ? "-1" : "0"; }
 
-std::string UpperAscii(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-  return upper;
-}
-
 bool IsDeviceName(std::string_view name) {
   // "CON.txt" and "con" open the console just the same: the part before the first dot decides.
-  std::string stem = UpperAscii(name.substr(0, name.find('.')));
+  std::string stem = ascii::ToUpper(name.substr(0, name.find('.')));
   while (!stem.empty() && stem.back() == ' ') stem.pop_back();
   static constexpr std::array<std::string_view, 4> kFixed = {"CON", "PRN", "AUX", "NUL"};
   if (std::find(kFixed.begin(), kFixed.end(), stem) != kFixed.end()) return true;

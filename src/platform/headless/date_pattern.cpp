@@ -1,5 +1,7 @@
 #include "platform/headless/date_pattern.h"
 
+#include "platform/ascii.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -7,6 +9,8 @@
 
 namespace curfew::platform::date_pattern {
 namespace {
+
+using ascii::EqualsIgnoringCase;
 
 using namespace std::chrono;
 
@@ -18,13 +22,6 @@ constexpr std::array<std::string_view, 7> kDayNames = {"Monday", "Tuesday",  "We
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
-}
-
 std::string Padded(long long value, std::size_t width) {
   std::string digits = std::to_string(value);
   if (digits.size() < width) digits.insert(0, width - digits.size(), '0');

@@ -1,5 +1,7 @@
 #include "platform/headless/host_file_system.h"
 
+#include "platform/ascii.h"
+
 #include <algorithm>
 #include <fstream>
 #include <system_error>
@@ -11,12 +13,8 @@ namespace curfew::platform {
 namespace fs = std::filesystem;
 namespace {
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 std::string AttributeKey(const fs::path& path) {
-  std::string key = HostFileSystem::FromHostPath(path.lexically_normal());
-  std::transform(key.begin(), key.end(), key.begin(), LowerAscii);
-  return key;
+  return ascii::ToLower(HostFileSystem::FromHostPath(path.lexically_normal()));
 }
 
 // Windows refuses these characters in any file name.
