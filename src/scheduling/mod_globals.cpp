@@ -3,6 +3,7 @@
 #include "platform/ascii.h"
 
 namespace curfew {
+
 std::string GetSection(std::string_view text, std::string_view tag) {
   const std::string name = ascii::ToUpper(tag);
   const std::string opening = "<" + name + ">";
