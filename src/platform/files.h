@@ -41,6 +41,9 @@ class FileSystem {
   virtual std::optional<std::string> ReadAnsiFile(std::string_view path, std::size_t maxBytes) const = 0;
   // Creates or truncates the file and writes the text, flushed to the disk before it returns.
   virtual FileFault WriteAnsiFile(std::string_view path, std::string_view text) = 0;
+  // The same for files whose bytes are taken as they are (UTF-8 text files).
+  virtual std::optional<std::string> ReadFileBytes(std::string_view path, std::size_t maxBytes) const = 0;
+  virtual FileFault WriteFileBytes(std::string_view path, std::string_view bytes) = 0;
   // Moves source over target in one step, replacing target if it exists.
   virtual FileFault MoveOver(std::string_view source, std::string_view target) = 0;
   virtual FileFault RemoveFile(std::string_view path) = 0;

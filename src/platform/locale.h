@@ -24,6 +24,11 @@ class Locale {
   virtual std::optional<std::chrono::year_month_day> ReadDate(std::string_view text) const = 0;
   // Reads a time of day; nullopt when the text is not a time.
   virtual std::optional<TimeOfDay> ReadTimeOfDay(std::string_view text) const = 0;
+
+  // Upper case by the user's language rules (UTF-8 in and out).
+  virtual std::string ToUpper(std::string_view text) const = 0;
+  // Whether two texts are equal when letter case is ignored by the user's language rules.
+  virtual bool EqualIgnoringCase(std::string_view a, std::string_view b) const = 0;
 };
 
 }  // namespace curfew::platform

@@ -65,6 +65,14 @@ FileFault HostFileSystem::CheckWritable(const fs::path& path) const {
 }
 
 std::optional<std::string> HostFileSystem::ReadAnsiFile(std::string_view path, std::size_t maxBytes) const {
+  return ReadFileBytes(path, maxBytes);
+}
+
+FileFault HostFileSystem::WriteAnsiFile(std::string_view path, std::string_view text) {
+  return WriteFileBytes(path, text);
+}
+
+std::optional<std::string> HostFileSystem::ReadFileBytes(std::string_view path, std::size_t maxBytes) const {
   const fs::path hostPath = ToHostPath(path);
   std::error_code error;
   if (!fs::is_regular_file(hostPath, error)) return std::nullopt;
@@ -78,7 +86,7 @@ std::optional<std::string> HostFileSystem::ReadAnsiFile(std::string_view path, s
   return text;
 }
 
-FileFault HostFileSystem::WriteAnsiFile(std::string_view path, std::string_view text) {
+FileFault HostFileSystem::WriteFileBytes(std::string_view path, std::string_view text) {
   if (const FileFault injected = std::exchange(nextWriteFault_, FileFault::None); injected != FileFault::None)
     return injected;
   const fs::path hostPath = ToHostPath(path);

@@ -8,9 +8,9 @@
 
 namespace curfew::platform {
 
-// Files in a real folder of the host, addressed with the program's backslash paths. Hidden,
-// system and read-only attributes are kept beside the files, and a test can make the next
-// write or move fail, so that every path of the program's file handling can be exercised.
+// Files in a real folder of the host (where the ANSI code page is UTF-8 itself), addressed with the program's backslash
+// paths. Hidden, system and read-only attributes are kept beside the files, and a test can make the next write or move
+// fail, so that every path of the program's file handling can be exercised.
 class HostFileSystem final : public FileSystem {
  public:
   explicit HostFileSystem(std::string programFolder);
@@ -19,6 +19,8 @@ class HostFileSystem final : public FileSystem {
   bool FolderExists(std::string_view path) const override;
   std::optional<std::string> ReadAnsiFile(std::string_view path, std::size_t maxBytes) const override;
   FileFault WriteAnsiFile(std::string_view path, std::string_view text) override;
+  std::optional<std::string> ReadFileBytes(std::string_view path, std::size_t maxBytes) const override;
+  FileFault WriteFileBytes(std::string_view path, std::string_view bytes) override;
   FileFault MoveOver(std::string_view source, std::string_view target) override;
   FileFault RemoveFile(std::string_view path) override;
   std::vector<std::string> ListOrdinaryFiles(std::string_view folder, std::string_view pattern) const override;

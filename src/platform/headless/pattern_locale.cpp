@@ -1,6 +1,7 @@
 #include "platform/headless/pattern_locale.h"
 
 #include "platform/headless/date_pattern.h"
+#include "platform/headless/unicode_case.h"
 
 namespace curfew::platform {
 
@@ -28,6 +29,12 @@ std::optional<std::chrono::year_month_day> PatternLocale::ReadDate(std::string_v
 
 std::optional<TimeOfDay> PatternLocale::ReadTimeOfDay(std::string_view text) const {
   return date_pattern::ReadTime(text);
+}
+
+std::string PatternLocale::ToUpper(std::string_view text) const { return UpperCaseUtf8(text); }
+
+bool PatternLocale::EqualIgnoringCase(std::string_view a, std::string_view b) const {
+  return UpperCaseUtf8(a) == UpperCaseUtf8(b);
 }
 
 }  // namespace curfew::platform

@@ -17,6 +17,8 @@ class PatternLocale final : public Locale {
   std::string FormatGeneralDate(const LocalDateTime& value) const override;
   std::optional<std::chrono::year_month_day> ReadDate(std::string_view text) const override;
   std::optional<TimeOfDay> ReadTimeOfDay(std::string_view text) const override;
+  std::string ToUpper(std::string_view text) const override;
+  bool EqualIgnoringCase(std::string_view a, std::string_view b) const override;
 
  private:
   std::string shortDatePattern_;

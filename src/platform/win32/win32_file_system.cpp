@@ -56,6 +56,16 @@ bool Win32FileSystem::FolderExists(std::string_view path) const {
 }
 
 std::optional<std::string> Win32FileSystem::ReadAnsiFile(std::string_view path, std::size_t maxBytes) const {
+  auto bytes = ReadFileBytes(path, maxBytes);
+  if (!bytes) return std::nullopt;
+  return AnsiToUtf8(*bytes);
+}
+
+FileFault Win32FileSystem::WriteAnsiFile(std::string_view path, std::string_view text) {
+  return WriteFileBytes(path, Utf8ToAnsi(text));
+}
+
+std::optional<std::string> Win32FileSystem::ReadFileBytes(std::string_view path, std::size_t maxBytes) const {
   const FileHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -74,14 +84,13 @@ std::optional<std::string> Win32FileSystem::ReadAnsiFile(std::string_view path, 
     done += read;
   }
   bytes.resize(done);
-  return AnsiToUtf8(bytes);
+  return bytes;
 }
 
-FileFault Win32FileSystem::WriteAnsiFile(std::string_view path, std::string_view text) {
+FileFault Win32FileSystem::WriteFileBytes(std::string_view path, std::string_view bytes) {
   const FileHandle file(
       CreateFileW(Utf8ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return LastFault();
-  const std::string bytes = Utf8ToAnsi(text);
   DWORD written = 0;
   if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) return LastFault();
   if (written != bytes.size()) return FileFault::DiskFull;

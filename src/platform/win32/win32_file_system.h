@@ -15,6 +15,8 @@ class Win32FileSystem final : public FileSystem {
   bool FolderExists(std::string_view path) const override;
   std::optional<std::string> ReadAnsiFile(std::string_view path, std::size_t maxBytes) const override;
   FileFault WriteAnsiFile(std::string_view path, std::string_view text) override;
+  std::optional<std::string> ReadFileBytes(std::string_view path, std::size_t maxBytes) const override;
+  FileFault WriteFileBytes(std::string_view path, std::string_view bytes) override;
   FileFault MoveOver(std::string_view source, std::string_view target) override;
   FileFault RemoveFile(std::string_view path) override;
   std::vector<std::string> ListOrdinaryFiles(std::string_view folder, std::string_view pattern) const override;

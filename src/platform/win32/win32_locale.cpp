@@ -79,4 +79,24 @@ std::optional<TimeOfDay> Win32Locale::ReadTimeOfDay(std::string_view text) const
   return TimeOfDay{time->wHour, time->wMinute, time->wSecond};
 }
 
+std::string Win32Locale::ToUpper(std::string_view text) const {
+  const std::wstring wide = Utf8ToWide(text);
+  if (wide.empty()) return {};
+  constexpr DWORD kFlags = LCMAP_UPPERCASE | LCMAP_LINGUISTIC_CASING;
+  const int size = static_cast<int>(wide.size());
+  const int length =
+      LCMapStringEx(LOCALE_NAME_USER_DEFAULT, kFlags, wide.c_str(), size, nullptr, 0, nullptr, nullptr, 0);
+  if (length <= 0) return std::string(text);
+  std::wstring upper(static_cast<std::size_t>(length), L'\0');
+  LCMapStringEx(LOCALE_NAME_USER_DEFAULT, kFlags, wide.c_str(), size, upper.data(), length, nullptr, nullptr, 0);
+  return WideToUtf8(upper);
+}
+
+bool Win32Locale::EqualIgnoringCase(std::string_view a, std::string_view b) const {
+  const std::wstring wideA = Utf8ToWide(a);
+  const std::wstring wideB = Utf8ToWide(b);
+  return CompareStringEx(LOCALE_NAME_USER_DEFAULT, NORM_IGNORECASE, wideA.c_str(), static_cast<int>(wideA.size()),
+                         wideB.c_str(), static_cast<int>(wideB.size()), nullptr, nullptr, 0) == CSTR_EQUAL;
+}
+
 }  // namespace curfew::platform::win32

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace curfew {
+
+struct DefaultMessage {
+  std::string_view id;
+  std::string_view text;
+};
+
+// The English texts every message starts with, in registration order.
+inline constexpr std::array<DefaultMessage, 18> kDefaultMessages = {{
+    {"MSG_NEWNAME", "Error: An item with that name already exists.  Please choose a different name"},
+    {"MSG_NONAME", "Error: You must choose a name for this schedule"},
+    {"MSG_DELETE", "Are you sure you want to delete the selected item?"},
+    {"MSG_SURE", "Are you sure you want to perform the selected action immediately?"},
+    {"MSG_TITLE", "[ProgramName] by [CompanyName]"},
+    {"MSG_TITLERUNNING", "[ProgramName] is still running"},
+    {"MSG_TITLEOPTIONS", "General Preferences"},
+    {"MSG_TITLEWIZARD", "Schedule Configuration"},
+    {"MSG_TITLELANGUAGE", "Language Selection"},
+    {"MSG_TITLEABOUT", "About [ProgramName]"},
+    {"MSG_MONDAY", "Monday"},
+    {"MSG_TUESDAY", "Tuesday"},
+    {"MSG_WEDNESDAY", "Wednesday"},
+    {"MSG_THURSDAY", "Thursday"},
+    {"MSG_FRIDAY", "Friday"},
+    {"MSG_SATURDAY", "Saturday"},
+    {"MSG_SUNDAY", "Sunday"},
+    {"MSG_DOWNLOADED", "The most recent language file has been downloaded.  Please check for new languages."},
+}};
+
+}  // namespace curfew

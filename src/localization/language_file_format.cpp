@@ -1,0 +1,145 @@
+#include "localization/language_file_format.h"
+
+#include "platform/ascii.h"
+#include "platform/windowing/controls.h"
+
+namespace curfew::language_file {
+namespace {
+
+constexpr std::string_view kGroupStart = "<LANGUAGE_GROUP";
+constexpr std::string_view kGroupEnd = "</LANGUAGE_GROUP>";
+constexpr std::string_view kNameStart = "<LANGUAGE_NAME>";
+constexpr std::string_view kNameEnd = "</LANGUAGE_NAME>";
+constexpr std::string_view kItemsStart = "<TRANSLATION_ITEMS>";
+constexpr std::string_view kItemsEnd = "</TRANSLATION_ITEMS>";
+
+// The text between the first start marker and the first end marker after it, as positions in
+// the group; nullopt when either is missing.
+std::optional<std::pair<std::size_t, std::size_t>> Between(std::string_view upperGroup, std::string_view start,
+                                                           std::string_view end) {
+  const std::size_t open = upperGroup.find(start);
+  if (open == std::string_view::npos) return std::nullopt;
+  const std::size_t from = open + start.size();
+  const std::size_t close = upperGroup.find(end, from);
+  if (close == std::string_view::npos) return std::nullopt;
+  return std::pair{from, close};
+}
+
+}  // namespace
+
+std::optional<std::string> FindGroupItems(std::string_view text, std::string_view name,
+                                          const platform::Locale& locale) {
+  // Markers are ASCII: an ASCII upper-cased copy keeps every byte where it was.
+  const std::string upper = ascii::ToUpper(text);
+  const std::string_view upperText = upper;
+  std::size_t pos = 0;
+  while (true) {
+    const std::size_t start = upperText.find(kGroupStart, pos);
+    if (start == std::string_view::npos) return std::nullopt;
+    const std::size_t end = upperText.find(kGroupEnd, pos);
+    // A group without its end marker, or an end marker before the group, ends the scan.
+    if (end == std::string_view::npos || end < start) return std::nullopt;
+
+    const std::string_view group = text.substr(start, end - start);
+    const std::string_view upperGroup = upperText.substr(start, end - start);
+    const auto nameAt = Between(upperGroup, kNameStart, kNameEnd);
+    const auto itemsAt = Between(upperGroup, kItemsStart, kItemsEnd);
+    if (!nameAt || !itemsAt) return std::nullopt;
+
+    const std::string_view groupName = group.substr(nameAt->first, nameAt->second - nameAt->first);
+    if (locale.EqualIgnoringCase(groupName, name))
+      return std::string(group.substr(itemsAt->first, itemsAt->second - itemsAt->first));
+    pos = end + kGroupEnd.size();
+  }
+}
+
+std::vector<std::string> SplitAtLineEnds(std::string_view text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t lineEnd = text.find("\r\n", start);
+    lines.emplace_back(text.substr(start, lineEnd - start));
+    if (lineEnd == std::string_view::npos) return lines;
+    start = lineEnd + 2;
+  }
+}
+
+std::optional<std::string_view> TagOf(std::string_view line) {
+  const std::size_t close = line.find('>');
+  if (close == std::string_view::npos) return std::nullopt;
+  const std::string_view head = line.substr(0, close);
+  if (head.size() <= 2) return std::nullopt;
+  const std::size_t open = head.find('<');
+  return open == std::string_view::npos ? head : head.substr(open + 1);
+}
+
+std::optional<std::string> ItemText(std::string_view line, std::string_view key) {
+  const std::string upperLine = ascii::ToUpper(line);
+  const std::string upperKey = ascii::ToUpper(key);
+  const std::string opening = "<" + upperKey + ">";
+  const std::string closing = "</" + upperKey + ">";
+  const std::size_t open = upperLine.find(opening);
+  if (open == std::string::npos) return std::nullopt;
+  const std::size_t from = open + opening.size();
+  const std::size_t close = upperLine.find(closing, from);
+  if (close == std::string::npos) return std::nullopt;
+  return std::string(line.substr(from, close - from));
+}
+
+std::vector<ControlKey> KeysOf(std::string_view formName, const ui::Control& control) {
+  const std::string base = std::string(formName) + "_" + control.Name();
+  const std::string index = control.Index() ? std::to_string(*control.Index()) : "";
+  std::vector<ControlKey> keys;
+  switch (control.Kind()) {
+    case ui::ControlKind::Label:
+    case ui::ControlKind::CommandButton:
+    case ui::ControlKind::SkinLabel:
+    case ui::ControlKind::Frame:
+    case ui::ControlKind::CheckBox: keys.push_back({base, 0}); break;
+    case ui::ControlKind::OptionButton: keys.push_back({base + index, 0}); break;
+    case ui::ControlKind::Menu: keys.push_back({base + (index.empty() ? "0" : index), 0}); break;
+    case ui::ControlKind::TabStrip: {
+      const int tabs = static_cast<const ui::TabStrip&>(control).TabCount();
+      for (int n = 1; n <= tabs; ++n) keys.push_back({base + "_TABS" + std::to_string(n), n});
+      break;
+    }
+    case ui::ControlKind::ListView: {
+      const int columns = static_cast<const ui::ListView&>(control).ColumnHeaderCount();
+      for (int n = 1; n <= columns; ++n) keys.push_back({base + "_COL" + std::to_string(n), n});
+      break;
+    }
+    default: break;
+  }
+  return keys;
+}
+
+std::string TemplateText(const std::vector<std::string>& itemLines) {
+  std::string text;
+  const auto line = [&text](std::string_view content) {
+    text += content;
+    text += "\r\n";
+  };
+  line("<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
+  line("<XML_DIZ_INFO>");
+  line("\t<LOCALIZATION_FILE_INFO>");
+  line("\t\t<LOCALIZATION_FILE_VERSION>1.0</LOCALIZATION_FILE_VERSION>");
+  line("\t</LOCALIZATION_FILE_INFO>");
+  line("<LANGUAGE_GROUP xml:lang=\"en\">");
+  line("\t<LANGUAGE_NAME>English</LANGUAGE_NAME>");
+  line(
+      "\t<DESCRIPTION>This file contains various translations of program buttons, messages and menus in XML format.  "
+      "The original document was created using translation software, and may sound strange when read by people.  We "
+      "invite you to make modifications to existing languages and translate new languages.  Please send them to us so "
+      "that we can update this file and make your translation available to all users.  Our current email address is "
+      "located on our homepage which can be visited through the software or our program folder on your Start Menu.  "
+      "Before making changes to a localization file please use the program to download the most recent localization "
+      "file using the 'Check for Language Updates' button in the Languages window.</DESCRIPTION>");
+  line("\t<TRANSLATION_ITEMS>");
+  for (const std::string& item : itemLines) line("\t\t" + item);
+  line("\t</TRANSLATION_ITEMS>");
+  line("</LANGUAGE_GROUP>");
+  line("</XML_DIZ_INFO>");
+  return text;
+}
+
+}  // namespace curfew::language_file

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/headless/scripted_message_boxes.h"
+#include "platform/windowing/controls.h"
+#include "platform/windowing/window_runtime.h"
+
+namespace curfew::ui {
+
+// Windows without a screen: their state lives in the model alone, message boxes are answered
+// from a script, and timers fire when the test advances a virtual clock.
+class HeadlessRuntime final : public WindowRuntime {
+ public:
+  std::unique_ptr<FormPeer> CreateFormPeer(Form& form) override;
+  std::unique_ptr<ControlPeer> CreateControlPeer(Control& control) override;
+  platform::MessageBoxes& Messages() override { return messages; }
+  void DoEvents() override { ++doEventsCalls; }
+  void RunModal(Form& form) override;
+  void PopupMenu(Menu& menu) override;
+  bool ActivateWindowByTitle(std::string_view title) override;
+
+  // Moves the virtual clock on, firing every timer that falls due on the way, in time order.
+  void Advance(std::int64_t milliseconds);
+  std::int64_t NowMs() const { return nowMs_; }
+  std::vector<Form*> LoadedForms() const override { return forms_; }
+
+  platform::ScriptedMessageBoxes messages;
+  // Acts for the user while a window is shown modally; without it the window stays shown.
+  std::function<void(Form&)> onModal;
+  // Chooses the entry of a pop-up menu; without it the pop-up is dismissed.
+  std::function<void(Menu&)> onPopup;
+  std::vector<std::string> activatedTitles;
+  int doEventsCalls = 0;
+
+ private:
+  friend class HeadlessTimerPeer;
+  friend class HeadlessFormPeer;
+  void Schedule(const Timer& timer);
+  void Cancel(const Timer& timer);
+
+  std::int64_t nowMs_ = 0;
+  std::map<const Timer*, std::int64_t> dueTimes_;
+  std::vector<Form*> forms_;
+};
+
+}  // namespace curfew::ui

@@ -1,0 +1,94 @@
+#include "platform/windowing/form.h"
+
+#include <algorithm>
+
+#include "platform/windowing/window_runtime.h"
+
+namespace curfew::ui {
+
+Form::Form(WindowRuntime& runtime, std::string name) : runtime_(runtime), name_(std::move(name)) {}
+
+Form::~Form() {
+  // The controls are members of the derived class and are gone already; only the window stays.
+  peer_.reset();
+}
+
+void Form::Unregister(Control* control) { std::erase(controls_, control); }
+
+void Form::Sync(FormAspect aspect) {
+  if (peer_) peer_->Sync(aspect);
+}
+
+void Form::SetCaption(std::string caption) {
+  caption_ = std::move(caption);
+  Sync(FormAspect::Caption);
+}
+
+void Form::Move(const TwipsRect& position) {
+  position_ = position;
+  Sync(FormAspect::Position);
+}
+
+int Form::ScaleWidth() const { return peer_ ? peer_->ClientArea().width : position_.width; }
+
+int Form::ScaleHeight() const { return peer_ ? peer_->ClientArea().height : position_.height; }
+
+void Form::SetWindowState(WindowState state) {
+  windowState_ = state;
+  Sync(FormAspect::WindowState);
+}
+
+void Form::SetBackColor(Colour colour) {
+  backColor_ = colour;
+  Sync(FormAspect::Colours);
+}
+
+void Form::SetFont(Font font) {
+  font_ = std::move(font);
+  Sync(FormAspect::Font);
+}
+
+void Form::Load() {
+  if (Loaded()) return;
+  peer_ = runtime_.CreateFormPeer(*this);
+  for (Control* control : controls_) control->AttachPeer(runtime_.CreateControlPeer(*control));
+  Form_Load();
+}
+
+void Form::Show(bool modal) {
+  Load();
+  if (!Loaded()) return;  // the load handler unloaded the window again
+  visible_ = true;
+  Sync(FormAspect::Visible);
+  if (modal) runtime_.RunModal(*this);
+}
+
+void Form::Hide() {
+  if (!visible_) return;
+  visible_ = false;
+  Sync(FormAspect::Visible);
+}
+
+bool Form::Unload(UnloadMode mode) {
+  if (!Loaded() || unloading_) return !Loaded();
+  unloading_ = true;
+  bool cancel = false;
+  Form_QueryUnload(cancel, mode);
+  if (!cancel) Form_Unload(cancel);
+  if (!cancel) {
+    visible_ = false;
+    for (Control* control : controls_) control->DetachPeer();
+    peer_.reset();
+  }
+  unloading_ = false;
+  return !cancel;
+}
+
+void Form::Resized() { Form_Resize(); }
+
+void Form::StateChangedByUser(WindowState state) {
+  windowState_ = state;
+  Form_Resize();
+}
+
+}  // namespace curfew::ui

@@ -1,0 +1,100 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/native_window.h"
+#include "platform/windowing/control.h"
+
+namespace curfew::ui {
+
+class WindowRuntime;
+
+// Why a window is being closed, as its query-unload handler is told.
+enum class UnloadMode { ControlMenu = 0, Code = 1, AppWindows = 2, TaskManager = 3 };
+enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
+enum class FormAspect { Caption, Visible, WindowState, Position, Colours, Font, Menu };
+
+// The back end's side of a window.
+class FormPeer {
+ public:
+  virtual ~FormPeer() = default;
+  virtual void Sync(FormAspect aspect) = 0;
+  virtual platform::NativeWindow Handle() const { return 0; }
+  // The client area in twips, as the back end measures it.
+  virtual TwipsRect ClientArea() const = 0;
+};
+
+// One window of the program. A window class derives from Form, holds its controls as members
+// (their declaration order is the window's control order) and overrides the handlers.
+class Form {
+ public:
+  Form(WindowRuntime& runtime, std::string name);
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+  virtual ~Form();
+
+  const std::string& Name() const { return name_; }
+  WindowRuntime& Runtime() const { return runtime_; }
+  const std::vector<Control*>& Controls() const { return controls_; }
+
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string caption);
+  // The outer position; the size that Load starts with.
+  const TwipsRect& Position() const { return position_; }
+  void Move(const TwipsRect& position);
+  // The client area's size in twips.
+  int ScaleWidth() const;
+  int ScaleHeight() const;
+  WindowState GetWindowState() const { return windowState_; }
+  void SetWindowState(WindowState state);
+  Colour BackColor() const { return backColor_; }
+  void SetBackColor(Colour colour);
+  const Font& GetFont() const { return font_; }
+  void SetFont(Font font);
+
+  bool Loaded() const { return peer_ != nullptr; }
+  // Creates the window and its controls and raises Load; nothing when already loaded.
+  void Load();
+  // Loads when needed and shows the window; a modal one returns once it is hidden again.
+  void Show(bool modal = false);
+  void Hide();
+  bool Visible() const { return visible_; }
+  // Asks QueryUnload and Unload; returns false when a handler cancelled.
+  bool Unload(UnloadMode mode = UnloadMode::Code);
+  platform::NativeWindow Handle() const { return peer_ ? peer_->Handle() : 0; }
+
+  // What the back end reports.
+  void UserClose(UnloadMode mode = UnloadMode::ControlMenu) { Unload(mode); }
+  void Resized();
+  void Painted() { Form_Paint(); }
+  void StateChangedByUser(WindowState state);
+
+ protected:
+  virtual void Form_Load() {}
+  virtual void Form_QueryUnload(bool& /*cancel*/, UnloadMode /*mode*/) {}
+  virtual void Form_Unload(bool& /*cancel*/) {}
+  virtual void Form_Resize() {}
+  virtual void Form_Paint() {}
+
+ private:
+  friend class Control;
+  void Register(Control* control) { controls_.push_back(control); }
+  void Unregister(Control* control);
+  void Sync(FormAspect aspect);
+
+  WindowRuntime& runtime_;
+  std::string name_;
+  std::string caption_;
+  TwipsRect position_{0, 0, 6000, 4500};
+  WindowState windowState_ = WindowState::Normal;
+  Colour backColor_ = kButtonFace;
+  Font font_{};
+  bool visible_ = false;
+  bool unloading_ = false;
+  std::vector<Control*> controls_;
+  std::unique_ptr<FormPeer> peer_;
+};
+
+}  // namespace curfew::ui

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "platform/message_box.h"
+#include "platform/windowing/form.h"
+
+namespace curfew::ui {
+
+class Menu;
+
+// The windowing back end: creates the real side of windows and controls and provides the
+// services the windows use.
+class WindowRuntime {
+ public:
+  virtual ~WindowRuntime() = default;
+
+  virtual std::unique_ptr<FormPeer> CreateFormPeer(Form& form) = 0;
+  virtual std::unique_ptr<ControlPeer> CreateControlPeer(Control& control) = 0;
+
+  virtual platform::MessageBoxes& Messages() = 0;
+  // Lets pending events run before the caller goes on.
+  virtual void DoEvents() = 0;
+  // Runs events until the window is hidden or unloaded.
+  virtual void RunModal(Form& form) = 0;
+  // Shows the sub-entries of a menu as a pop-up at the mouse position and runs the chosen
+  // entry's Click before it returns.
+  virtual void PopupMenu(Menu& menu) = 0;
+  // The windows that are loaded now, in the order they were loaded.
+  virtual std::vector<Form*> LoadedForms() const = 0;
+  // Brings the top-level window with this exact title to the front; false when there is none.
+  virtual bool ActivateWindowByTitle(std::string_view title) = 0;
+};
+
+}  // namespace curfew::ui
