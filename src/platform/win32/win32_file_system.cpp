@@ -46,6 +46,7 @@ std::wstring ModuleFileName(HMODULE module) {
 }
 
 std::string Win32FileSystem::ProgramFolder() const {
+  if (!programFolder_.empty()) return programFolder_;
   const std::wstring path = ModuleFileName(nullptr);
   return WideToUtf8(path.substr(0, path.find_last_of(L'\\')));
 }

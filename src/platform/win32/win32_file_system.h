@@ -11,6 +11,8 @@ namespace curfew::platform::win32 {
 // Files through the W functions; file contents converted between the ANSI code page and UTF-8.
 class Win32FileSystem final : public FileSystem {
  public:
+  // The program folder is the running program's unless another is given.
+  explicit Win32FileSystem(std::string programFolder = {}) : programFolder_(std::move(programFolder)) {}
   std::string ProgramFolder() const override;
   bool FolderExists(std::string_view path) const override;
   std::optional<std::string> ReadAnsiFile(std::string_view path, std::size_t maxBytes) const override;
@@ -21,6 +23,9 @@ class Win32FileSystem final : public FileSystem {
   FileFault RemoveFile(std::string_view path) override;
   std::vector<std::string> ListOrdinaryFiles(std::string_view folder, std::string_view pattern) const override;
   std::optional<std::string> FindFirstMatch(std::string_view pathPattern, unsigned attributeMask) const override;
+
+ private:
+  std::string programFolder_;
 };
 
 // The full path of a module's file (the running program for null).

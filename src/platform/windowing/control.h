@@ -24,10 +24,14 @@ struct TwipsRect {
   friend bool operator==(const TwipsRect&, const TwipsRect&) = default;
 };
 
-// A colour as Windows writes it: 0x00BBGGRR.
+// A colour as Windows writes it: 0x00BBGGRR, or a system colour: kSystemColour and the
+// colour's index, so that a window follows the user's colour scheme until a skin sets its own.
 using Colour = std::uint32_t;
-inline constexpr Colour kButtonFace = 0xF0F0F0;
-inline constexpr Colour kWindowText = 0x000000;
+inline constexpr Colour kSystemColour = 0x80000000;
+inline constexpr Colour kWindowBackground = kSystemColour | 5;
+inline constexpr Colour kWindowText = kSystemColour | 8;
+inline constexpr Colour kButtonFace = kSystemColour | 15;
+inline constexpr Colour kButtonText = kSystemColour | 18;
 
 struct Font {
   std::string name = "Verdana";
@@ -136,8 +140,8 @@ class Control {
   bool enabled_ = true;
   bool visible_ = true;
   TwipsRect position_{};
-  Colour backColor_ = kButtonFace;
-  Colour foreColor_ = kWindowText;
+  Colour backColor_;
+  Colour foreColor_;
   Font font_{};
   std::unique_ptr<ControlPeer> peer_;
 };

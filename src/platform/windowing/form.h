@@ -64,6 +64,7 @@ class Form {
   // Asks QueryUnload and Unload; returns false when a handler cancelled.
   bool Unload(UnloadMode mode = UnloadMode::Code);
   platform::NativeWindow Handle() const { return peer_ ? peer_->Handle() : 0; }
+  FormPeer* Peer() const { return peer_.get(); }
 
   // What the back end reports.
   void UserClose(UnloadMode mode = UnloadMode::ControlMenu) { Unload(mode); }

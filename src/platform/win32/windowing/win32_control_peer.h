@@ -1,0 +1,66 @@
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <vector>
+
+#include "platform/win32/windowing/gdi_objects.h"
+#include "platform/windowing/controls.h"
+
+namespace curfew::platform::win32 {
+
+class Win32FormPeer;
+
+// One control as a child window of its form (or, for a menu entry, an item of a menu; for a
+// timer, a timer of the form's window).
+class Win32ControlPeer final : public ui::ControlPeer {
+ public:
+  Win32ControlPeer(Win32FormPeer& form, ui::Control& control);
+  ~Win32ControlPeer() override;
+
+  void Sync(ui::Aspect aspect) override;
+  void Refresh() override;
+  NativeWindow Handle() const override { return reinterpret_cast<NativeWindow>(window_); }
+
+  ui::Control& Control() const { return control_; }
+  // Notifications from the form's window procedure.
+  void OnCommand(WORD code);
+  LRESULT OnNotify(const NMHDR& header);
+  void OnMenuCommand();
+  // A state change the window makes only after its notification has returned.
+  void OnDeferredRead();
+  // The colours of a child window being drawn; null when the defaults serve.
+  HBRUSH OnControlColour(HDC dc);
+  HMENU Popup() const { return popup_; }
+
+ private:
+  void Create();
+  void CreateMenuEntry();
+  void Place();
+  void ApplyFont();
+  void ApplyColours();
+  void SyncText();
+  void SyncItems();
+  void SyncSelection();
+  void SyncValue();
+  void SyncMenuEntry();
+  void SyncTimer();
+  void ReadTreeChecks();
+
+  Win32FormPeer& form_;
+  ui::Control& control_;
+  HWND window_ = nullptr;
+  // Menu entries: the command id, the menu that holds the entry, the entry's own sub-menu.
+  UINT commandId_ = 0;
+  HMENU owner_ = nullptr;
+  HMENU popup_ = nullptr;
+  std::vector<HTREEITEM> treeItems_;
+  FontObject font_;
+  BrushObject brush_;
+  // Set while the peer changes the window itself, so that the window's echo is not taken for a
+  // user's action.
+  bool syncing_ = false;
+};
+
+}  // namespace curfew::platform::win32

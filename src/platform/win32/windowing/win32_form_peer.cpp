@@ -1,0 +1,238 @@
+#include "platform/win32/windowing/win32_form_peer.h"
+
+#include <windowsx.h>
+
+#include "platform/win32/text_conversion.h"
+#include "platform/win32/windowing/win32_control_peer.h"
+#include "platform/win32/windowing/win32_runtime.h"
+
+namespace curfew::platform::win32 {
+namespace {
+
+constexpr wchar_t kFormClass[] = L"CurfewForm";
+constexpr UINT kDeferredRead = WM_APP + 1;
+
+void RegisterFormClass() {
+  static const bool registered = [] {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = DefWindowProcW;  // replaced per window once it knows its form
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hIcon = LoadIconW(windowClass.hInstance, MAKEINTRESOURCEW(1));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kFormClass;
+    return RegisterClassExW(&windowClass) != 0;
+  }();
+  (void)registered;
+}
+
+}  // namespace
+
+Win32FormPeer::Win32FormPeer(Win32Runtime& runtime, ui::Form& form) : runtime_(runtime), form_(form) {
+  RegisterFormClass();
+  const UINT dpi = GetDpiForSystem();
+  const ui::TwipsRect& position = form_.Position();
+  window_ = CreateWindowExW(0, kFormClass, Utf8ToWide(form_.Caption()).c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                            CW_USEDEFAULT, CW_USEDEFAULT, TwipsToPixels(position.width, dpi),
+                            TwipsToPixels(position.height, dpi), nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc));
+  Sync(ui::FormAspect::Font);
+  Sync(ui::FormAspect::Colours);
+  runtime_.FormLoaded(form_);
+}
+
+Win32FormPeer::~Win32FormPeer() {
+  runtime_.FormUnloaded(form_);
+  for (const auto& [id, timer] : timers_) KillTimer(window_, id);
+  SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+  DestroyWindow(window_);
+}
+
+UINT Win32FormPeer::Dpi() const { return GetDpiForWindow(window_); }
+
+ui::TwipsRect Win32FormPeer::ClientArea() const {
+  RECT client{};
+  GetClientRect(window_, &client);
+  const UINT dpi = Dpi();
+  return {0, 0, PixelsToTwips(client.right, dpi), PixelsToTwips(client.bottom, dpi)};
+}
+
+HMENU Win32FormPeer::MenuBar() {
+  if (!menuBar_) {
+    menuBar_ = CreateMenu();
+    SetMenu(window_, menuBar_);
+  }
+  return menuBar_;
+}
+
+UINT Win32FormPeer::RegisterChild(HWND child, Win32ControlPeer& peer) {
+  children_[child] = &peer;
+  return nextId_++;
+}
+
+UINT Win32FormPeer::RegisterCommand(Win32ControlPeer& peer) {
+  const UINT id = nextId_++;
+  commands_[id] = &peer;
+  return id;
+}
+
+void Win32FormPeer::Unregister(Win32ControlPeer& peer) {
+  std::erase_if(children_, [&](const auto& entry) { return entry.second == &peer; });
+  std::erase_if(commands_, [&](const auto& entry) { return entry.second == &peer; });
+}
+
+void Win32FormPeer::StartTimer(const ui::Timer& timer) {
+  const auto id = reinterpret_cast<UINT_PTR>(&timer);
+  timers_[id] = &timer;
+  SetTimer(window_, id, static_cast<UINT>(timer.Interval()), nullptr);
+}
+
+void Win32FormPeer::StopTimer(const ui::Timer& timer) {
+  const auto id = reinterpret_cast<UINT_PTR>(&timer);
+  if (timers_.erase(id) != 0) KillTimer(window_, id);
+}
+
+void Win32FormPeer::PostDeferredRead(HWND child) {
+  PostMessageW(window_, kDeferredRead, 0, reinterpret_cast<LPARAM>(child));
+}
+
+void Win32FormPeer::RunCommand(UINT id) {
+  const auto found = commands_.find(id);
+  if (found != commands_.end()) found->second->OnMenuCommand();
+}
+
+void Win32FormPeer::ShowAsStated() {
+  if (!form_.Visible()) {
+    ShowWindow(window_, SW_HIDE);
+    return;
+  }
+  switch (form_.GetWindowState()) {
+    case ui::WindowState::Minimized: ShowWindow(window_, SW_SHOWMINIMIZED); break;
+    case ui::WindowState::Maximized: ShowWindow(window_, SW_SHOWMAXIMIZED); break;
+    case ui::WindowState::Normal: ShowWindow(window_, IsZoomed(window_) || IsIconic(window_) ? SW_RESTORE : SW_SHOW);
+  }
+}
+
+void Win32FormPeer::Sync(ui::FormAspect aspect) {
+  switch (aspect) {
+    case ui::FormAspect::Caption: SetWindowTextW(window_, Utf8ToWide(form_.Caption()).c_str()); break;
+    case ui::FormAspect::Visible:
+    case ui::FormAspect::WindowState: ShowAsStated(); break;
+    case ui::FormAspect::Position: {
+      const UINT dpi = Dpi();
+      const ui::TwipsRect& p = form_.Position();
+      SetWindowPos(window_, nullptr, TwipsToPixels(p.left, dpi), TwipsToPixels(p.top, dpi), TwipsToPixels(p.width, dpi),
+                   TwipsToPixels(p.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+      break;
+    }
+    case ui::FormAspect::Colours:
+      background_.Reset(CreateSolidBrush(ToColorRef(form_.BackColor())));
+      InvalidateRect(window_, nullptr, TRUE);
+      break;
+    case ui::FormAspect::Font:
+    case ui::FormAspect::Menu: break;
+  }
+}
+
+LRESULT CALLBACK Win32FormPeer::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* peer = reinterpret_cast<Win32FormPeer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!peer) return DefWindowProcW(window, message, wParam, lParam);
+  return peer->Handle(message, wParam, lParam);
+}
+
+LRESULT Win32FormPeer::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND: return OnCommand(wParam, lParam);
+    case WM_NOTIFY: return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_TIMER: {
+      const auto found = timers_.find(wParam);
+      if (found != timers_.end()) found->second->Tick();
+      return 0;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX: return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_ERASEBKGND:
+      if (OnEraseBackground(reinterpret_cast<HDC>(wParam))) return 1;
+      break;
+    case WM_SIZE: return OnSize(wParam);
+    case WM_PAINT: {
+      PAINTSTRUCT paint{};
+      BeginPaint(window_, &paint);
+      EndPaint(window_, &paint);
+      form_.Painted();
+      return 0;
+    }
+    case kDeferredRead: {
+      const auto found = children_.find(reinterpret_cast<HWND>(lParam));
+      if (found != children_.end()) found->second->OnDeferredRead();
+      return 0;
+    }
+    case WM_CLOSE: form_.UserClose(ui::UnloadMode::ControlMenu); return 0;
+    case WM_QUERYENDSESSION: return TRUE;
+    case WM_ENDSESSION:
+      if (wParam) form_.UserClose(ui::UnloadMode::AppWindows);
+      return 0;
+    case WM_DPICHANGED: {
+      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+      for (ui::Control* control : form_.Controls()) {
+        if (control->Peer()) {
+          control->Peer()->Sync(ui::Aspect::Font);
+          control->Peer()->Sync(ui::Aspect::Position);
+        }
+      }
+      return 0;
+    }
+    default: break;
+  }
+  return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+LRESULT Win32FormPeer::OnCommand(WPARAM wParam, LPARAM lParam) {
+  const auto child = reinterpret_cast<HWND>(lParam);
+  if (child) {
+    const auto found = children_.find(child);
+    if (found != children_.end()) found->second->OnCommand(HIWORD(wParam));
+  } else if (HIWORD(wParam) == 0) {
+    RunCommand(LOWORD(wParam));
+  }
+  return 0;
+}
+
+LRESULT Win32FormPeer::OnNotify(const NMHDR& header) {
+  auto found = children_.find(header.hwndFrom);
+  // A list view's column header reports through the list view.
+  if (found == children_.end()) found = children_.find(GetParent(header.hwndFrom));
+  return found == children_.end() ? 0 : found->second->OnNotify(header);
+}
+
+LRESULT Win32FormPeer::OnControlColour(HDC dc, HWND child) {
+  const auto found = children_.find(child);
+  if (found != children_.end()) {
+    if (HBRUSH brush = found->second->OnControlColour(dc)) return reinterpret_cast<LRESULT>(brush);
+  }
+  SetBkColor(dc, ToColorRef(form_.BackColor()));
+  return reinterpret_cast<LRESULT>(background_.get());
+}
+
+bool Win32FormPeer::OnEraseBackground(HDC dc) {
+  RECT client{};
+  GetClientRect(window_, &client);
+  FillRect(dc, &client, background_.get());
+  return true;
+}
+
+LRESULT Win32FormPeer::OnSize(WPARAM wParam) {
+  const ui::WindowState state = wParam == SIZE_MINIMIZED   ? ui::WindowState::Minimized
+                                : wParam == SIZE_MAXIMIZED ? ui::WindowState::Maximized
+                                                           : ui::WindowState::Normal;
+  form_.StateChangedByUser(state);
+  return 0;
+}
+
+}  // namespace curfew::platform::win32

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <windows.h>
+
+#include <unordered_map>
+
+#include "platform/win32/windowing/gdi_objects.h"
+#include "platform/windowing/controls.h"
+#include "platform/windowing/form.h"
+
+namespace curfew::platform::win32 {
+
+class Win32Runtime;
+class Win32ControlPeer;
+
+// A window of the program as a top-level window. Its procedure routes the notifications of its
+// child controls, menu commands and timer ticks to the control objects.
+class Win32FormPeer final : public ui::FormPeer {
+ public:
+  Win32FormPeer(Win32Runtime& runtime, ui::Form& form);
+  ~Win32FormPeer() override;
+
+  void Sync(ui::FormAspect aspect) override;
+  NativeWindow Handle() const override { return reinterpret_cast<NativeWindow>(window_); }
+  ui::TwipsRect ClientArea() const override;
+
+  HWND Window() const { return window_; }
+  UINT Dpi() const;
+  // The menu bar, created with its first entry.
+  HMENU MenuBar();
+
+  // Control peers announce themselves for the notifications they handle.
+  UINT RegisterChild(HWND child, Win32ControlPeer& peer);
+  UINT RegisterCommand(Win32ControlPeer& peer);
+  void Unregister(Win32ControlPeer& peer);
+  void StartTimer(const ui::Timer& timer);
+  void StopTimer(const ui::Timer& timer);
+  // Asks the child's peer to read its state once the messages in the queue have run.
+  void PostDeferredRead(HWND child);
+  // Runs the Click of the menu entry with this command id.
+  void RunCommand(UINT id);
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
+  LRESULT OnNotify(const NMHDR& header);
+  LRESULT OnControlColour(HDC dc, HWND child);
+  LRESULT OnSize(WPARAM wParam);
+  bool OnEraseBackground(HDC dc);
+  void ShowAsStated();
+
+  Win32Runtime& runtime_;
+  ui::Form& form_;
+  HWND window_ = nullptr;
+  HMENU menuBar_ = nullptr;
+  FontObject font_;
+  BrushObject background_;
+  std::unordered_map<HWND, Win32ControlPeer*> children_;
+  std::unordered_map<UINT, Win32ControlPeer*> commands_;
+  std::unordered_map<UINT_PTR, const ui::Timer*> timers_;
+  UINT nextId_ = 1000;
+};
+
+}  // namespace curfew::platform::win32

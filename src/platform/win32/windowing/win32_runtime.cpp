@@ -1,0 +1,110 @@
+#include "platform/win32/windowing/win32_runtime.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "platform/win32/text_conversion.h"
+#include "platform/win32/windowing/win32_control_peer.h"
+#include "platform/win32/windowing/win32_form_peer.h"
+
+namespace curfew::platform::win32 {
+
+int TwipsToPixels(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), 1440); }
+
+int PixelsToTwips(int pixels, UINT dpi) { return MulDiv(pixels, 1440, static_cast<int>(dpi)); }
+
+COLORREF ToColorRef(ui::Colour colour) {
+  if (colour & ui::kSystemColour) return GetSysColor(static_cast<int>(colour & 0xFF));
+  return static_cast<COLORREF>(colour & 0xFFFFFF);
+}
+
+Win32Runtime::Win32Runtime(std::string applicationTitle) : messages_(std::move(applicationTitle)) {
+  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                      ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
+}
+
+Win32Runtime::~Win32Runtime() = default;
+
+std::unique_ptr<ui::FormPeer> Win32Runtime::CreateFormPeer(ui::Form& form) {
+  return std::make_unique<Win32FormPeer>(*this, form);
+}
+
+std::unique_ptr<ui::ControlPeer> Win32Runtime::CreateControlPeer(ui::Control& control) {
+  auto* form = static_cast<Win32FormPeer*>(control.Parent().Peer());
+  return std::make_unique<Win32ControlPeer>(*form, control);
+}
+
+void Win32Runtime::FormUnloaded(ui::Form& form) { std::erase(forms_, &form); }
+
+void Win32Runtime::DoEvents() {
+  MSG message{};
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(message.wParam));  // for the loop that owns it
+      return;
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+int Win32Runtime::Run() {
+  MSG message{};
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+void Win32Runtime::RunModal(ui::Form& form) {
+  // The other windows of the program wait while the modal one is shown.
+  std::vector<HWND> disabled;
+  for (ui::Form* other : forms_) {
+    const auto window = reinterpret_cast<HWND>(other->Handle());
+    if (other != &form && window && IsWindowEnabled(window)) {
+      EnableWindow(window, FALSE);
+      disabled.push_back(window);
+    }
+  }
+  MSG message{};
+  while (form.Loaded() && form.Visible()) {
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got <= 0) {
+      if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
+      break;
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  for (HWND window : disabled) {
+    if (IsWindow(window)) EnableWindow(window, TRUE);
+  }
+}
+
+void Win32Runtime::PopupMenu(ui::Menu& menu) {
+  auto* peer = static_cast<Win32ControlPeer*>(menu.Peer());
+  auto* form = static_cast<Win32FormPeer*>(menu.Parent().Peer());
+  if (!peer || !form || !peer->Popup()) return;
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  // Without this the pop-up of a window in the background would not close on a click elsewhere.
+  SetForegroundWindow(form->Window());
+  const UINT chosen = static_cast<UINT>(
+      TrackPopupMenuEx(peer->Popup(), TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x, cursor.y, form->Window(), nullptr));
+  PostMessageW(form->Window(), WM_NULL, 0, 0);
+  if (chosen != 0) form->RunCommand(chosen);
+}
+
+bool Win32Runtime::ActivateWindowByTitle(std::string_view title) {
+  const HWND window = FindWindowW(nullptr, Utf8ToWide(title).c_str());
+  if (!window) return false;
+  if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
+  SetForegroundWindow(window);
+  return true;
+}
+
+}  // namespace curfew::platform::win32

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/win32/win32_message_boxes.h"
+#include "platform/windowing/window_runtime.h"
+
+namespace curfew::platform::win32 {
+
+// Windows and controls as real windows of the system, driven by the thread's message loop.
+class Win32Runtime final : public ui::WindowRuntime {
+ public:
+  explicit Win32Runtime(std::string applicationTitle);
+  ~Win32Runtime() override;
+
+  std::unique_ptr<ui::FormPeer> CreateFormPeer(ui::Form& form) override;
+  std::unique_ptr<ui::ControlPeer> CreateControlPeer(ui::Control& control) override;
+  platform::MessageBoxes& Messages() override { return messages_; }
+  void DoEvents() override;
+  void RunModal(ui::Form& form) override;
+  void PopupMenu(ui::Menu& menu) override;
+  std::vector<ui::Form*> LoadedForms() const override { return forms_; }
+  bool ActivateWindowByTitle(std::string_view title) override;
+
+  // Runs the message loop until the program quits; returns the exit code.
+  int Run();
+
+  void FormLoaded(ui::Form& form) { forms_.push_back(&form); }
+  void FormUnloaded(ui::Form& form);
+
+ private:
+  Win32MessageBoxes messages_;
+  std::vector<ui::Form*> forms_;
+};
+
+// Twips of a window at its dots per inch.
+int TwipsToPixels(int twips, UINT dpi);
+int PixelsToTwips(int pixels, UINT dpi);
+COLORREF ToColorRef(ui::Colour colour);
+
+}  // namespace curfew::platform::win32

@@ -1,0 +1,266 @@
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "localization/cls_languages.h"
+#include "platform/win32/text_conversion.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_locale.h"
+#include "platform/win32/windowing/win32_runtime.h"
+#include "support/sample_form.h"
+#include "support/temp_folder.h"
+
+namespace curfew::platform::win32 {
+namespace {
+
+HWND Of(const ui::Control& control) { return reinterpret_cast<HWND>(control.Handle()); }
+HWND Of(const ui::Form& form) { return reinterpret_cast<HWND>(form.Handle()); }
+
+std::string TextOf(HWND window) {
+  wchar_t buffer[256] = {};
+  GetWindowTextW(window, buffer, 256);
+  return WideToUtf8(buffer);
+}
+
+std::string ClassOf(HWND window) {
+  wchar_t buffer[64] = {};
+  GetClassNameW(window, buffer, 64);
+  return WideToUtf8(buffer);
+}
+
+// Sends the parent the notification a control sends when the user changes it.
+void NotifyCommand(const ui::Control& control, WORD code) {
+  const HWND window = Of(control);
+  SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), code), reinterpret_cast<LPARAM>(window));
+}
+
+class Win32WindowingTest : public testing::Test {
+ protected:
+  Win32WindowingTest() { form_.Show(); }
+
+  Win32Runtime runtime_{"Curfew tests"};
+  test::frmSample form_{runtime_};
+};
+
+TEST_F(Win32WindowingTest, EveryControlIsARealChildWindow) {
+  const std::pair<const ui::Control*, const char*> expected[] = {{&form_.cmdGo, "Button"},
+                                                                 {&form_.lblHint, "Static"},
+                                                                 {&form_.frOptions, "Button"},
+                                                                 {&form_.chkPrevent, "Button"},
+                                                                 {&form_.optMode1, "Button"},
+                                                                 {&form_.tabPages, "SysTabControl32"},
+                                                                 {&form_.lstSchedules, "SysListView32"},
+                                                                 {&form_.cbShutdown, "ComboBox"},
+                                                                 {&form_.txtName, "Edit"},
+                                                                 {&form_.tvDays, "SysTreeView32"},
+                                                                 {&form_.dtDate, "SysDateTimePick32"}};
+  for (const auto& [control, className] : expected) {
+    ASSERT_TRUE(IsWindow(Of(*control))) << control->Name();
+    EXPECT_EQ(GetParent(Of(*control)), Of(form_)) << control->Name();
+    EXPECT_TRUE(_stricmp(ClassOf(Of(*control)).c_str(), className) == 0)
+        << control->Name() << " " << ClassOf(Of(*control));
+  }
+  EXPECT_EQ(TextOf(Of(form_)), "Sample");
+}
+
+TEST_F(Win32WindowingTest, PositionsAreTwipsAtTheWindowsDpi) {
+  RECT rect{};
+  GetWindowRect(Of(form_.cmdGo), &rect);
+  MapWindowPoints(nullptr, Of(form_), reinterpret_cast<POINT*>(&rect), 2);
+  const UINT dpi = GetDpiForWindow(Of(form_));
+  EXPECT_EQ(rect.left, MulDiv(120, static_cast<int>(dpi), 1440));
+  EXPECT_EQ(rect.right - rect.left, MulDiv(1215, static_cast<int>(dpi), 1440));
+  // A control inside a frame is placed relative to the frame.
+  GetWindowRect(Of(form_.chkPrevent), &rect);
+  MapWindowPoints(nullptr, Of(form_), reinterpret_cast<POINT*>(&rect), 2);
+  EXPECT_EQ(rect.left, MulDiv(120 + 240, static_cast<int>(dpi), 1440));
+}
+
+TEST_F(Win32WindowingTest, CaptionsAndTextsReachTheWindows) {
+  form_.cmdGo.SetCaption("Start");
+  form_.txtName.SetText("Nightly");
+  form_.SetCaption("Renamed");
+  EXPECT_EQ(TextOf(Of(form_.cmdGo)), "Start");
+  EXPECT_EQ(TextOf(Of(form_.txtName)), "Nightly");
+  EXPECT_EQ(TextOf(Of(form_)), "Renamed");
+  form_.cmdGo.SetEnabled(false);
+  EXPECT_FALSE(IsWindowEnabled(Of(form_.cmdGo)));
+}
+
+TEST_F(Win32WindowingTest, ButtonClicksReachTheHandlers) {
+  int clicks = 0;
+  form_.cmdGo.OnClick = [&] { ++clicks; };
+  SendMessageW(Of(form_.cmdGo), BM_CLICK, 0, 0);
+  EXPECT_EQ(clicks, 1);
+
+  int checkClicks = 0;
+  form_.chkPrevent.OnClick = [&] { ++checkClicks; };
+  SendMessageW(Of(form_.chkPrevent), BM_CLICK, 0, 0);
+  EXPECT_EQ(checkClicks, 1);
+  EXPECT_EQ(form_.chkPrevent.Value(), 1);
+  EXPECT_EQ(SendMessageW(Of(form_.chkPrevent), BM_GETCHECK, 0, 0), BST_CHECKED);
+
+  form_.optMode0.SetValue(1);
+  SendMessageW(Of(form_.optMode2), BM_CLICK, 0, 0);
+  EXPECT_EQ(form_.optMode2.Value(), 1);
+  EXPECT_EQ(form_.optMode0.Value(), 0);
+  EXPECT_EQ(SendMessageW(Of(form_.optMode2), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageW(Of(form_.optMode0), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+}
+
+TEST_F(Win32WindowingTest, TypingAndPickingReachTheHandlers) {
+  std::string typed;
+  form_.txtName.OnChange = [&] { typed = form_.txtName.Text(); };
+  SetWindowTextW(Of(form_.txtName), L"Friday night");  // the edit reports EN_CHANGE as for typing
+  EXPECT_EQ(typed, "Friday night");
+
+  std::string picked;
+  form_.cbShutdown.OnClick = [&] { picked = form_.cbShutdown.Text(); };
+  EXPECT_EQ(SendMessageW(Of(form_.cbShutdown), CB_GETCOUNT, 0, 0), 2);
+  SendMessageW(Of(form_.cbShutdown), CB_SETCURSEL, 1, 0);
+  NotifyCommand(form_.cbShutdown, CBN_SELCHANGE);
+  EXPECT_EQ(picked, "Reboot");
+  EXPECT_EQ(form_.cbShutdown.ListIndex(), 1);
+}
+
+TEST_F(Win32WindowingTest, ListViewShowsRowsAndReportsTheSelection) {
+  const int row = form_.lstSchedules.AddListItem("Nightly");
+  form_.lstSchedules.SetSubItem(row, 1, "Shut Down");
+  form_.lstSchedules.AddListItem("Weekly");
+  const HWND list = Of(form_.lstSchedules);
+  EXPECT_EQ(ListView_GetItemCount(list), 2);
+  wchar_t text[64] = {};
+  ListView_GetItemText(list, 0, 1, text, 64);
+  EXPECT_EQ(WideToUtf8(text), "Shut Down");
+
+  int clicked = 0;
+  form_.lstSchedules.OnItemClick = [&](int r) { clicked = r; };
+  ListView_SetItemState(list, 1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  EXPECT_EQ(clicked, 2);
+  EXPECT_EQ(form_.lstSchedules.SelectedItem(), 2);
+
+  form_.lstSchedules.SetColumnWidth(2, 1500);
+  EXPECT_EQ(ListView_GetColumnWidth(list, 1), MulDiv(1500, static_cast<int>(GetDpiForWindow(list)), 1440));
+}
+
+TEST_F(Win32WindowingTest, TreeViewCheckBoxesReportTheirState) {
+  for (const char* day : {"Monday", "Tuesday", "Wednesday"}) form_.tvDays.AddNode(day, day);
+  const HWND tree = Of(form_.tvDays);
+  EXPECT_EQ(TreeView_GetCount(tree), 3U);
+  form_.tvDays.SetNodeChecked(2, true);
+  HTREEITEM second = TreeView_GetNextSibling(tree, TreeView_GetRoot(tree));
+  EXPECT_EQ(TreeView_GetCheckState(tree, second), 1U);
+
+  int checkedNode = 0;
+  form_.tvDays.OnNodeCheck = [&](int n) { checkedNode = n; };
+  HTREEITEM third = TreeView_GetNextSibling(tree, second);
+  TreeView_SelectItem(tree, third);
+  SetFocus(tree);
+  SendMessageW(tree, WM_KEYDOWN, VK_SPACE, 0);  // the space bar toggles the selected node's box
+  SendMessageW(tree, WM_KEYUP, VK_SPACE, 0);
+  runtime_.DoEvents();
+  EXPECT_EQ(checkedNode, 3);
+  EXPECT_TRUE(form_.tvDays.GetNode(3).checked);
+}
+
+TEST_F(Win32WindowingTest, PickersAndTabsReportChanges) {
+  form_.dtDate.SetDateTime(
+      {std::chrono::year_month_day{std::chrono::year(2026), std::chrono::month(12), std::chrono::day(8)}, {}});
+  SYSTEMTIME shown{};
+  DateTime_GetSystemtime(Of(form_.dtDate), &shown);
+  EXPECT_EQ(shown.wDay, 8);
+
+  bool changed = false;
+  form_.dtDate.OnChange = [&] { changed = true; };
+  NMDATETIMECHANGE change{};
+  change.nmhdr.hwndFrom = Of(form_.dtDate);
+  change.nmhdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(Of(form_.dtDate)));
+  change.nmhdr.code = DTN_DATETIMECHANGE;
+  change.dwFlags = GDT_VALID;
+  change.st = shown;
+  change.st.wDay = 24;
+  SendMessageW(Of(form_), WM_NOTIFY, change.nmhdr.idFrom, reinterpret_cast<LPARAM>(&change));
+  EXPECT_TRUE(changed);
+  EXPECT_EQ(static_cast<unsigned>(form_.dtDate.GetDateTime().date.day()), 24U);
+
+  const HWND tabs = Of(form_.tabPages);
+  EXPECT_EQ(TabCtrl_GetItemCount(tabs), 3);
+  int tabClicks = 0;
+  form_.tabPages.OnClick = [&] { ++tabClicks; };
+  TabCtrl_SetCurSel(tabs, 2);
+  NMHDR header{tabs, static_cast<UINT_PTR>(GetDlgCtrlID(tabs)), static_cast<UINT>(TCN_SELCHANGE)};
+  SendMessageW(Of(form_), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+  EXPECT_EQ(tabClicks, 1);
+  EXPECT_EQ(form_.tabPages.SelectedTab(), 3);
+}
+
+TEST_F(Win32WindowingTest, MenuCommandsAndTimerTicksReachTheHandlers) {
+  const HMENU bar = GetMenu(Of(form_));
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(GetMenuItemCount(bar), 1) << "the invisible tray menu is not on the bar";
+  const HMENU file = GetSubMenu(bar, 0);
+  int exits = 0;
+  form_.mnuFileItem6.OnClick = [&] { ++exits; };
+  SendMessageW(Of(form_), WM_COMMAND, MAKEWPARAM(GetMenuItemID(file, 1), 0), 0);
+  EXPECT_EQ(exits, 1);
+
+  int ticks = 0;
+  form_.tmrScheduler.OnTimer = [&] { ++ticks; };
+  form_.tmrScheduler.SetInterval(20);
+  for (int i = 0; i < 200 && ticks < 2; ++i) {
+    Sleep(10);
+    runtime_.DoEvents();
+  }
+  EXPECT_GE(ticks, 2);
+  form_.tmrScheduler.SetEnabled(false);
+}
+
+TEST_F(Win32WindowingTest, ClosingAsksTheWindowAndUnloadsIt) {
+  const HWND window = Of(form_);
+  EXPECT_TRUE(runtime_.ActivateWindowByTitle("Sample"));
+  EXPECT_FALSE(runtime_.ActivateWindowByTitle("No such window"));
+  SendMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(form_.queryUnloadModes, std::vector<ui::UnloadMode>{ui::UnloadMode::ControlMenu});
+  EXPECT_FALSE(form_.Loaded());
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_TRUE(runtime_.LoadedForms().empty());
+}
+
+TEST_F(Win32WindowingTest, ATranslatedWindowShowsItsCaptionsOnTheRealControls) {
+  test::TempFolder folder;
+  folder.Write(
+      "Localization.xml",
+      "<LANGUAGE_GROUP>\r\n<LANGUAGE_NAME>Deutsch</LANGUAGE_NAME>\r\n<TRANSLATION_ITEMS>\r\n"
+      "<FRMSAMPLE_CMDGO>Los</FRMSAMPLE_CMDGO>\r\n<FRMSAMPLE_CHKPREVENT>Keine Zeitpläne</FRMSAMPLE_CHKPREVENT>\r\n"
+      "<FRMSAMPLE_TABPAGES_TABS2>Zeitplan</FRMSAMPLE_TABPAGES_TABS2>\r\n"
+      "<FRMSAMPLE_LSTSCHEDULES_COL1>Name</FRMSAMPLE_LSTSCHEDULES_COL1>\r\n"
+      "<FRMSAMPLE_MNUFILE0>&Datei</FRMSAMPLE_MNUFILE0>\r\n"
+      "</TRANSLATION_ITEMS>\r\n</LANGUAGE_GROUP>\r\n");
+  Win32FileSystem files(folder.path());
+  Win32Locale locale;
+  const ProductIdentity identity{"Curfew", "Curfew Team", "curfew.example.org", 0, true};
+  clsLanguages languages({files, locale, identity, runtime_});
+  languages.ChangeLanguage(form_, "DEUTSCH");
+
+  EXPECT_EQ(TextOf(Of(form_.cmdGo)), "Los");
+  EXPECT_EQ(TextOf(Of(form_.chkPrevent)), "Keine Zeitpläne");
+  wchar_t text[64] = {};
+  TCITEMW tab{};
+  tab.mask = TCIF_TEXT;
+  tab.pszText = text;
+  tab.cchTextMax = 64;
+  TabCtrl_GetItem(Of(form_.tabPages), 1, &tab);
+  EXPECT_EQ(WideToUtf8(text), "Zeitplan");
+  LVCOLUMNW column{};
+  column.mask = LVCF_TEXT;
+  column.pszText = text;
+  column.cchTextMax = 64;
+  ListView_GetColumn(Of(form_.lstSchedules), 0, &column);
+  EXPECT_EQ(WideToUtf8(text), "Name");
+  GetMenuStringW(GetMenu(Of(form_)), 0, text, 64, MF_BYPOSITION);
+  EXPECT_EQ(WideToUtf8(text), "&Datei");
+}
+
+}  // namespace
+}  // namespace curfew::platform::win32
