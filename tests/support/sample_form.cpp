@@ -16,11 +16,11 @@ frmSample::frmSample(ui::WindowRuntime& runtime) : ui::Form(runtime, "frmSample"
   chkPrevent.SetCaption("Prevent any schedules from running");
   chkPrevent.Move({240, 960, 3800, 255});
   optMode0.SetCaption("Daily");
-  optMode0.Move({240, 1260, 1200, 255});
+  optMode0.Move({240, 1260, 1250, 255});
   optMode1.SetCaption("Weekly");
-  optMode1.Move({1500, 1260, 1200, 255});
+  optMode1.Move({1500, 1260, 1300, 255});
   optMode2.SetCaption("Monthly");
-  optMode2.Move({2760, 1260, 1300, 255});
+  optMode2.Move({2820, 1260, 1300, 255});
   tabPages.AddTab("General");
   tabPages.AddTab("Schedule");
   tabPages.AddTab("Advanced");

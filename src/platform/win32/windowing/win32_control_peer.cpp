@@ -127,6 +127,9 @@ void Win32ControlPeer::Create() {
     // The check boxes' images are made only when the style is added after creation.
     SetWindowLongPtrW(window_, GWL_STYLE, GetWindowLongPtrW(window_, GWL_STYLE) | TVS_CHECKBOXES);
   }
+  // A window created later stands behind the earlier ones, and a container is declared before
+  // what it holds: bring contained controls to the front, or their frame would hide them.
+  if (control_.Container()) SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   syncing_ = false;
   ApplyFont();
   ApplyColours();

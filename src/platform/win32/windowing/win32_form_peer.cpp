@@ -33,9 +33,9 @@ Win32FormPeer::Win32FormPeer(Win32Runtime& runtime, ui::Form& form) : runtime_(r
   RegisterFormClass();
   const UINT dpi = GetDpiForSystem();
   const ui::TwipsRect& position = form_.Position();
-  window_ = CreateWindowExW(0, kFormClass, Utf8ToWide(form_.Caption()).c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                            CW_USEDEFAULT, CW_USEDEFAULT, TwipsToPixels(position.width, dpi),
-                            TwipsToPixels(position.height, dpi), nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  window_ = CreateWindowExW(0, kFormClass, Utf8ToWide(form_.Caption()).c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                            CW_USEDEFAULT, TwipsToPixels(position.width, dpi), TwipsToPixels(position.height, dpi),
+                            nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc));
   Sync(ui::FormAspect::Font);
