@@ -50,5 +50,15 @@ TEST(Win32Locale, NextRunTimeUsesTheUserForm) {
             locale.FormatShortDate(year_month_day{year(2026), month(12), day(11)}) + " 23:30:00");
 }
 
+TEST(Win32Locale, LetterCaseFollowsTheUsersLanguage) {
+  const Win32Locale locale;
+  EXPECT_EQ(locale.ToUpper("über"), "ÜBER");
+  EXPECT_TRUE(locale.EqualIgnoringCase("FRANÇAIS", "français"));
+  EXPECT_TRUE(locale.EqualIgnoringCase("ΕΛΛΗΝΙΚΆ", "ελληνικά"));
+  EXPECT_TRUE(locale.EqualIgnoringCase("РУССКИЙ", "русский"));
+  EXPECT_FALSE(locale.EqualIgnoringCase("Deutsch", "Dutch"));
+  EXPECT_EQ(locale.ToUpper(""), "");
+}
+
 }  // namespace
 }  // namespace curfew::platform::win32
