@@ -36,6 +36,7 @@ class FileSystem {
   // The folder that holds the program file, without a trailing backslash.
   virtual std::string ProgramFolder() const = 0;
   virtual bool FolderExists(std::string_view path) const = 0;
+  virtual FileFault CreateFolder(std::string_view path) = 0;
 
   // The whole file as UTF-8; nullopt when it cannot be read or holds more than maxBytes bytes.
   virtual std::optional<std::string> ReadAnsiFile(std::string_view path, std::size_t maxBytes) const = 0;

@@ -1,6 +1,7 @@
 #include "platform/headless/headless_runtime.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace curfew::ui {
 
@@ -11,7 +12,9 @@ class HeadlessFormPeer final : public FormPeer {
   }
   ~HeadlessFormPeer() override { std::erase(runtime_.forms_, &form_); }
   void Sync(FormAspect) override {}
+  // No frame: the window is all client area.
   TwipsRect ClientArea() const override { return {0, 0, form_.Position().width, form_.Position().height}; }
+  TwipsRect WindowArea() const override { return form_.Position(); }
 
  private:
   HeadlessRuntime& runtime_;
@@ -62,6 +65,14 @@ void HeadlessRuntime::PopupMenu(Menu& menu) {
 bool HeadlessRuntime::ActivateWindowByTitle(std::string_view title) {
   activatedTitles.emplace_back(title);
   return std::any_of(forms_.begin(), forms_.end(), [&](const Form* form) { return form->Caption() == title; });
+}
+
+void HeadlessRuntime::WaitForEvents() {
+  const auto next = std::min_element(dueTimes_.begin(), dueTimes_.end(),
+                                     [](const auto& a, const auto& b) { return a.second < b.second; });
+  // Nothing can ever happen: a wait here would never end.
+  if (next == dueTimes_.end()) throw std::logic_error("waiting for events with no timer running");
+  Advance(next->second - nowMs_);
 }
 
 void HeadlessRuntime::Schedule(const Timer& timer) { dueTimes_[&timer] = nowMs_ + timer.Interval(); }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,9 @@ class HeadlessRuntime final : public WindowRuntime {
   std::unique_ptr<ControlPeer> CreateControlPeer(Control& control) override;
   platform::MessageBoxes& Messages() override { return messages; }
   void DoEvents() override { ++doEventsCalls; }
+  // Moves the virtual clock to the next timer due and fires it.
+  void WaitForEvents() override;
+  void EndProcess(int exitCode) override { endedWith = exitCode; }
   void RunModal(Form& form) override;
   void PopupMenu(Menu& menu) override;
   bool ActivateWindowByTitle(std::string_view title) override;
@@ -36,6 +40,7 @@ class HeadlessRuntime final : public WindowRuntime {
   std::function<void(Menu&)> onPopup;
   std::vector<std::string> activatedTitles;
   int doEventsCalls = 0;
+  std::optional<int> endedWith;
 
  private:
   friend class HeadlessTimerPeer;

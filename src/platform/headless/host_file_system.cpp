@@ -45,6 +45,12 @@ bool HostFileSystem::FolderExists(std::string_view path) const {
   return fs::is_directory(ToHostPath(path), error);
 }
 
+FileFault HostFileSystem::CreateFolder(std::string_view path) {
+  std::error_code error;
+  if (fs::create_directory(ToHostPath(path), error)) return FileFault::None;
+  return fs::is_directory(ToHostPath(path), error) ? FileFault::AccessDenied : FileFault::PathNotFound;
+}
+
 unsigned HostFileSystem::AttributesOf(const fs::path& path) const {
   const auto found = attributes_.find(AttributeKey(path));
   return found == attributes_.end() ? 0U : found->second;

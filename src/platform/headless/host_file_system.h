@@ -17,6 +17,7 @@ class HostFileSystem final : public FileSystem {
 
   std::string ProgramFolder() const override;
   bool FolderExists(std::string_view path) const override;
+  FileFault CreateFolder(std::string_view path) override;
   std::optional<std::string> ReadAnsiFile(std::string_view path, std::size_t maxBytes) const override;
   FileFault WriteAnsiFile(std::string_view path, std::string_view text) override;
   std::optional<std::string> ReadFileBytes(std::string_view path, std::size_t maxBytes) const override;

@@ -56,6 +56,10 @@ bool Win32FileSystem::FolderExists(std::string_view path) const {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+FileFault Win32FileSystem::CreateFolder(std::string_view path) {
+  return CreateDirectoryW(Utf8ToWide(path).c_str(), nullptr) ? FileFault::None : LastFault();
+}
+
 std::optional<std::string> Win32FileSystem::ReadAnsiFile(std::string_view path, std::size_t maxBytes) const {
   auto bytes = ReadFileBytes(path, maxBytes);
   if (!bytes) return std::nullopt;

@@ -15,6 +15,7 @@ class Win32FileSystem final : public FileSystem {
   explicit Win32FileSystem(std::string programFolder = {}) : programFolder_(std::move(programFolder)) {}
   std::string ProgramFolder() const override;
   bool FolderExists(std::string_view path) const override;
+  FileFault CreateFolder(std::string_view path) override;
   std::optional<std::string> ReadAnsiFile(std::string_view path, std::size_t maxBytes) const override;
   FileFault WriteAnsiFile(std::string_view path, std::string_view text) override;
   std::optional<std::string> ReadFileBytes(std::string_view path, std::size_t maxBytes) const override;

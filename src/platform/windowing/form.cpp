@@ -33,6 +33,10 @@ int Form::ScaleWidth() const { return peer_ ? peer_->ClientArea().width : positi
 
 int Form::ScaleHeight() const { return peer_ ? peer_->ClientArea().height : position_.height; }
 
+int Form::Width() const { return peer_ ? peer_->WindowArea().width : position_.width; }
+
+int Form::Height() const { return peer_ ? peer_->WindowArea().height : position_.height; }
+
 void Form::SetWindowState(WindowState state) {
   windowState_ = state;
   Sync(FormAspect::WindowState);

@@ -15,6 +15,9 @@ class WindowRuntime;
 enum class UnloadMode { ControlMenu = 0, Code = 1, AppWindows = 2, TaskManager = 3 };
 enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
 enum class FormAspect { Caption, Visible, WindowState, Position, Colours, Font, Menu };
+// Sizable: the ordinary resizable window. FixedDialog: a dialog frame without minimise and
+// maximise boxes. None: no frame at all (a splash).
+enum class BorderStyle { Sizable, FixedDialog, None };
 
 // The back end's side of a window.
 class FormPeer {
@@ -22,8 +25,9 @@ class FormPeer {
   virtual ~FormPeer() = default;
   virtual void Sync(FormAspect aspect) = 0;
   virtual platform::NativeWindow Handle() const { return 0; }
-  // The client area in twips, as the back end measures it.
+  // The client area and the whole window in twips, as the back end measures them.
   virtual TwipsRect ClientArea() const = 0;
+  virtual TwipsRect WindowArea() const = 0;
 };
 
 // One window of the program. A window class derives from Form, holds its controls as members
@@ -47,6 +51,17 @@ class Form {
   // The client area's size in twips.
   int ScaleWidth() const;
   int ScaleHeight() const;
+  // The whole window's size in twips.
+  int Width() const;
+  int Height() const;
+  // How the window is framed, and whether it opens centred on the screen; both take effect
+  // when the window is loaded.
+  BorderStyle GetBorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(BorderStyle style) { borderStyle_ = style; }
+  bool ControlBox() const { return controlBox_; }
+  void SetControlBox(bool shown) { controlBox_ = shown; }
+  bool Centred() const { return centred_; }
+  void SetCentred(bool centred) { centred_ = centred; }
   WindowState GetWindowState() const { return windowState_; }
   void SetWindowState(WindowState state);
   Colour BackColor() const { return backColor_; }
@@ -92,6 +107,9 @@ class Form {
   WindowState windowState_ = WindowState::Normal;
   Colour backColor_ = kButtonFace;
   Font font_{};
+  BorderStyle borderStyle_ = BorderStyle::Sizable;
+  bool controlBox_ = true;
+  bool centred_ = false;
   bool visible_ = false;
   bool unloading_ = false;
   std::vector<Control*> controls_;

@@ -23,6 +23,10 @@ class WindowRuntime {
   virtual platform::MessageBoxes& Messages() = 0;
   // Lets pending events run before the caller goes on.
   virtual void DoEvents() = 0;
+  // Sleeps until at least one event arrives and lets it run: a wait that uses no processor.
+  virtual void WaitForEvents() = 0;
+  // Ends the program's event loop; the process ends once the caller returns.
+  virtual void EndProcess(int exitCode) = 0;
   // Runs events until the window is hidden or unloaded.
   virtual void RunModal(Form& form) = 0;
   // Shows the sub-entries of a menu as a pop-up at the mouse position and runs the chosen

@@ -33,9 +33,32 @@ Win32FormPeer::Win32FormPeer(Win32Runtime& runtime, ui::Form& form) : runtime_(r
   RegisterFormClass();
   const UINT dpi = GetDpiForSystem();
   const ui::TwipsRect& position = form_.Position();
-  window_ = CreateWindowExW(0, kFormClass, Utf8ToWide(form_.Caption()).c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                            CW_USEDEFAULT, TwipsToPixels(position.width, dpi), TwipsToPixels(position.height, dpi),
-                            nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  DWORD style = WS_OVERLAPPEDWINDOW;
+  DWORD extendedStyle = 0;
+  switch (form_.GetBorderStyle()) {
+    case ui::BorderStyle::Sizable: break;
+    case ui::BorderStyle::FixedDialog:
+      style = WS_CAPTION | WS_SYSMENU;
+      extendedStyle = WS_EX_DLGMODALFRAME;
+      break;
+    case ui::BorderStyle::None:
+      style = WS_POPUP;
+      extendedStyle = WS_EX_TOOLWINDOW;
+      break;
+  }
+  if (!form_.ControlBox()) style &= ~static_cast<DWORD>(WS_SYSMENU);
+  const int width = TwipsToPixels(position.width, dpi);
+  const int height = TwipsToPixels(position.height, dpi);
+  int left = CW_USEDEFAULT;
+  int top = CW_USEDEFAULT;
+  if (form_.Centred() || form_.GetBorderStyle() == ui::BorderStyle::None) {
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    left = work.left + (work.right - work.left - width) / 2;
+    top = work.top + (work.bottom - work.top - height) / 2;
+  }
+  window_ = CreateWindowExW(extendedStyle, kFormClass, Utf8ToWide(form_.Caption()).c_str(), style, left, top, width,
+                            height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc));
   Sync(ui::FormAspect::Font);
@@ -57,6 +80,14 @@ ui::TwipsRect Win32FormPeer::ClientArea() const {
   GetClientRect(window_, &client);
   const UINT dpi = Dpi();
   return {0, 0, PixelsToTwips(client.right, dpi), PixelsToTwips(client.bottom, dpi)};
+}
+
+ui::TwipsRect Win32FormPeer::WindowArea() const {
+  RECT outer{};
+  GetWindowRect(window_, &outer);
+  const UINT dpi = Dpi();
+  return {PixelsToTwips(outer.left, dpi), PixelsToTwips(outer.top, dpi), PixelsToTwips(outer.right - outer.left, dpi),
+          PixelsToTwips(outer.bottom - outer.top, dpi)};
 }
 
 HMENU Win32FormPeer::MenuBar() {

@@ -23,6 +23,7 @@ class Win32FormPeer final : public ui::FormPeer {
   void Sync(ui::FormAspect aspect) override;
   NativeWindow Handle() const override { return reinterpret_cast<NativeWindow>(window_); }
   ui::TwipsRect ClientArea() const override;
+  ui::TwipsRect WindowArea() const override;
 
   HWND Window() const { return window_; }
   UINT Dpi() const;

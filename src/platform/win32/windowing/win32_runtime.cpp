@@ -51,6 +51,11 @@ void Win32Runtime::DoEvents() {
   }
 }
 
+void Win32Runtime::WaitForEvents() {
+  WaitMessage();
+  DoEvents();
+}
+
 int Win32Runtime::Run() {
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -21,6 +21,8 @@ class Win32Runtime final : public ui::WindowRuntime {
   std::unique_ptr<ui::ControlPeer> CreateControlPeer(ui::Control& control) override;
   platform::MessageBoxes& Messages() override { return messages_; }
   void DoEvents() override;
+  void WaitForEvents() override;
+  void EndProcess(int exitCode) override { PostQuitMessage(exitCode); }
   void RunModal(ui::Form& form) override;
   void PopupMenu(ui::Menu& menu) override;
   std::vector<ui::Form*> LoadedForms() const override { return forms_; }
