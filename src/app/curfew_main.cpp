@@ -1,63 +1,35 @@
-// curfew.exe: the program's entry point. For now it shows its main window, titled with the
-// product name from the version resource.
+// curfew.exe: wires the Windows services to the program's windows and runs the event loop.
 #include <windows.h>
-#include <commctrl.h>
 
-#include "localization/mod_identity.h"
-#include "platform/win32/text_conversion.h"
+#include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_locale.h"
+#include "platform/win32/win32_power_broadcast.h"
+#include "platform/win32/win32_power_system.h"
+#include "platform/win32/win32_process.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_tray_icon.h"
 #include "platform/win32/win32_version_info.h"
+#include "platform/win32/windowing/win32_runtime.h"
+#include "ui/application.h"
 
-namespace {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  using namespace curfew::platform::win32;
+  const Win32VersionInfo versionInfo;
+  const curfew::platform::VersionEntries entries = versionInfo.Read();
+  Win32Runtime runtime(entries.productName);
+  Win32FileSystem files;
+  const Win32Clock clock;
+  const Win32Locale locale;
+  Win32Registry registry;
+  Win32PowerSystem power;
+  Win32PowerBroadcastFilter powerFilter;
+  Win32TrayIcon tray;
+  Win32Process process(entries.productName + "." + entries.companyName + ".Running");
+  curfew::AppServices services{runtime,     files, clock,   locale,      registry, power,
+                               powerFilter, tray,  process, versionInfo, {}};
 
-constexpr wchar_t kMainWindowClass[] = L"CurfewMainWindow";
-constexpr int kDefaultWidth = 560;  // at 96 dots per inch
-constexpr int kDefaultHeight = 420;
-
-LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_DPICHANGED: {
-      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-      return 0;
-    }
-    case WM_DESTROY: PostQuitMessage(0); return 0;
-    default: return DefWindowProcW(window, message, wParam, lParam);
-  }
-}
-
-}  // namespace
-
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
-  InitCommonControlsEx(&controls);
-
-  const curfew::ProductIdentity identity = curfew::LoadIdentity(curfew::platform::win32::Win32VersionInfo{});
-
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = MainWindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-  windowClass.hIconSm = windowClass.hIcon;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kMainWindowClass;
-  if (!RegisterClassExW(&windowClass)) return 1;
-
-  const UINT dpi = GetDpiForSystem();
-  const std::wstring title = curfew::platform::win32::Utf8ToWide(identity.strProgramName);
-  HWND window = CreateWindowExW(0, kMainWindowClass, title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                                MulDiv(kDefaultWidth, static_cast<int>(dpi), 96),
-                                MulDiv(kDefaultHeight, static_cast<int>(dpi), 96), nullptr, nullptr, instance, nullptr);
-  if (!window) return 1;
-  ShowWindow(window, showCommand);
-  UpdateWindow(window);
-
-  MSG message{};
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-  return static_cast<int>(message.wParam);
+  curfew::Application application(services);
+  application.Start();
+  return runtime.Run();
 }

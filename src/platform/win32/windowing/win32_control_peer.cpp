@@ -89,6 +89,20 @@ std::wstring WindowText(HWND window) {
   return text;
 }
 
+// Key presses reach the control's KeyPress handler first; a key it sets to 0 is swallowed.
+LRESULT CALLBACK KeyPressProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+  if (message == WM_CHAR) {
+    auto& control = *reinterpret_cast<ui::Control*>(data);
+    int key = static_cast<int>(wParam);
+    if (control.OnKeyPress) {
+      control.OnKeyPress(key);
+      if (key == 0) return 0;
+    }
+    wParam = static_cast<WPARAM>(key);
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
 bool HasSubEntries(const ui::Control& menu) {
   for (const ui::Control* other : menu.Parent().Controls())
     if (other->Container() == &menu) return true;
@@ -126,6 +140,14 @@ void Win32ControlPeer::Create() {
   } else if (control_.Kind() == ControlKind::TreeView) {
     // The check boxes' images are made only when the style is added after creation.
     SetWindowLongPtrW(window_, GWL_STYLE, GetWindowLongPtrW(window_, GWL_STYLE) | TVS_CHECKBOXES);
+  }
+  if (control_.Kind() == ControlKind::TextBox || control_.Kind() == ControlKind::ComboBox) {
+    HWND typing = window_;
+    COMBOBOXINFO combo{};
+    combo.cbSize = sizeof(combo);
+    if (control_.Kind() == ControlKind::ComboBox && GetComboBoxInfo(window_, &combo) && combo.hwndItem)
+      typing = combo.hwndItem;
+    SetWindowSubclass(typing, KeyPressProc, 1, reinterpret_cast<DWORD_PTR>(&control_));
   }
   // A window created later stands behind the earlier ones, and a container is declared before
   // what it holds: bring contained controls to the front, or their frame would hide them.

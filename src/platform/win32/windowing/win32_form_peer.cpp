@@ -262,7 +262,11 @@ LRESULT Win32FormPeer::OnSize(WPARAM wParam) {
   const ui::WindowState state = wParam == SIZE_MINIMIZED   ? ui::WindowState::Minimized
                                 : wParam == SIZE_MAXIMIZED ? ui::WindowState::Maximized
                                                            : ui::WindowState::Normal;
-  form_.StateChangedByUser(state);
+  // Sizes reported while the window is still hidden are the system's, not the user's.
+  if (IsWindowVisible(window_))
+    form_.StateChangedByUser(state);
+  else
+    form_.Resized();
   return 0;
 }
 

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/process.h"
+#include "platform/tray.h"
+
+namespace curfew::platform {
+
+// A notification area that keeps one icon, and can be told to refuse or to lose it.
+class RecordedTray final : public TrayIcon {
+ public:
+  bool Add(std::string_view tip) override;
+  bool Modify(std::string_view tip) override;
+  bool Remove() override;
+
+  // What the shell does with the next Add calls, as at log-on before the task bar runs.
+  bool refuseAdd = false;
+  // The task bar restarted: the icon is gone without the program's doing.
+  void LoseIcon() { shown_ = false; }
+  bool Shown() const { return shown_; }
+  const std::string& Tip() const { return tip_; }
+  void Notify(int mouseMessage) const {
+    if (onNotify) onNotify(mouseMessage);
+  }
+  std::vector<std::string> calls;
+
+ private:
+  bool shown_ = false;
+  std::string tip_;
+};
+
+class RecordedProcess final : public ProcessServices {
+ public:
+  bool AnotherInstanceRunning() override { return anotherInstance; }
+  void StartCommandLine(std::string_view commandLine) override { started.emplace_back(commandLine); }
+
+  bool anotherInstance = false;
+  std::vector<std::string> started;
+};
+
+}  // namespace curfew::platform

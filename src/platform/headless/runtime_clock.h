@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/clock.h"
+#include "platform/date_arithmetic.h"
+#include "platform/headless/headless_runtime.h"
+
+namespace curfew::platform {
+
+// The local time that the headless runtime's virtual clock shows: a start plus the
+// milliseconds it has advanced.
+class RuntimeClock final : public Clock {
+ public:
+  RuntimeClock(const ui::HeadlessRuntime& runtime, LocalDateTime start) : runtime_(runtime), start_(start) {}
+  LocalDateTime Now() const override { return date_arithmetic::AddSeconds(start_, runtime_.NowMs() / 1000); }
+
+ private:
+  const ui::HeadlessRuntime& runtime_;
+  LocalDateTime start_;
+};
+
+}  // namespace curfew::platform

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+namespace curfew::platform {
+
+// The program's icon in the notification area. Each call answers whether the shell took it.
+class TrayIcon {
+ public:
+  virtual ~TrayIcon() = default;
+  virtual bool Add(std::string_view tip) = 0;
+  // Changes the tip of an icon that is there; false when the shell has no such icon.
+  virtual bool Modify(std::string_view tip) = 0;
+  virtual bool Remove() = 0;
+  // Receives the mouse message (512 move, 513 left down, 514 left up, 515 left double click,
+  // 516 right down, 517 right up) that happened on the icon.
+  std::function<void(int mouseMessage)> onNotify;
+};
+
+}  // namespace curfew::platform

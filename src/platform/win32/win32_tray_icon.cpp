@@ -1,0 +1,64 @@
+#include "platform/win32/win32_tray_icon.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/win32/text_conversion.h"
+
+namespace curfew::platform::win32 {
+namespace {
+
+constexpr UINT kIconId = 9999;
+constexpr UINT kCallbackMessage = WM_LBUTTONDOWN;  // 513
+constexpr wchar_t kWindowClass[] = L"CurfewTrayWindow";
+
+}  // namespace
+
+Win32TrayIcon::Win32TrayIcon() {
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = WindowProc;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = kWindowClass;
+  RegisterClassW(&windowClass);
+  window_ =
+      CreateWindowExW(0, kWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, windowClass.hInstance, nullptr);
+  SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+Win32TrayIcon::~Win32TrayIcon() {
+  SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+  DestroyWindow(window_);
+}
+
+LRESULT CALLBACK Win32TrayIcon::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* tray = reinterpret_cast<Win32TrayIcon*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (tray && message == kCallbackMessage && wParam == kIconId) {
+    if (tray->onNotify) tray->onNotify(static_cast<int>(LOWORD(lParam)));
+    return 0;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+bool Win32TrayIcon::Send(DWORD command, UINT flags, std::string_view tip) {
+  NOTIFYICONDATAA data{};
+  data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  data.hWnd = window_;
+  data.uID = kIconId;
+  data.uFlags = flags;
+  data.uCallbackMessage = kCallbackMessage;
+  data.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+  // The tip field holds 63 characters and the terminating zero.
+  const std::string ansi = Utf8ToAnsi(tip);
+  std::memcpy(data.szTip, ansi.data(), std::min<std::size_t>(ansi.size(), 63));
+  return Shell_NotifyIconA(command, &data) != FALSE;
+}
+
+bool Win32TrayIcon::Add(std::string_view tip) { return Send(NIM_ADD, NIF_MESSAGE | NIF_ICON | NIF_TIP, tip); }
+
+bool Win32TrayIcon::Modify(std::string_view tip) { return Send(NIM_MODIFY, NIF_TIP, tip); }
+
+bool Win32TrayIcon::Remove() { return Send(NIM_DELETE, 0, ""); }
+
+}  // namespace curfew::platform::win32

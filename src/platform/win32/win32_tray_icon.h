@@ -1,0 +1,30 @@
+#pragma once
+
+#include <windows.h>
+
+#include "platform/tray.h"
+
+namespace curfew::platform::win32 {
+
+// Shell_NotifyIconA with the first record layout, identifier 9999 and the callback message
+// 513 (the left-button-down number, so a notification reads as a mouse-down); the callback
+// arrives at a hidden window of its own.
+class Win32TrayIcon final : public TrayIcon {
+ public:
+  Win32TrayIcon();
+  ~Win32TrayIcon() override;
+  Win32TrayIcon(const Win32TrayIcon&) = delete;
+  Win32TrayIcon& operator=(const Win32TrayIcon&) = delete;
+
+  bool Add(std::string_view tip) override;
+  bool Modify(std::string_view tip) override;
+  bool Remove() override;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  bool Send(DWORD command, UINT flags, std::string_view tip);
+
+  HWND window_ = nullptr;
+};
+
+}  // namespace curfew::platform::win32

@@ -1,0 +1,15 @@
+#include "ui/application.h"
+
+namespace curfew {
+
+void Application::Start() {
+  splash.Load();
+  bool skipSplash = false;
+  try {
+    skipSplash = ReadSetting(main.Settings(), "chkSplash", SettingStore::Machine) == "1";
+  } catch (const SettingsError&) {
+  }
+  if (!skipSplash) splash.Show();
+}
+
+}  // namespace curfew

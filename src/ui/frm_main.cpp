@@ -1,0 +1,495 @@
+#include "ui/frm_main.h"
+
+#include <cmath>
+
+#include "power/mod_power.h"
+#include "power/run_scheduled_action.h"
+#include "scheduling/due_check.h"
+#include "scheduling/mod_globals.h"
+#include "scheduling/next_run_time.h"
+#include "scheduling/quick_schedule.h"
+#include "scheduling/schedule_list.h"
+#include "scheduling/schedule_paths.h"
+#include "scheduling/value_reading.h"
+#include "scheduling/xfile_exists.h"
+#include "settings/setting_table.h"
+#include "ui/frm_still_running.h"
+
+namespace curfew {
+namespace {
+
+constexpr std::string_view kPowerOptionsCommand = "RunDLL32.EXE shell32.dll,Control_RunDLL ups.cpl";
+constexpr int kTrayReassertMs = 15000;
+constexpr int kTrayRetryMs = 5000;
+constexpr int kColumnCount = 5;
+
+// The actions of the Action menu, by entry.
+constexpr std::string_view kActionMenuActions[] = {"Hibernate", "Shut Down", "Reboot", "Log Off", "Stand by"};
+
+enum TrayMouse { kMouseMove = 512, kLeftDown, kLeftUp, kLeftDoubleClick, kRightDown, kRightUp };
+
+}  // namespace
+
+frmMain::frmMain(AppServices& services, ProductIdentity& identity)
+    : ui::Form(services.runtime, "frmMain"), services_(services), identity_(identity) {
+  Design();
+  WireHandlers();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::Design() {
+  // Client area 12165 x 7230 twips; the frame adds about 300 by 800 (caption and menu bar).
+  Move({0, 0, 12165 + 240, 7230 + 900});
+  SetCentred(true);
+  SetWindowState(ui::WindowState::Maximized);
+  ui::Font bold;
+  bold.bold = true;
+  const auto button = [&bold](ui::CommandButton& control, const char* caption, ui::TwipsRect position) {
+    control.SetCaption(caption);
+    control.Move(position);
+    control.SetFont(bold);
+  };
+  button(cmdNewSchedule, "New Schedule", {60, 60, 1755, 915});
+  button(cmdEdit, "Edit", {1860, 60, 1275, 915});
+  button(cmdDelete, "Delete", {3180, 60, 1215, 915});
+  cmdEdit.SetEnabled(false);
+  cmdDelete.SetEnabled(false);
+  Label1.SetCaption("Temporary Scheduler:");
+  Label1.Move({4440, 60, 2295, 195});
+  cbShutdown.Move({4440, 300, 2295, 315});
+  cmbTime.Move({4440, 660, 2295, 315});
+  for (std::string_view delay : kQuickDelays) cmbTime.AddItem(std::string(delay));
+  cmbTime.SetListIndex(0);
+  button(cmdGo, "Go", {6780, 60, 1215, 915});
+  button(cmdPower, "Power Options", {8040, 60, 1635, 915});
+  button(cmdWebsite, "", {9720, 60, 2415, 915});
+  chkPrevent.SetCaption("Prevent any schedules from running");
+  chkPrevent.Move({120, 1080, 10875, 195});
+  chkLowPower.SetCaption("Prevent this computer from entering Stand By mode or Hibernating due to inactivity");
+  chkLowPower.Move({120, 1380, 10875, 195});
+  lstSchedules.Move({60, 1680, 10995, 5475});
+  for (const char* column : {"Schedule Name", "Type", "Last Run Time", "Next Run Time", "Enabled"})
+    lstSchedules.AddColumnHeader(column, 2500);
+  pctTray.Move({11280, 2760, 495, 495});
+  pctTray.SetVisible(false);
+  lstSchedule.Move({7680, 1980, 1755, 4545});
+  lstSchedule.SetVisible(false);
+
+  mnuFile.SetCaption("File");
+  const std::pair<ui::Menu*, const char*> fileItems[] = {{&mnuFileItem0, "New Schedule"},
+                                                         {&mnuFileItem1, "Edit Selected"},
+                                                         {&mnuFileItem2, "Delete Selected"},
+                                                         {&mnuFileItem3, "-"},
+                                                         {&mnuFileItem4, "General Preferences"},
+                                                         {&mnuFileItem5, "-"},
+                                                         {&mnuFileItem6, "Exit"}};
+  for (const auto& [item, caption] : fileItems) item->SetCaption(caption);
+  mnuFileItem1.SetEnabled(false);
+  mnuFileItem2.SetEnabled(false);
+  mnuAction.SetCaption("Action");
+  const std::pair<ui::Menu*, const char*> actionItems[] = {{&mnuActionItem0, "Hibernate"},
+                                                           {&mnuActionItem1, "Shut Down"},
+                                                           {&mnuActionItem2, "Reboot"},
+                                                           {&mnuActionItem3, "Log Off"},
+                                                           {&mnuActionItem4, "Stand By"}};
+  for (const auto& [item, caption] : actionItems) item->SetCaption(caption);
+  mnuView.SetCaption("View");
+  mnuPowerOptions.SetCaption("Power Options");
+  mnuLanguage.SetCaption("Languages");
+  mnuLanguageItem.SetCaption("Change Language");
+  mnuHelp.SetCaption("Help");
+  mnuHelpItem.SetCaption("View Help");
+  mnuAbout.SetCaption("About");
+  mnuAboutItem.SetCaption("About this software");
+  mnuTray.SetCaption("Tray");
+  mnuTray.SetVisible(false);
+  mnuTrayItem0.SetCaption("Open");
+  mnuTrayItem1.SetCaption("Hide Menu");
+  mnuTrayItem2.SetCaption("-");
+  mnuTrayItem3.SetCaption("Exit");
+
+  // Commands whose windows another part of the program provides stay off until it does.
+  const OtherWindows& windows = services_.windows;
+  cmdNewSchedule.SetEnabled(static_cast<bool>(windows.showScheduleEditor));
+  mnuFileItem0.SetEnabled(static_cast<bool>(windows.showScheduleEditor));
+  mnuFileItem4.SetEnabled(static_cast<bool>(windows.showPreferences));
+  cmdWebsite.SetEnabled(static_cast<bool>(windows.showWebsite));
+  mnuLanguageItem.SetEnabled(static_cast<bool>(windows.showLanguages));
+  mnuHelpItem.SetEnabled(static_cast<bool>(windows.showHelp));
+  mnuAboutItem.SetEnabled(static_cast<bool>(windows.showAbout));
+}
+
+void frmMain::WireHandlers() {
+  const OtherWindows& windows = services_.windows;
+  const auto newSchedule = [this] {
+    EditMode = false;
+    services_.windows.showScheduleEditor(false);
+  };
+  const auto editSchedule = [this] {
+    EditMode = true;
+    services_.windows.showScheduleEditor(true);
+  };
+  if (windows.showScheduleEditor) {
+    cmdNewSchedule.OnClick = newSchedule;
+    mnuFileItem0.OnClick = newSchedule;
+    cmdEdit.OnClick = editSchedule;
+    mnuFileItem1.OnClick = editSchedule;
+  }
+  cmdDelete.OnClick = [this] { cmdDelete_Click(); };
+  mnuFileItem2.OnClick = [this] { cmdDelete_Click(); };
+  if (windows.showPreferences) mnuFileItem4.OnClick = windows.showPreferences;
+  mnuFileItem6.OnClick = [this] {
+    ExitRequested = true;
+    Unload();
+  };
+  ui::Menu* actionEntries[] = {&mnuActionItem0, &mnuActionItem1, &mnuActionItem2, &mnuActionItem3, &mnuActionItem4};
+  for (std::size_t i = 0; i < std::size(actionEntries); ++i)
+    actionEntries[i]->OnClick = [this, i] { ActionNow(kActionMenuActions[i]); };
+  const auto powerOptions = [this] { services_.process.StartCommandLine(kPowerOptionsCommand); };
+  cmdPower.OnClick = powerOptions;
+  mnuPowerOptions.OnClick = powerOptions;
+  if (windows.showWebsite) cmdWebsite.OnClick = windows.showWebsite;
+  if (windows.showLanguages) mnuLanguageItem.OnClick = windows.showLanguages;
+  if (windows.showHelp) mnuHelpItem.OnClick = windows.showHelp;
+  if (windows.showAbout) mnuAboutItem.OnClick = windows.showAbout;
+
+  cmdGo.OnClick = [this] { cmdGo_Click(); };
+  cbShutdown.OnKeyPress = [this](int& keyAscii) {
+    if (keyAscii == 13) {
+      keyAscii = 0;
+      cmdGo_Click();
+    }
+  };
+  chkLowPower.OnClick = [this] { PowerObject().DisableSuspend(chkLowPower.Value() == 1); };
+  lstSchedules.OnItemClick = [this](int row) { lstSchedules_ItemClick(row); };
+
+  tmrTrayIcon.OnTimer = [this] { TrayIconRoutine(); };
+  tmrScheduler.OnTimer = [this] { tmrScheduler_Timer(); };
+  tmrProcessSchedule.OnTimer = [this] { tmrProcessSchedule_Timer(); };
+  timSchedule.OnTimer = [this] { timSchedule_Timer(); };
+  services_.tray.onNotify = [this](int mouseMessage) { pctTray_MouseDown(mouseMessage * 15); };
+  mnuTrayItem0.OnClick = [this] { OpenFromTray(); };
+  mnuTrayItem3.OnClick = [this] {
+    ExitRequested = true;
+    Unload();
+  };
+}
+
+std::string frmMain::DataFolderPath() const { return DataFolder(services_.files.ProgramFolder()); }
+
+CPower& frmMain::PowerObject() {
+  if (!objPower_) objPower_.emplace(services_.power, services_.powerFilter);
+  return *objPower_;
+}
+
+std::string frmMain::MachineSetting(std::string_view key) {
+  try {
+    return ReadSetting(Settings(), key, SettingStore::Machine);
+  } catch (const SettingsError&) {
+    return std::string(SettingOf(key, SettingStore::Machine).defaultValue);
+  }
+}
+
+// Load ---------------------------------------------------------------------------------------
+
+void frmMain::Form_Load() {
+  // 1. One copy of the program at a time: a second one ends at once, without a word.
+  if (services_.process.AnotherInstanceRunning()) {
+    ending_ = true;
+    services_.runtime.EndProcess(0);
+    return;
+  }
+  const SettingsServices settings = Settings();
+  // 2. No language chosen yet marks the first start.
+  const std::string firstRunMarker =
+      GetUserSetting(services_.registry, identity_, identity_.strProgramName, "Settings", "Language", "");
+  // 3.
+  cmdWebsite.SetCaption("Visit " + identity_.strWebsite);
+  // 4.
+  languages_.emplace(LanguageServices{services_.files, services_.locale, identity_, services_.runtime});
+  const std::string language = ReadSetting(settings, "Language", SettingStore::User);
+  languages_->RegisterDefaultMessages();
+  languages_->ChangeLanguage(*this, language);
+  // 5.
+  if (firstRunMarker.empty() && services_.windows.showLanguageDialogModal) services_.windows.showLanguageDialogModal();
+  // 6.
+  SetCaption(languages_->getMessages("MSG_TITLE"));
+  // 7.
+  loadData();
+  // 8. The action names stay as they are: schedule files and the engine use them.
+  const bool hibernation = HibernationAvailable(services_.power);
+  cbShutdown.Clear();
+  if (hibernation) cbShutdown.AddItem("Hibernate");
+  for (const char* action : {"Shut Down", "Reboot", "Log Off", "Stand by"}) cbShutdown.AddItem(action);
+  cbShutdown.SetListIndex(0);
+  mnuActionItem0.SetEnabled(hibernation);
+  // 9.
+  PowerObject().Initialize(Handle());
+  // 10.
+  TrayIconRoutine();
+  // 11.
+  const std::string dataFolder = DataFolderPath();
+  if (!services_.files.FolderExists(dataFolder)) services_.files.CreateFolder(dataFolder);
+  // 12.
+  for (int column = 1; column <= lstSchedules.ColumnHeaderCount(); ++column) {
+    const std::string width = ReadSetting(settings, "BackupSetColumn" + std::to_string(column), SettingStore::User);
+    lstSchedules.SetColumnWidth(column, ReadInteger16(width).value_or(2500));
+  }
+  // 14. The help opens once, on the first English start.
+  if (services_.windows.showHelp && ReadSetting(settings, "showHelp", SettingStore::User) == "1") {
+    if (ReadSetting(settings, "Language", SettingStore::User) == "English") services_.windows.showHelp();
+    WriteSetting(settings, "showHelp", SettingStore::User, "0");
+  }
+  // 15. Started minimised: the tray icon alone, and no dialog that nobody would see.
+  if (MachineSetting("chkMin") == "1") {
+    SetWindowState(ui::WindowState::Minimized);
+    Hide();
+    startsHidden_ = true;
+    SuppressPermissionDialog = true;
+  }
+}
+
+// The schedule list ----------------------------------------------------------------------------
+
+void frmMain::loadData() {
+  lstSchedules.ClearListItems();
+  for (ScheduleRow& row :
+       LoadScheduleRows(services_.files, DataFolderPath(), services_.clock.Now(), services_.locale)) {
+    const int item = lstSchedules.AddListItem(std::move(row.name));
+    lstSchedules.SetSubItem(item, 1, std::move(row.type));
+    lstSchedules.SetSubItem(item, 2, std::move(row.lastRunTime));
+    lstSchedules.SetSubItem(item, 3, std::move(row.nextRunTime));
+    lstSchedules.SetSubItem(item, 4, std::move(row.enabled));
+  }
+}
+
+void frmMain::EnableSelectionCommands() {
+  const bool editor = static_cast<bool>(services_.windows.showScheduleEditor);
+  cmdDelete.SetEnabled(true);
+  cmdEdit.SetEnabled(editor);
+  mnuFileItem1.SetEnabled(editor);
+  mnuFileItem2.SetEnabled(true);
+}
+
+void frmMain::DisableSelectionCommands() {
+  cmdDelete.SetEnabled(false);
+  cmdEdit.SetEnabled(false);
+  mnuFileItem1.SetEnabled(false);
+  mnuFileItem2.SetEnabled(false);
+}
+
+void frmMain::lstSchedules_ItemClick(int row) {
+  SelectedSchedule.name = lstSchedules.ListItemText(row);
+  SelectedSchedule.ItemType = lstSchedules.SubItem(row, 1);
+  SelectedSchedule.LastRunTime = lstSchedules.SubItem(row, 2);
+  SelectedSchedule.Enabled = lstSchedules.SubItem(row, 4) == "Yes";
+  const std::string path = ScheduleFilePath(DataFolderPath(), SelectedSchedule.name);
+  if (FileExists(services_.files, path)) {
+    const std::string text = services_.files.ReadAnsiFile(path, 2 * kMaxScheduleFileCharacters).value_or("");
+    const std::string section = GetSection(text, "SCHEDULER");
+    SelectedSchedule.StartDate = GetKeyValue(section, "StartDate");
+    SelectedSchedule.StartTime = GetKeyValue(section, "StartTime");
+    SelectedSchedule.Period = GetKeyValue(section, "Period");
+    SelectedSchedule.Repeat = ReadFlag(GetKeyValue(section, "Repeat"));
+    SelectedSchedule.RunOnStart = ReadFlag(GetKeyValue(section, "RunOnStart"));
+    SelectedSchedule.RunOnEnd = ReadFlag(GetKeyValue(section, "RunOnEnd"));
+    SelectedSchedule.SAccurancy = ReadInteger16(GetKeyValue(section, "SAccurancy")).value_or(0);
+    EnableSelectionCommands();
+  } else {
+    EnableSelectionCommands();
+    cmdEdit.SetEnabled(false);
+    mnuFileItem1.SetEnabled(false);
+  }
+}
+
+void frmMain::cmdDelete_Click() {
+  const int row = lstSchedules.SelectedItem();
+  if (row == 0) return;
+  const std::string name = lstSchedules.ListItemText(row);
+  const auto answer =
+      services_.runtime.Messages().Show(languages_->getMessages("MSG_DELETE"), platform::MessageButtons::YesNo,
+                                        platform::MessageIcon::None, "Really delete?");
+  if (answer != platform::MessageAnswer::Yes) return;
+  const std::string path = ScheduleFilePath(DataFolderPath(), name);
+  if (FileExists(services_.files, path)) services_.files.RemoveFile(path);
+  loadData();
+  DisableSelectionCommands();
+}
+
+void frmMain::ArrangeControls() {
+  if (GetWindowState() == ui::WindowState::Minimized) return;
+  const int width = Width();
+  const int height = Height();
+  ui::TwipsRect website = cmdWebsite.Position();
+  website.width = std::abs(width - website.left - 200);
+  cmdWebsite.Move(website);
+  ui::TwipsRect list = lstSchedules.Position();
+  list.width = std::abs(width - list.left - 200);
+  list.height = std::abs(height - list.top - 1000);
+  lstSchedules.Move(list);
+}
+
+// Quick schedule and immediate actions -----------------------------------------------------
+
+void frmMain::cmdGo_Click() {
+  const LocalDateTime now = services_.clock.Now();
+  if (cmbTime.Text() != "Now") {
+    const int row = lstSchedules.AddListItem("Quick Schedule " + services_.locale.FormatGeneralDate(now));
+    lstSchedules.SetSubItem(row, 1, cbShutdown.Text());
+    lstSchedules.SetSubItem(row, 2, "");
+    const auto moment = QuickScheduleMoment(cmbTime.Text(), now);
+    lstSchedules.SetSubItem(row, 3, moment ? services_.locale.FormatGeneralDate(*moment) : "");
+    lstSchedules.SetSubItem(row, 4, "Yes");
+    return;
+  }
+  ActionNow(cbShutdown.Text());
+}
+
+// "Now": the user confirms, and stays in charge of unsaved work (the action is not forced).
+void frmMain::ActionNow(std::string_view actionName) {
+  const auto answer =
+      services_.runtime.Messages().Show(languages_->getMessages("MSG_SURE"), platform::MessageButtons::OkCancel,
+                                        platform::MessageIcon::None, "Confirm Choice");
+  if (answer != platform::MessageAnswer::Ok) return;
+  if (const auto code = PowerActionCodeOf(actionName)) PowerObject().ShutDown(*code, false);
+}
+
+// The scheduler engine -----------------------------------------------------------------------
+
+int frmMain::FindScheduleRow(std::string_view name) const {
+  for (int row = 1; row <= lstSchedules.ListItemCount(); ++row)
+    if (lstSchedules.ListItemText(row) == name) return row;
+  return 0;
+}
+
+void frmMain::RunScheduledAction(std::string_view actionName, bool force) {
+  curfew::RunScheduledAction(actionName, force, [this]() -> CPower& { return PowerObject(); });
+}
+
+void frmMain::tmrScheduler_Timer() {
+  if (chkPrevent.Value() == 1) return;
+  const int rows = lstSchedules.ListItemCount();
+  for (int row = 1; row <= rows; ++row) {
+    services_.runtime.DoEvents();
+    // A list rebuilt while events ran ends the pass; the next tick looks again.
+    if (row > lstSchedules.ListItemCount()) return;
+    const std::string next = lstSchedules.SubItem(row, 3);
+    if (next.empty()) continue;
+    const Due due = IsDue(next, services_.clock.Now(), services_.locale);
+    if (due == Due::Unreadable) return;
+    if (due == Due::No) continue;
+    lstSchedule.AddItem(lstSchedules.ListItemText(row));
+    lstSchedules.SetSubItem(row, 3, "");
+    tmrProcessSchedule.SetEnabled(true);
+  }
+}
+
+void frmMain::tmrProcessSchedule_Timer() {
+  if (lstSchedule.ListCount() == 0) {
+    tmrProcessSchedule.SetEnabled(false);
+    return;
+  }
+  ActionFinished = false;
+  tmrProcessSchedule.SetEnabled(false);
+  timSchedule.SetEnabled(true);
+  // The action handler's tick arrives in this wait; waiting for events uses no processor.
+  while (!ActionFinished && Loaded()) services_.runtime.WaitForEvents();
+  tmrProcessSchedule.SetEnabled(lstSchedule.ListCount() > 0);
+}
+
+void frmMain::timSchedule_Timer() {
+  timSchedule.SetEnabled(false);
+  if (lstSchedule.ListCount() == 0) {
+    ActionFinished = true;
+    return;
+  }
+  const std::string name = lstSchedule.List(0);
+  lstSchedule.RemoveItem(0);
+  ActionFinished = false;
+  services_.runtime.DoEvents();
+  const int row = FindScheduleRow(name);
+  if (row == 0) {
+    ActionFinished = true;
+    return;
+  }
+  const std::string actionName = lstSchedules.SubItem(row, 1);
+  ActionFinished = true;
+  lstSchedule.Clear();
+  RunScheduledAction(actionName, true);
+  // Stand by, hibernate and refused actions come back: a repeating schedule needs its next run.
+  RefreshNextRunTime(name);
+}
+
+void frmMain::RefreshNextRunTime(std::string_view name) {
+  const int row = FindScheduleRow(name);
+  if (row == 0) return;
+  const std::string path = ScheduleFilePath(DataFolderPath(), name);
+  if (!FileExists(services_.files, path)) return;  // a quick schedule runs once
+  const std::string text = services_.files.ReadAnsiFile(path, 2 * kMaxScheduleFileCharacters).value_or("");
+  lstSchedules.SetSubItem(row, 3, NextRunTime(GetSection(text, "SCHEDULER"), services_.clock.Now(), services_.locale));
+}
+
+// Tray icon ----------------------------------------------------------------------------------
+
+void frmMain::TrayIconRoutine() {
+  const std::string& tip = identity_.strProgramName;
+  if (services_.tray.Modify(tip)) {
+    tmrTrayIcon.SetInterval(kTrayReassertMs);
+    return;
+  }
+  tmrTrayIcon.SetInterval(services_.tray.Add(tip) ? kTrayReassertMs : kTrayRetryMs);
+}
+
+void frmMain::pctTray_MouseDown(int x) {
+  switch (x / 15) {
+    case kLeftUp:
+    case kRightUp: services_.runtime.PopupMenu(mnuTray); break;
+    case kLeftDoubleClick: ShowAndActivate(); break;
+    default: break;
+  }
+}
+
+void frmMain::ShowAndActivate() {
+  if (!Visible()) Show();
+  services_.runtime.ActivateWindowByTitle(Caption());
+}
+
+void frmMain::OpenFromTray() {
+  if (!Visible()) {
+    Show();
+    SetWindowState(ui::WindowState::Maximized);
+  }
+  services_.runtime.ActivateWindowByTitle(Caption());
+}
+
+// Closing and ending -------------------------------------------------------------------------
+
+void frmMain::Form_QueryUnload(bool& cancel, ui::UnloadMode mode) {
+  if (mode == ui::UnloadMode::AppWindows || mode == ui::UnloadMode::TaskManager) ExitRequested = true;
+  if (ExitRequested) return;
+  Hide();
+  if (MachineSetting("chkAlwaysExit") != "0") return;
+  cancel = true;
+  if (MachineSetting("chkNoShow") != "0") return;
+  stillRunning_ = std::make_unique<frmStillRunning>(*this);
+  stillRunning_->Show();
+}
+
+void frmMain::Form_Unload(bool&) {
+  for (ui::Form* other : othersToUnload_) other->Unload();
+  if (stillRunning_) stillRunning_->Unload();
+  objPower_.reset();
+  const SettingsServices settings = Settings();
+  for (int column = 1; column <= lstSchedules.ColumnHeaderCount(); ++column) {
+    try {
+      WriteSetting(settings, "BackupSetColumn" + std::to_string(column), SettingStore::User,
+                   std::to_string(lstSchedules.ColumnWidth(column)));
+    } catch (const std::exception&) {
+    }
+  }
+  services_.tray.Remove();
+  services_.runtime.EndProcess(0);
+}
+
+}  // namespace curfew

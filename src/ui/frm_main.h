@@ -1,0 +1,136 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "localization/cls_languages.h"
+#include "platform/windowing/controls.h"
+#include "platform/windowing/form.h"
+#include "power/cpower.h"
+#include "scheduling/schedule_record.h"
+#include "settings/settings_store.h"
+#include "ui/app_services.h"
+
+namespace curfew {
+
+class frmStillRunning;
+
+// The working window: the tool row, the quick schedule, the two options, the schedule list,
+// the menus; and the scheduler engine on its timers, the tray icon and the close rules.
+class frmMain final : public ui::Form {
+ public:
+  frmMain(AppServices& services, ProductIdentity& identity);
+  ~frmMain() override;
+
+  ui::CommandButton cmdNewSchedule{*this, "cmdNewSchedule"};
+  ui::CommandButton cmdEdit{*this, "cmdEdit"};
+  ui::CommandButton cmdDelete{*this, "cmdDelete"};
+  ui::SkinLabel Label1{*this, "Label1"};
+  ui::ComboBox cbShutdown{*this, "cbShutdown"};
+  ui::ComboBox cmbTime{*this, "cmbTime"};
+  ui::CommandButton cmdGo{*this, "cmdGo"};
+  ui::CommandButton cmdPower{*this, "cmdPower"};
+  ui::CommandButton cmdWebsite{*this, "cmdWebsite"};
+  ui::CheckBox chkPrevent{*this, "chkPrevent"};
+  ui::CheckBox chkLowPower{*this, "chkLowPower"};
+  ui::ListView lstSchedules{*this, "lstSchedules"};
+  ui::PictureBox pctTray{*this, "pctTray"};
+  ui::ListBox lstSchedule{*this, "lstSchedule"};
+  ui::Timer tmrTrayIcon{*this, "tmrTrayIcon", 5000, true};
+  ui::Timer tmrScheduler{*this, "tmrScheduler", 500, true};
+  ui::Timer tmrProcessSchedule{*this, "tmrProcessSchedule", 500, false};
+  ui::Timer timSchedule{*this, "timSchedule", 250, false};
+  ui::Menu mnuFile{*this, "mnuFile"};
+  ui::Menu mnuFileItem0{*this, "mnuFileItem", 0, &mnuFile};
+  ui::Menu mnuFileItem1{*this, "mnuFileItem", 1, &mnuFile};
+  ui::Menu mnuFileItem2{*this, "mnuFileItem", 2, &mnuFile};
+  ui::Menu mnuFileItem3{*this, "mnuFileItem", 3, &mnuFile};
+  ui::Menu mnuFileItem4{*this, "mnuFileItem", 4, &mnuFile};
+  ui::Menu mnuFileItem5{*this, "mnuFileItem", 5, &mnuFile};
+  ui::Menu mnuFileItem6{*this, "mnuFileItem", 6, &mnuFile};
+  ui::Menu mnuAction{*this, "mnuAction"};
+  ui::Menu mnuActionItem0{*this, "mnuActionItem", 0, &mnuAction};
+  ui::Menu mnuActionItem1{*this, "mnuActionItem", 1, &mnuAction};
+  ui::Menu mnuActionItem2{*this, "mnuActionItem", 2, &mnuAction};
+  ui::Menu mnuActionItem3{*this, "mnuActionItem", 3, &mnuAction};
+  ui::Menu mnuActionItem4{*this, "mnuActionItem", 4, &mnuAction};
+  ui::Menu mnuView{*this, "mnuView"};
+  ui::Menu mnuPowerOptions{*this, "mnuPowerOptions", std::nullopt, &mnuView};
+  ui::Menu mnuLanguage{*this, "mnuLanguage"};
+  ui::Menu mnuLanguageItem{*this, "mnuLanguageItem", std::nullopt, &mnuLanguage};
+  ui::Menu mnuHelp{*this, "mnuHelp"};
+  ui::Menu mnuHelpItem{*this, "mnuHelpItem", std::nullopt, &mnuHelp};
+  ui::Menu mnuAbout{*this, "mnuAbout"};
+  ui::Menu mnuAboutItem{*this, "mnuAboutItem", std::nullopt, &mnuAbout};
+  ui::Menu mnuTray{*this, "mnuTray"};
+  ui::Menu mnuTrayItem0{*this, "mnuTrayItem", 0, &mnuTray};
+  ui::Menu mnuTrayItem1{*this, "mnuTrayItem", 1, &mnuTray};
+  ui::Menu mnuTrayItem2{*this, "mnuTrayItem", 2, &mnuTray};
+  ui::Menu mnuTrayItem3{*this, "mnuTrayItem", 3, &mnuTray};
+
+  // Process-wide state the main window owns.
+  bool ExitRequested = false;
+  bool EditMode = false;
+  ScheduleRecord SelectedSchedule;
+  bool SuppressPermissionDialog = false;
+  bool ActionFinished = true;
+
+  void loadData();
+  void ArrangeControls();
+  void EnableSelectionCommands();
+  void DisableSelectionCommands();
+  int FindScheduleRow(std::string_view name) const;
+  void RunScheduledAction(std::string_view actionName, bool force);
+  // The tray routine: re-asserts the icon, or adds it.
+  void TrayIconRoutine();
+  // A notification of the tray icon, as a mouse-down at X = mouse message times 15 twips.
+  void pctTray_MouseDown(int x);
+
+  clsLanguages& Languages() { return *languages_; }
+  CPower& PowerObject();
+  SettingsServices Settings() {
+    return {services_.registry, services_.runtime.Messages(), identity_, SuppressPermissionDialog};
+  }
+  AppServices& Services() { return services_; }
+  const ProductIdentity& Identity() const { return identity_; }
+  // Set by a second copy's load: the process ends and the window is never shown.
+  bool Ending() const { return ending_; }
+  // The start-minimised preference asked for the tray icon alone.
+  bool StartsHidden() const { return startsHidden_; }
+  // The windows the unload closes first (the splash, which stays loaded and hidden).
+  void AlsoUnloadOnExit(ui::Form& form) { othersToUnload_.push_back(&form); }
+  std::string DataFolderPath() const;
+
+ protected:
+  void Form_Load() override;
+  void Form_QueryUnload(bool& cancel, ui::UnloadMode mode) override;
+  void Form_Unload(bool& cancel) override;
+  void Form_Resize() override { ArrangeControls(); }
+
+ private:
+  void Design();
+  void WireHandlers();
+  void lstSchedules_ItemClick(int row);
+  void cmdDelete_Click();
+  void cmdGo_Click();
+  void ActionNow(std::string_view actionName);
+  void tmrScheduler_Timer();
+  void tmrProcessSchedule_Timer();
+  void timSchedule_Timer();
+  void RefreshNextRunTime(std::string_view name);
+  void OpenFromTray();
+  void ShowAndActivate();
+  std::string MachineSetting(std::string_view key);
+
+  AppServices& services_;
+  ProductIdentity& identity_;
+  std::optional<clsLanguages> languages_;
+  std::optional<CPower> objPower_;
+  std::unique_ptr<frmStillRunning> stillRunning_;
+  std::vector<ui::Form*> othersToUnload_;
+  bool ending_ = false;
+  bool startsHidden_ = false;
+};
+
+}  // namespace curfew

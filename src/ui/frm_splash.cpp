@@ -1,0 +1,44 @@
+#include "ui/frm_splash.h"
+
+#include "ui/frm_main.h"
+
+namespace curfew {
+
+frmSplash::frmSplash(AppServices& services, ProductIdentity& identity, frmMain& main)
+    : ui::Form(services.runtime, "frmSplash"), services_(services), identity_(identity), main_(main) {
+  Move({0, 0, 7170, 4770});
+  SetBorderStyle(ui::BorderStyle::None);
+  SetCentred(true);
+  SetBackColor(0x823F1E);  // the icon's blue
+  Image1.Move({0, 0, 7170, 4770});
+  Image1.SetColours(0x823F1E, 0xFFFFFF);
+  lblProduct.Move({600, 1700, 6000, 900});
+  lblProduct.SetColours(0x823F1E, 0xFFFFFF);
+  ui::Font title;
+  title.points = 36;
+  title.bold = true;
+  lblProduct.SetFont(title);
+  lblVersion.Move({600, 2700, 6000, 400});
+  lblVersion.SetColours(0x823F1E, 0xFFFFFF);
+  Timer2.OnTimer = [this] { Timer2_Timer(); };
+}
+
+void frmSplash::Form_Load() {
+  identity_ = LoadIdentity(services_.versionInfo);
+  const platform::VersionEntries version = services_.versionInfo.Read();
+  lblProduct.SetCaption(identity_.strProgramName);
+  lblVersion.SetCaption(std::to_string(version.majorVersion) + "." + std::to_string(version.minorVersion));
+  Timer2.SetEnabled(true);
+}
+
+void frmSplash::Timer2_Timer() {
+  intTemp = static_cast<std::int16_t>(intTemp + kSplashMilliseconds);
+  if (intTemp != kSplashMilliseconds) return;
+  Timer2.SetEnabled(false);
+  main_.AlsoUnloadOnExit(*this);
+  main_.Load();
+  if (!main_.Ending() && !main_.StartsHidden()) main_.Show();
+  Hide();
+}
+
+}  // namespace curfew

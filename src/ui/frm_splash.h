@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/windowing/controls.h"
+#include "platform/windowing/form.h"
+#include "ui/app_services.h"
+
+namespace curfew {
+
+class frmMain;
+
+// The start of the program: fixes the product identity, shows the splash for a moment, then
+// loads and shows the main window and hides itself (it stays loaded until the main window's
+// unload).
+class frmSplash final : public ui::Form {
+ public:
+  // The splash lasts 75 ticks of 2 ms, counted in 2 ms steps: one 150 ms wait.
+  static constexpr int kSplashMilliseconds = 150;
+
+  frmSplash(AppServices& services, ProductIdentity& identity, frmMain& main);
+
+  ui::PictureBox Image1{*this, "Image1"};
+  ui::SkinLabel lblProduct{*this, "lblProduct"};
+  ui::Label lblVersion{*this, "lblVersion"};
+  ui::Timer Timer2{*this, "Timer2", kSplashMilliseconds, false};
+
+  std::int16_t intTemp = 0;
+
+ protected:
+  void Form_Load() override;
+
+ private:
+  void Timer2_Timer();
+
+  AppServices& services_;
+  ProductIdentity& identity_;
+  frmMain& main_;
+};
+
+}  // namespace curfew

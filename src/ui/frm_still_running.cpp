@@ -1,0 +1,54 @@
+#include "ui/frm_still_running.h"
+
+#include "settings/setting_table.h"
+#include "ui/frm_main.h"
+
+namespace curfew {
+
+frmStillRunning::frmStillRunning(frmMain& main) : ui::Form(main.Runtime(), "frmStillRunning"), main_(main) {
+  Move({0, 0, 7845 + 90, 3285 + 420});
+  SetBorderStyle(ui::BorderStyle::FixedDialog);
+  SetControlBox(false);
+  SetCentred(true);
+  Label1.SetCaption("Still Running");
+  Label1.Move({60, 60, 7755, 315});
+  ui::Font heading;
+  heading.bold = true;
+  heading.points = 12;
+  Label1.SetFont(heading);
+  Label2.SetCaption("will continue to run in the system tray, so that scheduled backup sets will be executed in time.");
+  Label2.Move({60, 420, 7755, 1035});
+  chkNoShow.SetCaption("Don't show this reminder again");
+  chkNoShow.Move({60, 1500, 7695, 255});
+  chkAlwaysExit.SetCaption("Always exit completely when I close the program, don't run scheduled events.");
+  chkAlwaysExit.Move({60, 1800, 7755, 615});
+  cmdOK.SetCaption("Ok");
+  cmdOK.Move({6360, 2520, 1395, 735});
+  ui::Font bold;
+  bold.bold = true;
+  cmdOK.SetFont(bold);
+  cmdOK.OnClick = [this] { cmdOK_Click(); };
+}
+
+void frmStillRunning::Form_Load() {
+  if (ReadSetting(main_.Settings(), "chkAlwaysExit", SettingStore::Machine) == "1") {
+    Hide();
+    main_.Unload();
+    return;
+  }
+  SetCaption(main_.Languages().getMessages("MSG_TITLERUNNING"));
+  main_.Languages().ChangeLanguage(*this, main_.Languages().strCurrentLanguage());
+}
+
+void frmStillRunning::cmdOK_Click() {
+  const SettingsServices settings = main_.Settings();
+  if (chkNoShow.Value() == 1) WriteSetting(settings, "chkNoShow", SettingStore::Machine, "1");
+  if (chkAlwaysExit.Value() == 1) {
+    WriteSetting(settings, "chkAlwaysExit", SettingStore::Machine, "1");
+    main_.Unload();
+    return;  // the main window's unload closed this window too
+  }
+  Unload();
+}
+
+}  // namespace curfew

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/windowing/controls.h"
+#include "platform/windowing/form.h"
+
+namespace curfew {
+
+class frmMain;
+
+// Tells the user that closing the main window left the program running in the tray.
+class frmStillRunning final : public ui::Form {
+ public:
+  explicit frmStillRunning(frmMain& main);
+
+  ui::SkinLabel Label1{*this, "Label1"};
+  ui::SkinLabel Label2{*this, "Label2"};
+  ui::CheckBox chkNoShow{*this, "chkNoShow"};
+  ui::CheckBox chkAlwaysExit{*this, "chkAlwaysExit"};
+  ui::CommandButton cmdOK{*this, "cmdOK"};
+
+ protected:
+  void Form_Load() override;
+
+ private:
+  void cmdOK_Click();
+
+  frmMain& main_;
+};
+
+}  // namespace curfew
