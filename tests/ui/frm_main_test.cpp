@@ -1,0 +1,399 @@
+#include "ui/frm_main.h"
+
+#include <gtest/gtest.h>
+
+#include "scheduling/quick_schedule.h"
+#include "ui/app_fixture.h"
+#include "ui/frm_still_running.h"
+
+namespace curfew {
+namespace {
+
+using platform::MessageAnswer;
+using platform::RegistryRoot;
+using Calls = std::vector<std::string>;
+
+constexpr const char* kMachineSettings = "SOFTWARE\\Curfew Team\\Curfew\\Settings";
+constexpr const char* kUserSettings = "Software\\Curfew Team\\Curfew\\Settings";
+
+class MainWindowTest : public testing::Test, public test::AppFixture {
+ protected:
+  frmMain& Main() { return app->main; }
+  void SetMachine(const char* key, const char* value) {
+    registry.Put(RegistryRoot::LocalMachine, kMachineSettings, key, platform::kRegistryString, value);
+  }
+  Calls PowerActions() const {
+    Calls actions;
+    for (const std::string& call : power.calls())
+      if (call.starts_with("ExitWindowsEx") || call.starts_with("SetSystemPowerState")) actions.push_back(call);
+    return actions;
+  }
+};
+
+TEST_F(MainWindowTest, StartsWithItsSchedulesTheActionsAndTheTrayIcon) {
+  WriteSchedule("Weekdays", "Shut Down", "12/1/2026", "23:30:00", true, 1, "mon,fri");
+  Start();
+  EXPECT_TRUE(Main().Visible());
+  EXPECT_FALSE(app->splash.Visible());
+  EXPECT_TRUE(app->splash.Loaded()) << "the splash stays loaded, hidden";
+  EXPECT_EQ(Main().Caption(), "Curfew by Curfew Team");
+  EXPECT_EQ(Main().cmdWebsite.Caption(), "Visit curfew.example.org");
+  ASSERT_EQ(Main().lstSchedules.ListItemCount(), 1);
+  EXPECT_EQ(NextRunOf(1), "12/11/2026 23:30:00");
+  EXPECT_EQ(Main().cbShutdown.ListCount(), 4);
+  EXPECT_EQ(Main().cbShutdown.Text(), "Shut Down");
+  EXPECT_FALSE(Main().mnuActionItem0.Enabled()) << "no hibernation";
+  EXPECT_TRUE(tray.Shown());
+  EXPECT_EQ(tray.Tip(), "Curfew");
+  EXPECT_EQ(Main().tmrTrayIcon.Interval(), 15000);
+  EXPECT_EQ(Main().lstSchedules.ColumnWidth(3), 2500);
+  EXPECT_FALSE(Main().cmdNewSchedule.Enabled()) << "the schedule editor is not part of the program yet";
+}
+
+TEST_F(MainWindowTest, OffersHibernationFirstWhereItIsAvailable) {
+  power.SetHibernationFile(true);
+  Start();
+  EXPECT_EQ(Main().cbShutdown.ListCount(), 5);
+  EXPECT_EQ(Main().cbShutdown.Text(), "Hibernate");
+  EXPECT_TRUE(Main().mnuActionItem0.Enabled());
+}
+
+TEST_F(MainWindowTest, ASecondCopyEndsAtOnce) {
+  process.anotherInstance = true;
+  Start();
+  EXPECT_EQ(runtime.endedWith, 0);
+  EXPECT_FALSE(Main().Visible());
+  EXPECT_FALSE(tray.Shown());
+}
+
+TEST_F(MainWindowTest, CreatesTheDataFolderWhenMissing) {
+  std::filesystem::remove_all(folder.host() / "data");
+  Start();
+  EXPECT_TRUE(folder.Exists("data"));
+}
+
+// The scheduler engine ---------------------------------------------------------------------
+
+TEST_F(MainWindowTest, AWeeklyScheduleFiresAtItsMinuteAsAForcedAction) {
+  WriteSchedule("Tuesday", "Shut Down", "12/1/2026", "10:01:00", true, 1, "tue");
+  Start();
+  EXPECT_EQ(NextRunOf(1), "12/8/2026 10:01:00");
+  AdvanceTo(10, 0, 59);
+  EXPECT_TRUE(PowerActions().empty());
+  AdvanceTo(10, 1, 5);
+  EXPECT_EQ(PowerActions(), Calls{"ExitWindowsEx(5)"});
+  EXPECT_EQ(NextRunOf(1), "12/15/2026 10:01:00") << "the next run is computed again once the action returned";
+  AdvanceTo(10, 3, 0);
+  EXPECT_EQ(PowerActions().size(), 1U);
+}
+
+TEST_F(MainWindowTest, ADailyStandBySleepsOnTwoDays) {
+  WriteSchedule("Nightly", "Stand by", "12/1/2026", "10:01:00", true, 0);
+  Start();
+  AdvanceTo(10, 1, 30);
+  EXPECT_EQ(PowerActions(), Calls{"SetSystemPowerState(1, 1)"});
+  EXPECT_EQ(NextRunOf(1), "12/9/2026 10:01:00");
+  AdvanceTo(10, 1, 30);
+  EXPECT_EQ(PowerActions(), (Calls{"SetSystemPowerState(1, 1)", "SetSystemPowerState(1, 1)"}));
+}
+
+TEST_F(MainWindowTest, PreventingAtTheDueMinuteSkipsTheRunForGood) {
+  WriteSchedule("Once", "Reboot", "12/8/2026", "10:01:00", false, 0);
+  Start();
+  Main().chkPrevent.UserClick();
+  AdvanceTo(10, 2, 0);
+  Main().chkPrevent.UserClick();
+  AdvanceTo(10, 5, 0);
+  EXPECT_TRUE(PowerActions().empty());
+  EXPECT_EQ(NextRunOf(1), "12/8/2026 10:01:00") << "the row keeps its text";
+}
+
+TEST_F(MainWindowTest, OfTwoRowsDueInOneMinuteOnlyTheUpperRuns) {
+  WriteSchedule("A", "Reboot", "12/8/2026", "10:01:00", false, 0);
+  WriteSchedule("B", "Log Off", "12/8/2026", "10:01:00", false, 0);
+  Start();
+  AdvanceTo(10, 2, 0);
+  EXPECT_EQ(PowerActions(), Calls{"ExitWindowsEx(6)"});
+  EXPECT_EQ(NextRunOf(1), "");
+  EXPECT_EQ(NextRunOf(2), "");
+}
+
+TEST_F(MainWindowTest, ARowGoneBetweenQueueingAndHandlingIsSkipped) {
+  WriteSchedule("Gone", "Reboot", "12/8/2026", "10:01:00", false, 0);
+  Start();
+  AdvanceTo(10, 1, 0);  // the first detection tick of the minute queues it
+  ASSERT_EQ(Main().lstSchedule.ListCount(), 1);
+  std::filesystem::remove(folder.host() / "data" / "Gone.sch");
+  Main().loadData();
+  AdvanceTo(10, 2, 0);
+  EXPECT_TRUE(PowerActions().empty());
+  EXPECT_EQ(Main().lstSchedule.ListCount(), 0);
+}
+
+// Quick schedule ---------------------------------------------------------------------------
+
+class QuickScheduleTest : public MainWindowTest {};
+
+TEST_F(QuickScheduleTest, AnAfternoonQuickScheduleFiresAtItsTwentyFourHourMinute) {
+  Start();
+  AdvanceTo(15, 44, 12);
+  Main().cmbTime.UserPick(1);  // In 1 Minute
+  Main().cmdGo.UserClick();
+  ASSERT_EQ(Main().lstSchedules.ListItemCount(), 1);
+  EXPECT_EQ(Main().lstSchedules.ListItemText(1), "Quick Schedule 12/8/2026 3:44:12 PM");
+  EXPECT_EQ(NextRunOf(1), "12/8/2026 3:45:12 PM");
+  EXPECT_EQ(Main().lstSchedules.SubItem(1, 4), "Yes");
+  AdvanceTo(15, 44, 59);
+  EXPECT_TRUE(PowerActions().empty());
+  AdvanceTo(15, 45, 1);
+  EXPECT_EQ(PowerActions(), Calls{"ExitWindowsEx(5)"}) << "due from the first tick of its minute";
+  EXPECT_EQ(NextRunOf(1), "") << "a quick schedule runs once";
+}
+
+TEST_F(QuickScheduleTest, LowerCaseNowAddsARowThatNeverRuns) {
+  Start();
+  Main().cmbTime.UserType("now");
+  Main().cmdGo.UserClick();
+  EXPECT_TRUE(runtime.messages.shown().empty());
+  ASSERT_EQ(Main().lstSchedules.ListItemCount(), 1);
+  EXPECT_EQ(NextRunOf(1), "");
+  Main().loadData();
+  EXPECT_EQ(Main().lstSchedules.ListItemCount(), 0) << "a reload drops quick schedules";
+}
+
+TEST_F(QuickScheduleTest, NowAsksAndActsWithoutForce) {
+  Start();
+  Main().cbShutdown.UserPick(1);  // Reboot
+  runtime.messages.Answer(MessageAnswer::Cancel);
+  Main().cmdGo.UserClick();
+  EXPECT_TRUE(PowerActions().empty());
+  runtime.messages.Answer(MessageAnswer::Ok);
+  Main().cbShutdown.UserKeyPress(13);  // Enter in the action box is Go
+  EXPECT_EQ(PowerActions(), Calls{"ExitWindowsEx(2)"});
+  ASSERT_EQ(runtime.messages.shown().size(), 2U);
+  EXPECT_EQ(runtime.messages.shown()[1].text, "Are you sure you want to perform the selected action immediately?");
+  EXPECT_EQ(runtime.messages.shown()[1].title, "Confirm Choice");
+  EXPECT_EQ(runtime.messages.shown()[1].buttons, platform::MessageButtons::OkCancel);
+}
+
+TEST_F(QuickScheduleTest, TheActionMenuAsksAndActs) {
+  Start();
+  runtime.messages.Answer(MessageAnswer::Ok);
+  Main().mnuActionItem4.UserClick();
+  EXPECT_EQ(PowerActions(), Calls{"SetSystemPowerState(1, 0)"});
+}
+
+TEST(QuickScheduleMoment, OneMonthLandsOnTheLastDayOfAShortMonth) {
+  using test::AppFixture;
+  EXPECT_EQ(QuickScheduleMoment("In 1 Month", AppFixture::At(2027, 1, 31, 9, 0, 0)),
+            AppFixture::At(2027, 2, 28, 9, 0, 0));
+  EXPECT_EQ(QuickScheduleMoment("In 1 Month", AppFixture::At(2028, 1, 31, 9, 0, 0)),
+            AppFixture::At(2028, 2, 29, 9, 0, 0));
+  EXPECT_EQ(QuickScheduleMoment("In 1 Month", AppFixture::At(2026, 12, 15, 9, 0, 0)),
+            AppFixture::At(2027, 1, 15, 9, 0, 0));
+  EXPECT_EQ(QuickScheduleMoment("in 15 Minutes", AppFixture::At(2026, 12, 31, 23, 50, 0)),
+            AppFixture::At(2027, 1, 1, 0, 5, 0));
+  EXPECT_EQ(QuickScheduleMoment("In 15 Minutes", AppFixture::At(2026, 12, 31, 23, 50, 0)), std::nullopt);
+  EXPECT_EQ(QuickScheduleMoment("Now", AppFixture::At(2026, 12, 31, 23, 50, 0)), std::nullopt);
+}
+
+// Selection, delete, options -----------------------------------------------------------------
+
+TEST_F(MainWindowTest, DeleteAsksThenRemovesTheFileAndReloads) {
+  WriteSchedule("Old", "Reboot", "12/1/2026", "23:00:00", false, 0);
+  Start();
+  Main().lstSchedules.UserSelectItem(1);
+  EXPECT_EQ(Main().SelectedSchedule.name, "Old");
+  EXPECT_EQ(Main().SelectedSchedule.StartTime, "23:00:00");
+  EXPECT_TRUE(Main().cmdDelete.Enabled());
+  runtime.messages.Answer(MessageAnswer::Yes);
+  Main().cmdDelete.UserClick();
+  EXPECT_FALSE(folder.Exists("data/Old.sch"));
+  EXPECT_EQ(Main().lstSchedules.ListItemCount(), 0);
+  EXPECT_FALSE(Main().cmdDelete.Enabled());
+  EXPECT_EQ(runtime.messages.shown().back().title, "Really delete?");
+}
+
+TEST_F(MainWindowTest, PreventingSleepHoldsTheSystemAwakeUntilTheEnd) {
+  Start();
+  Main().chkLowPower.UserClick();
+  EXPECT_EQ(power.executionState(),
+            platform::execution_state::kContinuous | platform::execution_state::kSystemRequired);
+  EXPECT_EQ(powerFilter.installedOn(), Main().Handle());
+  Main().mnuFileItem6.UserClick();
+  EXPECT_EQ(power.executionState(), platform::execution_state::kContinuous);
+  EXPECT_FALSE(powerFilter.Installed());
+}
+
+TEST_F(MainWindowTest, PowerOptionsStartsTheControlPanel) {
+  Start();
+  Main().cmdPower.UserClick();
+  EXPECT_EQ(process.started, std::vector<std::string>{"RunDLL32.EXE shell32.dll,Control_RunDLL ups.cpl"});
+}
+
+TEST_F(MainWindowTest, ColumnWidthsRoundTrip) {
+  Start();
+  Main().lstSchedules.UserResizeColumn(2, 1800);
+  Main().mnuFileItem6.UserClick();
+  EXPECT_EQ(registry.Get(RegistryRoot::CurrentUser, kUserSettings, "BackupSetColumn2"), "1800");
+  auto next = Restart();
+  EXPECT_EQ(next->main.lstSchedules.ColumnWidth(2), 1800);
+  EXPECT_EQ(next->main.lstSchedules.ColumnWidth(1), 2500);
+}
+
+TEST_F(MainWindowTest, TheListStretchesWithTheWindow) {
+  Start();
+  Main().Move({0, 0, 15000, 9000});
+  Main().Resized();
+  EXPECT_EQ(Main().lstSchedules.Position().width, 15000 - 60 - 200);
+  EXPECT_EQ(Main().lstSchedules.Position().height, 9000 - 1680 - 1000);
+  Main().Move({0, 0, 5000, 2000});
+  Main().Resized();
+  EXPECT_EQ(Main().cmdWebsite.Position().width, 9720 + 200 - 5000) << "never negative";
+}
+
+// Start paths --------------------------------------------------------------------------------
+
+TEST_F(MainWindowTest, TheFirstStartShowsTheLanguageDialogAndTheHelpOnce) {
+  registry.Put(RegistryRoot::CurrentUser, kUserSettings, "Language", platform::kRegistryDword, "");
+  registry.Put(RegistryRoot::CurrentUser, kUserSettings, "showHelp", platform::kRegistryString, "1");
+  int dialogs = 0;
+  int helps = 0;
+  services.windows.showLanguageDialogModal = [&] { ++dialogs; };
+  services.windows.showHelp = [&] { ++helps; };
+  Start();
+  EXPECT_EQ(dialogs, 1) << "a language that is not a text counts as not chosen";
+  EXPECT_EQ(helps, 1);
+  EXPECT_EQ(registry.Get(RegistryRoot::CurrentUser, kUserSettings, "showHelp"), "0");
+  EXPECT_TRUE(Main().mnuHelpItem.Enabled());
+}
+
+TEST_F(MainWindowTest, StartingMinimisedShowsOnlyTheTrayIcon) {
+  SetMachine("chkMin", "1");
+  Start();
+  EXPECT_TRUE(Main().Loaded());
+  EXPECT_FALSE(Main().Visible());
+  EXPECT_TRUE(Main().SuppressPermissionDialog);
+  EXPECT_TRUE(tray.Shown());
+}
+
+TEST_F(MainWindowTest, SkippingTheSplashStillStartsTheProgram) {
+  SetMachine("chkSplash", "1");
+  Start();
+  EXPECT_FALSE(app->splash.Visible());
+  EXPECT_TRUE(Main().Visible());
+}
+
+// Tray ---------------------------------------------------------------------------------------
+
+TEST_F(MainWindowTest, TrayNotificationsFollowTheDispatchTable) {
+  Start();
+  std::vector<ui::Menu*> popups;
+  runtime.onPopup = [&](ui::Menu& menu) { popups.push_back(&menu); };
+  for (int message : {512, 513, 516}) tray.Notify(message);
+  EXPECT_TRUE(popups.empty());
+  tray.Notify(514);
+  tray.Notify(517);
+  EXPECT_EQ(popups, (std::vector<ui::Menu*>{&Main().mnuTray, &Main().mnuTray}));
+
+  Main().Hide();
+  tray.Notify(515);
+  EXPECT_TRUE(Main().Visible());
+  EXPECT_EQ(runtime.activatedTitles.back(), "Curfew by Curfew Team");
+}
+
+TEST_F(MainWindowTest, TrayOpenShowsTheWindowMaximised) {
+  Start();
+  Main().SetWindowState(ui::WindowState::Minimized);
+  Main().Hide();
+  Main().mnuTrayItem0.UserClick();
+  EXPECT_TRUE(Main().Visible());
+  EXPECT_EQ(Main().GetWindowState(), ui::WindowState::Maximized);
+}
+
+TEST_F(MainWindowTest, TheIconIsRetriedAndReassertedOnItsTimer) {
+  tray.refuseAdd = true;
+  Start();
+  EXPECT_FALSE(tray.Shown());
+  EXPECT_EQ(Main().tmrTrayIcon.Interval(), 5000);
+  tray.refuseAdd = false;
+  runtime.Advance(5000);
+  EXPECT_TRUE(tray.Shown());
+  EXPECT_EQ(Main().tmrTrayIcon.Interval(), 15000);
+  tray.LoseIcon();  // the task bar restarted
+  runtime.Advance(15000);
+  EXPECT_TRUE(tray.Shown());
+}
+
+// Closing ------------------------------------------------------------------------------------
+
+TEST_F(MainWindowTest, ClosingHidesAndRemindsUntilTheUserSaysOtherwise) {
+  Start();
+  Main().UserClose();
+  EXPECT_TRUE(Main().Loaded());
+  EXPECT_FALSE(Main().Visible());
+  EXPECT_FALSE(runtime.endedWith.has_value());
+  const auto forms = runtime.LoadedForms();
+  const auto reminder =
+      std::find_if(forms.begin(), forms.end(), [](ui::Form* f) { return f->Name() == "frmStillRunning"; });
+  ASSERT_NE(reminder, forms.end());
+  auto& stillRunning = static_cast<frmStillRunning&>(**reminder);
+  EXPECT_EQ(stillRunning.Caption(), "Curfew is still running");
+  stillRunning.chkNoShow.UserClick();
+  stillRunning.cmdOK.UserClick();
+  EXPECT_FALSE(stillRunning.Loaded());
+  EXPECT_EQ(registry.Get(RegistryRoot::LocalMachine, kMachineSettings, "chkNoShow"), "1");
+
+  Main().Show();
+  Main().UserClose();
+  EXPECT_FALSE(Main().Visible());
+  EXPECT_EQ(runtime.LoadedForms().size(), 2U) << "no reminder: the splash and the main window";
+}
+
+TEST_F(MainWindowTest, TheReminderCanEndTheProgramForGood) {
+  Start();
+  Main().UserClose();
+  auto forms = runtime.LoadedForms();
+  auto& stillRunning = static_cast<frmStillRunning&>(*forms.back());
+  stillRunning.chkAlwaysExit.UserClick();
+  stillRunning.cmdOK.UserClick();
+  EXPECT_EQ(runtime.endedWith, 0);
+  EXPECT_FALSE(Main().Loaded());
+  EXPECT_FALSE(tray.Shown()) << "the icon goes with the program";
+  EXPECT_EQ(registry.Get(RegistryRoot::LocalMachine, kMachineSettings, "chkAlwaysExit"), "1");
+  EXPECT_TRUE(runtime.LoadedForms().empty());
+}
+
+struct ExitPath {
+  const char* description;
+  std::function<void(frmMain&)> act;
+};
+
+void PrintTo(const ExitPath& path, std::ostream* out) { *out << path.description; }
+
+class ExitPaths : public MainWindowTest, public testing::WithParamInterface<ExitPath> {};
+
+TEST_P(ExitPaths, EndTheProgramWithoutAReminder) {
+  Start();
+  GetParam().act(Main());
+  EXPECT_EQ(runtime.endedWith, 0);
+  EXPECT_TRUE(runtime.LoadedForms().empty());
+  EXPECT_FALSE(tray.Shown());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, ExitPaths,
+    testing::Values(ExitPath{"File Exit", [](frmMain& main) { main.mnuFileItem6.UserClick(); }},
+                    ExitPath{"tray Exit", [](frmMain& main) { main.mnuTrayItem3.UserClick(); }},
+                    ExitPath{"Windows logs off", [](frmMain& main) { main.UserClose(ui::UnloadMode::AppWindows); }},
+                    ExitPath{"Task Manager", [](frmMain& main) { main.UserClose(ui::UnloadMode::TaskManager); }}));
+
+TEST_F(MainWindowTest, AlwaysExitMakesTheCloseBoxEndTheProgram) {
+  SetMachine("chkAlwaysExit", "1");
+  Start();
+  Main().UserClose();
+  EXPECT_EQ(runtime.endedWith, 0);
+}
+
+}  // namespace
+}  // namespace curfew
