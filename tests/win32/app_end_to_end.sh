@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# curfew.exe as a user meets it, in a throwaway copy of the test prefix with its own
+# wineserver: it starts and shows its schedules, a second copy ends at once, closing hides
+# the window and shows the reminder, and the end of the Windows session ends it. (File > Exit
+# and the tray's Exit take the same unload; the menu bar of another process cannot be read
+# under Wine, so they are tested on the headless back end and by the menu routing tests.)
+# Usage: app_end_to_end.sh CURFEW_EXE PROBE_EXE   (WINEPREFIX: the prepared test prefix)
+set -euo pipefail
+curfew=$1
+probe=$2
+template=${WINEPREFIX:?the prepared test prefix}
+
+work=$(mktemp -d)
+export WINEPREFIX=$work/prefix
+cleanup() {
+  wineserver -k >/dev/null 2>&1 || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+cp -a "$template" "$WINEPREFIX"
+program=$WINEPREFIX/drive_c/Curfew
+mkdir -p "$program/data"
+cp "$curfew" "$program/curfew.exe"
+cp "$(dirname "$curfew")/Localization.xml" "$program/"
+printf '<DATA>\r\nLastRunTime=\r\nItemType=Shut Down\r\nEnabled=1\r\n</DATA>\r\n\r\n<SCHEDULER>\r\nStartDate=1/1/2099\r\nStartTime=23:30:00\r\nRepeat=0\r\nSAccurancy=0\r\nPeriod=\r\nRunOnStart=0\r\nRunOnEnd=0\r\n</SCHEDULER>\r\n\r\n' >"$program/data/Far Future.sch"
+
+fail() {
+  echo "FAIL: $*"
+  exit 1
+}
+title="Curfew by Curfew Team"
+
+start=$(date +%s%N)
+wine "$program/curfew.exe" </dev/null >/dev/null 2>&1 &
+first=$!
+wine "$probe" wait-window "$title" 30 || fail "the main window did not appear"
+shown=$(date +%s%N)
+echo "main window after $(((shown - start) / 1000000)) ms"
+wine "$probe" visible "$title" || fail "the main window is not visible"
+
+# A second copy ends by itself, and the first one stays.
+if ! timeout 30 wine "$program/curfew.exe" </dev/null >/dev/null 2>&1; then fail "the second copy did not end"; fi
+kill -0 "$first" 2>/dev/null || fail "the first copy ended too"
+
+# The close box hides the window and shows the reminder.
+wine "$probe" close "$title"
+wine "$probe" wait-window "Curfew is still running" 20 || fail "no reminder after closing"
+sleep 1
+if wine "$probe" visible "$title"; then fail "the main window is still visible after closing"; fi
+kill -0 "$first" 2>/dev/null || fail "closing ended the program"
+
+# Windows logging off ends the program, hidden as it is.
+wine "$probe" end-session "$title"
+timeout 30 tail --pid="$first" -f /dev/null || fail "the end of the session did not end the program"
+echo "PASS: curfew.exe started, refused a second copy, hid on close and ended with the session"

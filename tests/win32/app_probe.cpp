@@ -1,0 +1,73 @@
+// Looks at and drives a running curfew.exe from outside, as a user would:
+//   app_probe wait-window TITLE SECONDS   exit 0 once a window of that title is shown
+//   app_probe visible TITLE               exit 0 when the window is visible, 1 when hidden
+//   app_probe close TITLE                 the close box
+//   app_probe end-session TITLE           tells the window that Windows logs the user off
+//   app_probe schedule-time MINUTES       prints "DATE HH:MM:00" for the start of the minute
+//                                         that many minutes on, in the user's short date form
+#include <windows.h>
+#include <shellapi.h>
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/date_arithmetic.h"
+#include "platform/win32/text_conversion.h"
+#include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_locale.h"
+
+namespace {
+
+using curfew::platform::win32::Utf8ToWide;
+using curfew::platform::win32::WideToUtf8;
+
+HWND Find(const std::string& title) { return FindWindowW(nullptr, Utf8ToWide(title).c_str()); }
+
+}  // namespace
+
+int main() {
+  int count = 0;
+  wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::vector<std::string> args;
+  for (int i = 1; i < count; ++i) args.push_back(WideToUtf8(wide[i]));
+  LocalFree(wide);
+  if (args.empty()) return 2;
+  const std::string& command = args[0];
+
+  if (command == "wait-window" && args.size() == 3) {
+    for (int tenth = 0; tenth < std::stoi(args[2]) * 10; ++tenth) {
+      const HWND window = Find(args[1]);
+      if (window && IsWindowVisible(window)) return 0;
+      Sleep(100);
+    }
+    return 1;
+  }
+  if (command == "visible" && args.size() == 2) {
+    const HWND window = Find(args[1]);
+    return window && IsWindowVisible(window) ? 0 : 1;
+  }
+  if (command == "close" && args.size() == 2) {
+    const HWND window = Find(args[1]);
+    if (!window) return 1;
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    return 0;
+  }
+  if (command == "end-session" && args.size() == 2) {
+    const HWND window = Find(args[1]);
+    if (!window) return 1;
+    SendMessageW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+    PostMessageW(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    return 0;
+  }
+  if (command == "schedule-time" && args.size() == 2) {
+    curfew::LocalDateTime moment = curfew::platform::win32::Win32Clock{}.Now();
+    moment = curfew::date_arithmetic::AddSeconds(moment, std::stoll(args[1]) * 60);
+    char time[16];
+    std::snprintf(time, sizeof time, "%02d:%02d:00", moment.time.hour, moment.time.minute);
+    std::printf("%s %s\n", curfew::platform::win32::Win32Locale{}.FormatShortDate(moment.date).c_str(), time);
+    return 0;
+  }
+  return 2;
+}
