@@ -9,7 +9,10 @@ void Application::Start() {
     skipSplash = ReadSetting(main.Settings(), "chkSplash", SettingStore::Machine) == "1";
   } catch (const SettingsError&) {
   }
-  if (!skipSplash) splash.Show();
+  if (skipSplash)
+    splash.ShowMainWindow();
+  else
+    splash.Show();
 }
 
 }  // namespace curfew

@@ -34,6 +34,10 @@ void frmSplash::Form_Load() {
 void frmSplash::Timer2_Timer() {
   intTemp = static_cast<std::int16_t>(intTemp + kSplashMilliseconds);
   if (intTemp != kSplashMilliseconds) return;
+  ShowMainWindow();
+}
+
+void frmSplash::ShowMainWindow() {
   Timer2.SetEnabled(false);
   main_.AlsoUnloadOnExit(*this);
   main_.Load();

@@ -27,6 +27,10 @@ class frmSplash final : public ui::Form {
 
   std::int16_t intTemp = 0;
 
+  // Loads and shows the main window and hides the splash: at the end of the splash, or at
+  // once when the splash is not wanted.
+  void ShowMainWindow();
+
  protected:
   void Form_Load() override;
 

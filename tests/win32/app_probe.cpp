@@ -37,10 +37,10 @@ int main() {
   const std::string& command = args[0];
 
   if (command == "wait-window" && args.size() == 3) {
-    for (int tenth = 0; tenth < std::stoi(args[2]) * 10; ++tenth) {
+    for (int step = 0; step < std::stoi(args[2]) * 100; ++step) {
       const HWND window = Find(args[1]);
       if (window && IsWindowVisible(window)) return 0;
-      Sleep(100);
+      Sleep(10);
     }
     return 1;
   }
