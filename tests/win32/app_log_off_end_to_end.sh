@@ -5,16 +5,7 @@
 set -euo pipefail
 curfew=$1
 probe=$2
-template=${WINEPREFIX:?the prepared test prefix}
-
-work=$(mktemp -d)
-export WINEPREFIX=$work/prefix
-cleanup() {
-  wineserver -k >/dev/null 2>&1 || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-cp -a "$template" "$WINEPREFIX"
+source "$(dirname "$0")/throwaway_prefix.sh"
 program=$WINEPREFIX/drive_c/Curfew
 mkdir -p "$program/data"
 cp "$curfew" "$program/curfew.exe"

@@ -5,16 +5,7 @@
 # Usage: log_off_end_to_end.sh PROBE_EXE   (WINEPREFIX: the prepared test prefix to copy)
 set -euo pipefail
 probe=$1
-template=${WINEPREFIX:?the prepared test prefix}
-
-work=$(mktemp -d)
-export WINEPREFIX=$work/prefix
-cleanup() {
-  wineserver -k >/dev/null 2>&1 || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-cp -a "$template" "$WINEPREFIX"
+source "$(dirname "$0")/throwaway_prefix.sh"
 
 wine "$probe" --wait </dev/null >/dev/null 2>&1 &
 bystander=$!

@@ -2,14 +2,14 @@
 
 #include <windows.h>
 
+#include "platform/win32/system_time.h"
+
 namespace curfew::platform::win32 {
 
 LocalDateTime Win32Clock::Now() const {
   SYSTEMTIME local{};
   GetLocalTime(&local);
-  using namespace std::chrono;
-  return {year_month_day{year(local.wYear), month(local.wMonth), day(local.wDay)},
-          TimeOfDay{local.wHour, local.wMinute, local.wSecond}};
+  return FromSystemTime(local);
 }
 
 }  // namespace curfew::platform::win32

@@ -5,21 +5,11 @@
 
 #include <algorithm>
 
+#include "platform/win32/system_time.h"
 #include "platform/win32/text_conversion.h"
 
 namespace curfew::platform::win32 {
 namespace {
-
-SYSTEMTIME ToSystemTime(const LocalDateTime& value) {
-  SYSTEMTIME time{};
-  time.wYear = static_cast<WORD>(static_cast<int>(value.date.year()));
-  time.wMonth = static_cast<WORD>(static_cast<unsigned>(value.date.month()));
-  time.wDay = static_cast<WORD>(static_cast<unsigned>(value.date.day()));
-  time.wHour = static_cast<WORD>(value.time.hour);
-  time.wMinute = static_cast<WORD>(value.time.minute);
-  time.wSecond = static_cast<WORD>(value.time.second);
-  return time;
-}
 
 std::optional<SYSTEMTIME> ParseWithVarDate(std::string_view text) {
   std::wstring wide = Utf8ToWide(text);  // the parser takes a non-const string
