@@ -3,6 +3,7 @@
 //   app_probe visible TITLE               exit 0 when the window is visible, 1 when hidden
 //   app_probe close TITLE                 the close box
 //   app_probe end-session TITLE           tells the window that Windows logs the user off
+//   app_probe tray-icon TIP SECONDS       exit 0 once the program's notification icon is there
 //   app_probe schedule-time MINUTES       prints "DATE HH:MM:00" for the start of the minute
 //                                         that many minutes on, in the user's short date form
 #include <windows.h>
@@ -60,6 +61,20 @@ int main() {
     SendMessageW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
     PostMessageW(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
     return 0;
+  }
+  if (command == "tray-icon" && args.size() == 3) {
+    // Changing the tip of an icon succeeds only while the shell holds that icon.
+    for (int step = 0; step < std::stoi(args[2]) * 100; ++step) {
+      NOTIFYICONDATAA data{};
+      data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+      data.hWnd = FindWindowW(L"CurfewTrayWindow", nullptr);
+      data.uID = 9999;
+      data.uFlags = NIF_TIP;
+      lstrcpynA(data.szTip, args[1].c_str(), 64);
+      if (data.hWnd && Shell_NotifyIconA(NIM_MODIFY, &data)) return 0;
+      Sleep(10);
+    }
+    return 1;
   }
   if (command == "schedule-time" && args.size() == 2) {
     curfew::LocalDateTime moment = curfew::platform::win32::Win32Clock{}.Now();

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# On a display (Xvfb, with Wine's desktop and its notification area), curfew.exe puts its icon
+# in the notification area, and a click on it that the shell reports stays harmless.
+# Usage: app_tray_end_to_end.sh CURFEW_EXE PROBE_EXE   (WINEPREFIX: the prepared test prefix)
+set -euo pipefail
+curfew=$1
+probe=$2
+source "$(dirname "$0")/throwaway_prefix.sh"
+program=$WINEPREFIX/drive_c/Curfew
+mkdir -p "$program/data"
+cp "$curfew" "$program/curfew.exe"
+
+display=:$((150 + RANDOM % 100))
+Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'remove_throwaway_prefix; kill "$xvfb" 2>/dev/null || true' EXIT
+export DISPLAY=$display
+# Every program of the prefix on one virtual desktop, which has a notification area.
+wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d x11 /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 800x600 /f >/dev/null 2>&1
+wineserver -w
+sleep 1
+
+wine "$program/curfew.exe" </dev/null >/dev/null 2>&1 &
+if ! wine "$probe" tray-icon "Curfew" 40; then
+  echo "FAIL: no notification icon 40 seconds after start"
+  exit 1
+fi
+echo "PASS: curfew.exe put its icon in the notification area"
