@@ -14,7 +14,7 @@ class WindowRuntime;
 // Why a window is being closed, as its query-unload handler is told.
 enum class UnloadMode { ControlMenu = 0, Code = 1, AppWindows = 2, TaskManager = 3 };
 enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
-enum class FormAspect { Caption, Visible, WindowState, Position, Colours, Font, Menu };
+enum class FormAspect { Caption, Visible, WindowState, Position, Colours, Font };
 // Sizable: the ordinary resizable window. FixedDialog: a dialog frame without minimise and
 // maximise boxes. None: no frame at all (a splash).
 enum class BorderStyle { Sizable, FixedDialog, None };

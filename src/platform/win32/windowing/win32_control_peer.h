@@ -23,7 +23,6 @@ class Win32ControlPeer final : public ui::ControlPeer {
   void Refresh() override;
   NativeWindow Handle() const override { return reinterpret_cast<NativeWindow>(window_); }
 
-  ui::Control& Control() const { return control_; }
   // Notifications from the form's window procedure.
   void OnCommand(WORD code);
   LRESULT OnNotify(const NMHDR& header);

@@ -61,7 +61,6 @@ Win32FormPeer::Win32FormPeer(Win32Runtime& runtime, ui::Form& form) : runtime_(r
                             height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc));
-  Sync(ui::FormAspect::Font);
   Sync(ui::FormAspect::Colours);
   runtime_.FormLoaded(form_);
 }
@@ -162,8 +161,7 @@ void Win32FormPeer::Sync(ui::FormAspect aspect) {
       background_.Reset(CreateSolidBrush(ToColorRef(form_.BackColor())));
       InvalidateRect(window_, nullptr, TRUE);
       break;
-    case ui::FormAspect::Font:
-    case ui::FormAspect::Menu: break;
+    case ui::FormAspect::Font: break;  // each control carries its own font
   }
 }
 
