@@ -21,8 +21,8 @@ class frmSplash final : public ui::Form {
   frmSplash(AppServices& services, ProductIdentity& identity, frmMain& main);
 
   ui::PictureBox Image1{*this, "Image1"};
-  ui::SkinLabel lblProduct{*this, "lblProduct"};
-  ui::Label lblVersion{*this, "lblVersion"};
+  ui::SkinLabel lblProduct{*this, "lblProduct", std::nullopt, &Image1};
+  ui::Label lblVersion{*this, "lblVersion", std::nullopt, &Image1};
   ui::Timer Timer2{*this, "Timer2", kSplashMilliseconds, false};
 
   std::int16_t intTemp = 0;
