@@ -22,6 +22,12 @@ constexpr std::size_t kMaxScheduleFileBytes = 2 * kMaxScheduleFileCharacters;
 
 }  // namespace
 
+std::optional<std::string> ReadScheduleFile(const platform::FileSystem& files, const std::string& path) {
+  auto text = files.ReadAnsiFile(path, kMaxScheduleFileBytes);
+  if (!text || Utf16Length(*text) > kMaxScheduleFileCharacters) return std::nullopt;
+  return text;
+}
+
 ScheduleRow ScheduleRowFromText(std::string name, std::string_view fileText, const LocalDateTime& now,
                                 const platform::Locale& locale) {
   ScheduleRow row{std::move(name), {}, {}, {}, "No"};
@@ -38,8 +44,8 @@ std::vector<ScheduleRow> LoadScheduleRows(const platform::FileSystem& files, con
   std::vector<ScheduleRow> rows;
   for (const std::string& fileName : files.ListOrdinaryFiles(dataFolder, kScheduleFilePattern)) {
     std::string name = fileName.substr(0, fileName.size() - kScheduleFileExtension.size());
-    const auto text = files.ReadAnsiFile(dataFolder + "\\" + fileName, kMaxScheduleFileBytes);
-    if (!text || Utf16Length(*text) > kMaxScheduleFileCharacters) {
+    const auto text = ReadScheduleFile(files, dataFolder + "\\" + fileName);
+    if (!text) {
       rows.push_back({std::move(name), {}, {}, {}, "No"});
       continue;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,10 @@ struct ScheduleRow {
 // Longest schedule file, in UTF-16 units, that the readers accept; longer files are outside
 // the format and give a row with empty columns.
 inline constexpr std::size_t kMaxScheduleFileCharacters = 32767;
+
+// The text of a schedule file; nullopt when it cannot be read or is longer than the format
+// allows. Every reader of schedule files goes through here, so all treat such files alike.
+std::optional<std::string> ReadScheduleFile(const platform::FileSystem& files, const std::string& path);
 
 // A row for every "*.sch" file of the data folder, in the order the file system lists them;
 // a missing folder gives no rows. A file that cannot be read gives a row with only its name.

@@ -286,7 +286,7 @@ void frmMain::lstSchedules_ItemClick(int row) {
   SelectedSchedule.Enabled = lstSchedules.SubItem(row, 4) == "Yes";
   const std::string path = ScheduleFilePath(DataFolderPath(), SelectedSchedule.name);
   if (FileExists(services_.files, path)) {
-    const std::string text = services_.files.ReadAnsiFile(path, 2 * kMaxScheduleFileCharacters).value_or("");
+    const std::string text = ReadScheduleFile(services_.files, path).value_or("");
     const std::string section = GetSection(text, "SCHEDULER");
     SelectedSchedule.StartDate = GetKeyValue(section, "StartDate");
     SelectedSchedule.StartTime = GetKeyValue(section, "StartTime");
@@ -426,7 +426,7 @@ void frmMain::RefreshNextRunTime(std::string_view name) {
   if (row == 0) return;
   const std::string path = ScheduleFilePath(DataFolderPath(), name);
   if (!FileExists(services_.files, path)) return;  // a quick schedule runs once
-  const std::string text = services_.files.ReadAnsiFile(path, 2 * kMaxScheduleFileCharacters).value_or("");
+  const std::string text = ReadScheduleFile(services_.files, path).value_or("");
   lstSchedules.SetSubItem(row, 3, NextRunTime(GetSection(text, "SCHEDULER"), services_.clock.Now(), services_.locale));
 }
 

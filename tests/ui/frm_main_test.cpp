@@ -214,6 +214,15 @@ TEST_F(MainWindowTest, DeleteAsksThenRemovesTheFileAndReloads) {
   EXPECT_EQ(runtime.messages.shown().back().title, "Really delete?");
 }
 
+TEST_F(MainWindowTest, ARowClickTreatsAnOverlongFileLikeTheList) {
+  WriteSchedule("Long", "Reboot", "12/1/2026", "23:00:00", false, 0);
+  folder.Write("data/Long.sch", folder.Read("data/Long.sch") + std::string(40000, ' '));
+  Start();
+  EXPECT_EQ(Main().lstSchedules.SubItem(1, 1), "");
+  Main().lstSchedules.UserSelectItem(1);
+  EXPECT_EQ(Main().SelectedSchedule.StartTime, "") << "outside the format for every reader";
+}
+
 TEST_F(MainWindowTest, PreventingSleepHoldsTheSystemAwakeUntilTheEnd) {
   Start();
   Main().chkLowPower.UserClick();
