@@ -1,6 +1,7 @@
 // curfew.exe: wires the Windows services to the program's windows and runs the event loop.
 #include <windows.h>
 
+#include "platform/win32/callback_guard.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_locale.h"
@@ -13,7 +14,9 @@
 #include "platform/win32/windowing/win32_runtime.h"
 #include "ui/application.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+namespace {
+
+int RunProgram() {
   using namespace curfew::platform::win32;
   const Win32VersionInfo versionInfo;
   const curfew::platform::VersionEntries entries = versionInfo.Read();
@@ -32,4 +35,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   curfew::Application application(services);
   application.Start();
   return runtime.Run();
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  return curfew::platform::win32::Guarded(1, [] { return RunProgram(); });
 }

@@ -55,6 +55,7 @@ std::optional<std::string> FindGroupItems(std::string_view text, std::string_vie
 
 std::vector<std::string> SplitAtLineEnds(std::string_view text) {
   std::vector<std::string> lines;
+  if (text.empty()) return lines;
   std::size_t start = 0;
   while (true) {
     const std::size_t lineEnd = text.find("\r\n", start);

@@ -16,7 +16,7 @@ namespace curfew::language_file {
 // group. Every marker is found without regard to letter case; the cost is linear in the text.
 std::optional<std::string> FindGroupItems(std::string_view text, std::string_view name, const platform::Locale& locale);
 
-// The text split at every CR LF.
+// The text split at every CR LF; an empty text has no lines at all.
 std::vector<std::string> SplitAtLineEnds(std::string_view text);
 
 // The tag of an item line: the text between its first "<" and its first ">", or nullopt for a

@@ -34,14 +34,19 @@ std::vector<std::string> SplitAtCommas(std::string_view text) {
   return pieces;
 }
 
-// The numbers among the Period pieces that lie in lowest..highest; other pieces are ignored.
-std::vector<int> ChosenNumbers(const std::vector<std::string>& pieces, int lowest, int highest) {
+// The pieces of a Period text that are numbers, in their order; other pieces are ignored.
+std::vector<int> NumberPieces(const std::vector<std::string>& pieces) {
   std::vector<int> numbers;
-  for (const std::string& piece : pieces) {
-    const auto number = ReadInteger16(piece);
-    if (number && *number >= lowest && *number <= highest) numbers.push_back(*number);
-  }
+  for (const std::string& piece : pieces)
+    if (const auto number = ReadInteger16(piece)) numbers.push_back(*number);
   return numbers;
+}
+
+// The day numbers of a monthly Period; days no month has are ignored.
+std::vector<int> MonthDays(const std::vector<std::string>& pieces) {
+  std::vector<int> days = NumberPieces(pieces);
+  std::erase_if(days, [](int dayNumber) { return dayNumber < 1 || dayNumber > 31; });
+  return days;
 }
 
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
@@ -60,7 +65,9 @@ std::optional<year_month_day> NextWeekly(std::string_view period, const year_mon
   static constexpr std::array<std::string_view, 7> kCodes = {"mon", "tue", "wed", "thu", "fri", "sat", "sun"};
   std::string numbered(period);
   for (std::size_t i = 0; i < kCodes.size(); ++i) numbered = ReplaceAll(numbered, kCodes[i], std::to_string(i + 1));
-  const std::vector<int> chosen = ChosenNumbers(SplitAtCommas(numbered), 1, 7);
+  // Every number counts as a weekday number, also one outside 1..7: "9" lies a week after
+  // Tuesday, and "0" before Monday.
+  const std::vector<int> chosen = NumberPieces(SplitAtCommas(numbered));
   if (chosen.empty()) return std::nullopt;
 
   const int weekdayToday = static_cast<int>(weekday(sys_days(today)).iso_encoding());
@@ -71,12 +78,12 @@ std::optional<year_month_day> NextWeekly(std::string_view period, const year_mon
   for (int day : chosen)
     if (day > weekdayToday && (!next || day < *next)) next = day;
   if (next) return AddDays(today, *next - weekdayToday);
-  const int first = *std::min_element(chosen.begin(), chosen.end());
+  const int first = std::min(7, *std::min_element(chosen.begin(), chosen.end()));
   return AddDays(today, 7 - weekdayToday + first);
 }
 
 std::optional<year_month_day> NextMonthly(std::string_view period, const year_month_day& today, bool timeStillAhead) {
-  std::vector<int> chosen = ChosenNumbers(SplitAtCommas(period), 1, 31);
+  std::vector<int> chosen = MonthDays(SplitAtCommas(period));
   if (chosen.empty()) return std::nullopt;
   std::sort(chosen.begin(), chosen.end());
 
@@ -104,6 +111,9 @@ std::string NextRunTime(std::string_view schedulerSection, const LocalDateTime& 
   const std::string startDateText = GetKeyValue(schedulerSection, "StartDate");
   const std::string startTimeText = GetKeyValue(schedulerSection, "StartTime");
   if (startDateText.empty() || startTimeText.empty()) return {};
+  // The engine splits a next run text at its first blank: a date with a blank in it (a
+  // hand-written "Dec 8, 2026", or a blank before the date) could never be read back.
+  if (startDateText.find(' ') != std::string::npos) return {};
   const auto startDate = locale.ReadDate(startDateText);
   const auto startTime = locale.ReadTimeOfDay(startTimeText);
   if (!startDate || !startTime) return {};

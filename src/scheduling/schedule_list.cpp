@@ -17,8 +17,10 @@ std::size_t Utf16Length(std::string_view utf8) {
   return units;
 }
 
-// An ANSI character takes at most two bytes, so a longer file is certainly outside the format.
-constexpr std::size_t kMaxScheduleFileBytes = 2 * kMaxScheduleFileCharacters;
+// A UTF-16 unit takes at most three bytes on disk (a double-byte code page takes two, the
+// UTF-8 code page up to three), so a longer file is certainly outside the format; the rule
+// itself counts characters once the text is read.
+constexpr std::size_t kMaxScheduleFileBytes = 3 * kMaxScheduleFileCharacters;
 
 }  // namespace
 

@@ -68,7 +68,9 @@ void SaveScheduleFile(const ScheduleRecord& record, const ScheduleWriterServices
     return;
   }
   const std::string path = ScheduleFilePath(services.dataFolder, record.name);
-  const std::string temporaryPath = path + ".tmp";
+  // A short name of its own, so that the longest legal schedule name still fits; the list reads
+  // only "*.sch" files, and one copy of the program writes at a time.
+  const std::string temporaryPath = services.dataFolder + "\\" + std::string(kTemporaryScheduleFileName);
 
   platform::FileFault fault = services.files.WriteAnsiFile(temporaryPath, ComposeScheduleFile(record));
   if (fault == platform::FileFault::None) fault = services.files.MoveOver(temporaryPath, path);

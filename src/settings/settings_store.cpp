@@ -63,6 +63,19 @@ std::optional<std::string> ReadStoredString(Registry& registry, RegistryKey key,
   return text;
 }
 
+// Part of a write that succeeded: a failure here is no failure of the write.
+void RemoveVirtualCopy(Registry& registry, const std::string& virtualPath, std::string_view name) {
+  try {
+    RegistryKey key = 0;
+    if (registry.OpenKey(RegistryRoot::CurrentUser, virtualPath, platform::registry_access::kAll, key) !=
+        status::kSuccess)
+      return;
+    const OpenedKey opened(registry, key);
+    registry.DeleteValue(opened.get(), name);
+  } catch (const platform::RegistryStepFailure&) {
+  }
+}
+
 }  // namespace
 
 std::string GetSettingValue(const SettingsServices& services, std::string_view AppName, std::string_view Section,
@@ -155,7 +168,11 @@ void SaveSettingValue(const SettingsServices& services, std::string_view AppName
 
   runStep([&] {
     if (!virtualised) {
-      if (registry.SetString(opened->get(), Key, Value) != status::kAccessDenied) return;  // unexamined
+      const RegistryStatus setStatus = registry.SetString(opened->get(), Key, Value);
+      // The user's copy is read first: a value stored machine-wide must not stay hidden behind
+      // one kept there while the machine-wide key refused the write.
+      if (setStatus == status::kSuccess) RemoveVirtualCopy(registry, virtualPath, Key);
+      if (setStatus != status::kAccessDenied) return;  // other statuses go unexamined
       opened.reset();
       virtualised = true;  // from here on the step writes the user's copy
     }

@@ -304,12 +304,14 @@ void frmMain::lstSchedules_ItemClick(int row) {
 }
 
 void frmMain::cmdDelete_Click() {
+  // The row the list shows as selected: none shown (a click on the list's empty part took the
+  // highlight away), nothing to delete.
   const int row = lstSchedules.SelectedItem();
   if (row == 0) return;
   const std::string name = lstSchedules.ListItemText(row);
-  const auto answer =
-      services_.runtime.Messages().Show(languages_->getMessages("MSG_DELETE"), platform::MessageButtons::YesNo,
-                                        platform::MessageIcon::None, "Really delete?");
+  const auto answer = services_.runtime.Messages().Show(
+      languages_->getMessages("MSG_DELETE"), platform::MessageButtons::YesNo, platform::MessageIcon::None,
+      "Really delete?", platform::DefaultButton::Second);
   if (answer != platform::MessageAnswer::Yes) return;
   const std::string path = ScheduleFilePath(DataFolderPath(), name);
   if (FileExists(services_.files, path)) services_.files.RemoveFile(path);
@@ -347,12 +349,17 @@ void frmMain::cmdGo_Click() {
 }
 
 // "Now": the user confirms, and stays in charge of unsaved work (the action is not forced).
+// Cancel is the default button: Enter in the action box is Go, so a second Enter must not act.
 void frmMain::ActionNow(std::string_view actionName) {
-  const auto answer =
-      services_.runtime.Messages().Show(languages_->getMessages("MSG_SURE"), platform::MessageButtons::OkCancel,
-                                        platform::MessageIcon::None, "Confirm Choice");
+  const auto answer = services_.runtime.Messages().Show(
+      languages_->getMessages("MSG_SURE"), platform::MessageButtons::OkCancel, platform::MessageIcon::None,
+      "Confirm Choice", platform::DefaultButton::Second);
   if (answer != platform::MessageAnswer::Ok) return;
-  if (const auto code = PowerActionCodeOf(actionName)) PowerObject().ShutDown(*code, false);
+  const auto code = PowerActionCodeOf(actionName);
+  if (!code) return;
+  // Log off, shut down and reboot end the program without a word to its windows.
+  SaveColumnWidths();
+  PowerObject().ShutDown(*code, false);
 }
 
 // The scheduler engine -----------------------------------------------------------------------
@@ -364,25 +371,38 @@ int frmMain::FindScheduleRow(std::string_view name) const {
 }
 
 void frmMain::RunScheduledAction(std::string_view actionName, bool force) {
+  SaveColumnWidths();  // the action may end the session, and this program with it, at once
   curfew::RunScheduledAction(actionName, force, [this]() -> CPower& { return PowerObject(); });
 }
 
 void frmMain::tmrScheduler_Timer() {
   if (chkPrevent.Value() == 1) return;
+  // A pass that lets events run may meet a tick of its own timer, or a wake-up, inside them:
+  // the pass under way goes on and covers the rows still to come.
+  if (detecting_) return;
+  detecting_ = true;
   const int rows = lstSchedules.ListItemCount();
   for (int row = 1; row <= rows; ++row) {
-    services_.runtime.DoEvents();
+    services_.runtime.DoEventsInLoop();
     // A list rebuilt while events ran ends the pass; the next tick looks again.
-    if (row > lstSchedules.ListItemCount()) return;
-    const std::string next = lstSchedules.SubItem(row, 3);
-    if (next.empty()) continue;
-    const Due due = IsDue(next, services_.clock.Now(), services_.locale);
-    if (due == Due::Unreadable) return;
-    if (due == Due::No) continue;
-    lstSchedule.AddItem(lstSchedules.ListItemText(row));
-    lstSchedules.SetSubItem(row, 3, "");
-    tmrProcessSchedule.SetEnabled(true);
+    if (row > lstSchedules.ListItemCount()) break;
+    switch (nextRunWatch_.Check(row, lstSchedules.SubItem(row, 3), services_.clock.Now(), services_.locale)) {
+      case Due::No:
+      case Due::Ahead:
+      case Due::Unreadable: break;  // an unreadable row never stops the rows below it
+      case Due::Missed:
+        // Its minute passed without a run: the next one comes from its file, as after a run.
+        // The missed run itself is never made up for.
+        ComputeNextRunAgain(row);
+        break;
+      case Due::Yes:
+        lstSchedule.AddItem(lstSchedules.ListItemText(row));
+        lstSchedules.SetSubItem(row, 3, "");
+        tmrProcessSchedule.SetEnabled(true);
+        break;
+    }
   }
+  detecting_ = false;
 }
 
 void frmMain::tmrProcessSchedule_Timer() {
@@ -415,19 +435,29 @@ void frmMain::timSchedule_Timer() {
   }
   const std::string actionName = lstSchedules.SubItem(row, 1);
   ActionFinished = true;
+  // The names that fell due in the same minute are dropped, their runs with them.
+  std::vector<std::string> dropped;
+  for (int i = 0; i < lstSchedule.ListCount(); ++i) dropped.push_back(lstSchedule.List(i));
   lstSchedule.Clear();
   RunScheduledAction(actionName, true);
-  // Stand by, hibernate and refused actions come back: a repeating schedule needs its next run.
+  // Stand by, hibernate and refused actions come back: a repeating schedule needs its next
+  // run, and so does every schedule dropped above.
   RefreshNextRunTime(name);
+  for (const std::string& other : dropped) RefreshNextRunTime(other);
 }
 
 void frmMain::RefreshNextRunTime(std::string_view name) {
-  const int row = FindScheduleRow(name);
-  if (row == 0) return;
-  const std::string path = ScheduleFilePath(DataFolderPath(), name);
-  if (!FileExists(services_.files, path)) return;  // a quick schedule runs once
-  const std::string text = ReadScheduleFile(services_.files, path).value_or("");
-  lstSchedules.SetSubItem(row, 3, NextRunTime(GetSection(text, "SCHEDULER"), services_.clock.Now(), services_.locale));
+  if (const int row = FindScheduleRow(name)) ComputeNextRunAgain(row);
+}
+
+void frmMain::ComputeNextRunAgain(int row) {
+  const std::string path = ScheduleFilePath(DataFolderPath(), lstSchedules.ListItemText(row));
+  std::string next;  // a quick schedule, which has no file, runs once
+  if (FileExists(services_.files, path)) {
+    const std::string text = ReadScheduleFile(services_.files, path).value_or("");
+    next = NextRunTime(GetSection(text, "SCHEDULER"), services_.clock.Now(), services_.locale);
+  }
+  lstSchedules.SetSubItem(row, 3, std::move(next));
 }
 
 // Tray icon ----------------------------------------------------------------------------------
@@ -472,14 +502,15 @@ void frmMain::Form_QueryUnload(bool& cancel, ui::UnloadMode mode) {
   if (MachineSetting("chkAlwaysExit") != "0") return;
   cancel = true;
   if (MachineSetting("chkNoShow") != "0") return;
-  stillRunning_ = std::make_unique<frmStillRunning>(*this);
-  stillRunning_->Show();
+  try {
+    stillRunning_ = std::make_unique<frmStillRunning>(*this);
+    stillRunning_->Show();
+  } catch (const std::exception&) {
+    // Without its reminder the window still hides, and the program runs on in the tray.
+  }
 }
 
-void frmMain::Form_Unload(bool&) {
-  for (ui::Form* other : othersToUnload_) other->Unload();
-  if (stillRunning_) stillRunning_->Unload();
-  objPower_.reset();
+void frmMain::SaveColumnWidths() {
   const SettingsServices settings = Settings();
   for (int column = 1; column <= lstSchedules.ColumnHeaderCount(); ++column) {
     try {
@@ -488,7 +519,23 @@ void frmMain::Form_Unload(bool&) {
     } catch (const std::exception&) {
     }
   }
-  services_.tray.Remove();
+}
+
+// Every step on its own: whatever fails, the steps after it run and the program ends.
+void frmMain::Form_Unload(bool&) {
+  const auto step = [](const auto& action) {
+    try {
+      action();
+    } catch (const std::exception&) {
+    }
+  };
+  for (ui::Form* other : othersToUnload_) step([other] { other->Unload(); });
+  step([this] {
+    if (stillRunning_) stillRunning_->Unload();
+  });
+  step([this] { objPower_.reset(); });
+  SaveColumnWidths();
+  step([this] { services_.tray.Remove(); });
   services_.runtime.EndProcess(0);
 }
 

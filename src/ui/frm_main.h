@@ -8,6 +8,7 @@
 #include "platform/windowing/controls.h"
 #include "platform/windowing/form.h"
 #include "power/cpower.h"
+#include "scheduling/due_check.h"
 #include "scheduling/schedule_record.h"
 #include "settings/settings_store.h"
 #include "ui/app_services.h"
@@ -107,6 +108,9 @@ class frmMain final : public ui::Form {
   void Form_QueryUnload(bool& cancel, ui::UnloadMode mode) override;
   void Form_Unload(bool& cancel) override;
   void Form_Resize() override { ArrangeControls(); }
+  // Back from sleep or a clock set anew: rows whose minute passed meanwhile get their next
+  // run at once, not at the next tick.
+  void Form_SystemChange(ui::SystemChange) override { tmrScheduler_Timer(); }
 
  private:
   void Design();
@@ -119,6 +123,8 @@ class frmMain final : public ui::Form {
   void tmrProcessSchedule_Timer();
   void timSchedule_Timer();
   void RefreshNextRunTime(std::string_view name);
+  void ComputeNextRunAgain(int row);
+  void SaveColumnWidths();
   void OpenFromTray();
   void ShowAndActivate();
   std::string MachineSetting(std::string_view key);
@@ -129,6 +135,8 @@ class frmMain final : public ui::Form {
   std::optional<CPower> objPower_;
   std::unique_ptr<frmStillRunning> stillRunning_;
   std::vector<ui::Form*> othersToUnload_;
+  NextRunWatch nextRunWatch_;
+  bool detecting_ = false;
   bool ending_ = false;
   bool startsHidden_ = false;
 };

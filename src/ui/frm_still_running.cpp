@@ -31,7 +31,13 @@ frmStillRunning::frmStillRunning(frmMain& main) : ui::Form(main.Runtime(), "frmS
 }
 
 void frmStillRunning::Form_Load() {
-  if (ReadSetting(main_.Settings(), "chkAlwaysExit", SettingStore::Machine) == "1") {
+  // A value that cannot be read (not a text, say) is not "1": the reminder is shown.
+  bool alwaysExit = false;
+  try {
+    alwaysExit = ReadSetting(main_.Settings(), "chkAlwaysExit", SettingStore::Machine) == "1";
+  } catch (const SettingsError&) {
+  }
+  if (alwaysExit) {
     Hide();
     main_.Unload();
     return;

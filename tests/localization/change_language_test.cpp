@@ -124,6 +124,18 @@ TEST_F(ChangeLanguageTest, AGroupOfOneLineFallsBackToEnglish) {
   EXPECT_EQ(languages_.strCurrentLanguage(), "English");
 }
 
+TEST_F(ChangeLanguageTest, AnEmptyGroupIsAnEmptyListWithoutFallback) {
+  folder_.Write("Localization.xml",
+                Group("English", {"<FRMSAMPLE_CMDGO>Go!</FRMSAMPLE_CMDGO>"}) +
+                    "<LANGUAGE_GROUP><LANGUAGE_NAME>Blank</LANGUAGE_NAME><TRANSLATION_ITEMS></TRANSLATION_ITEMS>"
+                    "</LANGUAGE_GROUP>");
+  const std::string designed = form_.cmdGo.Caption();
+  languages_.ChangeLanguage(form_, "Blank");
+  EXPECT_TRUE(languages_.TranslationLines().empty());
+  EXPECT_EQ(form_.cmdGo.Caption(), designed);
+  EXPECT_EQ(languages_.strCurrentLanguage(), "Blank");
+}
+
 TEST_F(ChangeLanguageTest, TheTemplateHoldsEveryLoadedWindowAndMessage) {
   form_.Load();
   languages_.ChangeLanguage(form_, "Deutsch");
@@ -153,6 +165,18 @@ TEST_F(ChangeLanguageTest, TheTemplateHoldsEveryLoadedWindowAndMessage) {
   EXPECT_EQ(text.find("TXTNAME"), std::string::npos);
   EXPECT_TRUE(text.ends_with("\t</TRANSLATION_ITEMS>\r\n</LANGUAGE_GROUP>\r\n</XML_DIZ_INFO>\r\n"));
   EXPECT_EQ(text.find("\xEF\xBB\xBF"), std::string::npos) << "no byte order mark";
+}
+
+TEST_F(ChangeLanguageTest, ASecondTemplateReplacesTheFirstWhole) {
+  form_.Load();
+  languages_.ChangeLanguage(form_, "Deutsch");
+  languages_.makeLocalizationFile();
+  form_.cmdGo.SetCaption("Start");
+  languages_.makeLocalizationFile();
+  const std::string text = folder_.Read("Localization.txt");
+  EXPECT_NE(text.find("<FRMSAMPLE_CMDGO>Start</FRMSAMPLE_CMDGO>"), std::string::npos);
+  EXPECT_EQ(text.find("<FRMSAMPLE_CMDGO>Los</FRMSAMPLE_CMDGO>"), std::string::npos);
+  EXPECT_EQ(text.find("<?xml", 1), std::string::npos) << "nothing of the first run is left";
 }
 
 TEST(HeadlessLocale, FoldsLatinGreekAndCyrillicLetters) {

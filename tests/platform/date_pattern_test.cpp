@@ -62,6 +62,9 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{"M/d/yyyy", "12/8/2026/1", std::nullopt}, ReadCase{"M/d/yyyy", "", std::nullopt},
                     ReadCase{"M/d/yyyy", "23:30:00", std::nullopt}, ReadCase{"M/d/yyyy", "soon", std::nullopt},
                     ReadCase{"M/d/yyyy", "12/8/99999", std::nullopt},
+                    // Days and months beyond a byte must not wrap round to small ones.
+                    ReadCase{"M/d/yyyy", "1/265/2027", std::nullopt}, ReadCase{"M/d/yyyy", "265/1/2027", std::nullopt},
+                    ReadCase{"M/d/yyyy", "1/32/2027", std::nullopt},
                     ReadCase{"M/d/yyyy", "99999999999999999999/1/1", std::nullopt}));
 
 struct TimeCase {

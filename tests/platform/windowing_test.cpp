@@ -42,6 +42,18 @@ TEST_F(WindowingTest, LoadRunsOnceAndUnloadAsksFirst) {
   EXPECT_TRUE(runtime_.LoadedForms().empty());
 }
 
+TEST_F(WindowingTest, AFailingUnloadHandlerLeavesTheWindowConsistent) {
+  form_.Show();
+  form_.failQueryUnload = true;
+  EXPECT_THROW(form_.Unload(), std::runtime_error);
+  EXPECT_TRUE(form_.Loaded()) << "a query that fails keeps the window";
+  form_.failQueryUnload = false;
+  form_.failUnload = true;
+  EXPECT_THROW(form_.Unload(), std::runtime_error) << "not stuck as unloading: the handlers run again";
+  EXPECT_FALSE(form_.Loaded()) << "an unload handler that fails still ends with the window gone";
+  EXPECT_TRUE(runtime_.LoadedForms().empty());
+}
+
 TEST_F(WindowingTest, ClicksReachTheHandlersOfEnabledControls) {
   int clicks = 0;
   form_.cmdGo.OnClick = [&] { ++clicks; };

@@ -83,7 +83,9 @@ const Case kCases[] = {
     {"weekly order and duplicates do not matter", Weekly("fri,mon,fri,tue"), kTuesdayLate, "12/11/2026 23:30:00"},
     {"weekly empty period", Weekly(""), kTuesdayMorning, ""},
     {"weekly codes are case-sensitive", Weekly("Mon,fri"), kTuesdayLate, "12/11/2026 23:30:00"},
-    {"weekly only unknown pieces", Weekly("Monday,x,9"), kTuesdayMorning, ""},
+    {"weekly only unknown pieces", Weekly("Monday,x"), kTuesdayMorning, ""},
+    {"weekly number past Sunday counts", Weekly("mon,9"), kTuesdayMorning, "12/15/2026 23:30:00"},
+    {"weekly number 0 counts", Weekly("0"), kTuesdayMorning, "12/13/2026 23:30:00"},
     {"weekly day numbers", Weekly("1,3"), kTuesdayMorning, "12/9/2026 23:30:00"},
 
     // Monthly.
@@ -107,6 +109,8 @@ const Case kCases[] = {
     {"keys missing", Section(std::nullopt, std::nullopt, "-1", "0", ""), kTuesdayMorning, ""},
     {"start date not a date", Section("soon", "23:30:00", "-1", "0", ""), kTuesdayMorning, ""},
     {"start date impossible", Section("2/30/2026", "23:30:00", "-1", "0", ""), kTuesdayMorning, ""},
+    {"start date with blanks", Section("Dec 8, 2026", "23:30:00", "0", "0", ""), kTuesdayMorning, ""},
+    {"start date after a blank", Section(" 12/31/2030", "23:30:00", "0", "0", ""), kTuesdayMorning, ""},
     {"start time not a time", Section("12/1/2026", "25:00:00", "-1", "0", ""), kTuesdayMorning, ""},
     {"repeat written as a word", Section("12/1/2026", "23:30:00", "yes", "0", ""), kTuesdayMorning, ""},
     {"repeat True", Section("12/1/2026", "23:30:00", "True", "0", ""), kTuesdayMorning, "12/8/2026 23:30:00"},

@@ -120,12 +120,15 @@ TEST_F(ScheduleListTest, AFileOfExactlyTheLongestLengthIsRead) {
 }
 
 TEST_F(ScheduleListTest, LengthIsCountedInCharactersNotBytes) {
-  // 20,000 two-byte characters are 40,000 bytes but only 20,000 characters.
-  std::string padding;
-  for (int i = 0; i < 20000; ++i) padding += "\xC3\xA9";
-  WriteSchedule("Accents.sch", File("ItemType=Reboot\r\nEnabled=1\r\n", kDaily) + padding);
-  ASSERT_EQ(Rows().size(), 1U);
-  EXPECT_EQ(Rows()[0].type, "Reboot");
+  // 20,000 two-byte characters are 40,000 bytes, 22,000 three-byte ones ("€" where the ANSI
+  // code page is UTF-8) 66,000 bytes; both are far fewer characters than the limit.
+  for (const auto& [character, count] : {std::pair{"\xC3\xA9", 20000}, std::pair{"\xE2\x82\xAC", 22000}}) {
+    std::string padding;
+    for (int i = 0; i < count; ++i) padding += character;
+    WriteSchedule("Accents.sch", File("ItemType=Reboot\r\nEnabled=1\r\n", kDaily) + padding);
+    ASSERT_EQ(Rows().size(), 1U);
+    EXPECT_EQ(Rows()[0].type, "Reboot") << count << " characters";
+  }
 }
 
 TEST_F(ScheduleListTest, ShowsWhatTheWriterSaved) {

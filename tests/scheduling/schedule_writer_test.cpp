@@ -150,6 +150,14 @@ TEST_P(SafeScheduleName, IsWrittenUnderItsName) {
   EXPECT_TRUE(folder_.Exists(std::string("data/") + GetParam() + ".sch"));
 }
 
+TEST_F(ScheduleWriterTest, TheLongestLegalNameIsWrittenAndNoTemporaryFileStays) {
+  const std::string name(250, 'n');  // with ".sch", 254 characters: a legal file name
+  SaveScheduleFile(Record(name), Services());
+  EXPECT_TRUE(messages_.shown().empty());
+  EXPECT_TRUE(folder_.Exists("data/" + name + ".sch"));
+  EXPECT_FALSE(folder_.Exists("data/~schedule.tmp"));
+}
+
 INSTANTIATE_TEST_SUITE_P(Names, SafeScheduleName,
                          testing::Values("Nightly shut down", "CONSOLE", "COM0", "COM10", "LPT", "a.b", "...x",
                                          "Über Nacht", "Ночь", "x.sch"));

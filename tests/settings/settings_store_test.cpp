@@ -141,6 +141,16 @@ TEST_F(SettingsStoreTest, ARefusedWriteIntoAnExistingKeyGoesToTheVirtualStore) {
   EXPECT_EQ(registry_.OpenKeyCount(), 0U);
 }
 
+TEST_F(SettingsStoreTest, AWriteThatSucceedsMachineWideRetiresTheUsersCopy) {
+  registry_.Put(RegistryRoot::LocalMachine, kMachinePath, "chkMin", platform::kRegistryString, "0");
+  registry_.Fail(Step::Set, RegistryRoot::LocalMachine, kMachinePath, "chkMin", 5, 1);
+  Save("chkMin", "1");  // refused: kept for this user
+  Save("chkMin", "0");  // allowed now (an administrator, say)
+  EXPECT_EQ(Get("chkMin", "x"), "0") << "the new value is seen, not the stale copy";
+  EXPECT_EQ(registry_.Get(RegistryRoot::CurrentUser, kVirtualPath, "chkMin"), std::nullopt);
+  EXPECT_EQ(registry_.OpenKeyCount(), 0U);
+}
+
 TEST_F(SettingsStoreTest, AValueThatCannotBeKeptAnywhereIsReported) {
   registry_.Fail(Step::Create, RegistryRoot::LocalMachine, kMachinePath, "", 5);
   registry_.Fail(Step::Create, RegistryRoot::CurrentUser, kVirtualPath, "", 5);
@@ -165,10 +175,12 @@ TEST_F(PermissionDialog, ShowsTheExactTextWithAbortRetryIgnore) {
   const auto& shown = messages_.shown()[0];
   EXPECT_EQ(shown.buttons, platform::MessageButtons::AbortRetryIgnore);
   EXPECT_EQ(shown.icon, platform::MessageIcon::None);
-  EXPECT_TRUE(shown.text.starts_with("Curfew requires read/write access to the system registry and hard drive"));
-  EXPECT_TRUE(
-      shown.text.ends_with("account.\r\n\r\nIf you would like to prevent this error message from being "
-                           "displayed again, please press 'Ignore'."));
+  EXPECT_EQ(shown.text,
+            "Curfew requires read/write access to the system registry and hard drive in order to run properly.  "
+            "This user account does not have the proper permissions set.  As a result some or all of your settings "
+            "may not be properly saved.  Please contact your system administrator or change the permission settings "
+            "for this account.\r\n\r\nIf you would like to prevent this error message from being displayed again, "
+            "please press 'Ignore'.");
   EXPECT_EQ(registry_.Get(RegistryRoot::LocalMachine, kMachinePath, "chkMin"), std::nullopt);
   EXPECT_EQ(registry_.OpenKeyCount(), 0U);
 }

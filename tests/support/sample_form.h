@@ -1,5 +1,7 @@
 #pragma once
 
+#include <stdexcept>
+
 #include "platform/windowing/controls.h"
 #include "platform/windowing/form.h"
 
@@ -35,13 +37,19 @@ class frmSample final : public ui::Form {
 
   int loads = 0;
   bool cancelQueryUnload = false;
+  bool failQueryUnload = false;
+  bool failUnload = false;
   std::vector<ui::UnloadMode> queryUnloadModes;
 
  protected:
   void Form_Load() override { ++loads; }
   void Form_QueryUnload(bool& cancel, ui::UnloadMode mode) override {
     queryUnloadModes.push_back(mode);
+    if (failQueryUnload) throw std::runtime_error("query failed");
     cancel = cancelQueryUnload;
+  }
+  void Form_Unload(bool&) override {
+    if (failUnload) throw std::runtime_error("unload failed");
   }
 };
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "scheduling/quick_schedule.h"
-#include "ui/app_fixture.h"
+#include "ui/main_window_fixture.h"
 #include "ui/frm_still_running.h"
 
 namespace curfew {
@@ -11,24 +11,10 @@ namespace {
 
 using platform::MessageAnswer;
 using platform::RegistryRoot;
-using Calls = std::vector<std::string>;
-
-constexpr const char* kMachineSettings = "SOFTWARE\\Curfew Team\\Curfew\\Settings";
-constexpr const char* kUserSettings = "Software\\Curfew Team\\Curfew\\Settings";
-
-class MainWindowTest : public testing::Test, public test::AppFixture {
- protected:
-  frmMain& Main() { return app->main; }
-  void SetMachine(const char* key, const char* value) {
-    registry.Put(RegistryRoot::LocalMachine, kMachineSettings, key, platform::kRegistryString, value);
-  }
-  Calls PowerActions() const {
-    Calls actions;
-    for (const std::string& call : power.calls())
-      if (call.starts_with("ExitWindowsEx") || call.starts_with("SetSystemPowerState")) actions.push_back(call);
-    return actions;
-  }
-};
+using test::Calls;
+using test::kMachineSettings;
+using test::kUserSettings;
+using test::MainWindowTest;
 
 TEST_F(MainWindowTest, StartsWithItsSchedulesTheActionsAndTheTrayIcon) {
   WriteSchedule("Weekdays", "Shut Down", "12/1/2026", "23:30:00", true, 1, "mon,fri");
@@ -98,24 +84,29 @@ TEST_F(MainWindowTest, ADailyStandBySleepsOnTwoDays) {
 }
 
 TEST_F(MainWindowTest, PreventingAtTheDueMinuteSkipsTheRunForGood) {
+  WriteSchedule("Daily", "Log Off", "12/1/2026", "10:01:00", true, 0);
   WriteSchedule("Once", "Reboot", "12/8/2026", "10:01:00", false, 0);
   Start();
   Main().chkPrevent.UserClick();
   AdvanceTo(10, 2, 0);
+  EXPECT_EQ(NextRunOf(1), "12/8/2026 10:01:00") << "while prevented, detection does nothing";
   Main().chkPrevent.UserClick();
   AdvanceTo(10, 5, 0);
-  EXPECT_TRUE(PowerActions().empty());
-  EXPECT_EQ(NextRunOf(1), "12/8/2026 10:01:00") << "the row keeps its text";
+  EXPECT_TRUE(PowerActions().empty()) << "a prevented run does not happen later that day";
+  EXPECT_EQ(NextRunOf(1), "12/9/2026 10:01:00") << "the daily one still repeats";
+  EXPECT_EQ(NextRunOf(2), "");
 }
 
 TEST_F(MainWindowTest, OfTwoRowsDueInOneMinuteOnlyTheUpperRuns) {
   WriteSchedule("A", "Reboot", "12/8/2026", "10:01:00", false, 0);
   WriteSchedule("B", "Log Off", "12/8/2026", "10:01:00", false, 0);
+  WriteSchedule("C", "Log Off", "12/1/2026", "10:01:00", true, 0);
   Start();
   AdvanceTo(10, 2, 0);
   EXPECT_EQ(PowerActions(), Calls{"ExitWindowsEx(6)"});
   EXPECT_EQ(NextRunOf(1), "");
   EXPECT_EQ(NextRunOf(2), "");
+  EXPECT_EQ(NextRunOf(3), "12/9/2026 10:01:00") << "a dropped daily schedule runs again tomorrow";
 }
 
 TEST_F(MainWindowTest, ARowGoneBetweenQueueingAndHandlingIsSkipped) {
@@ -212,6 +203,55 @@ TEST_F(MainWindowTest, DeleteAsksThenRemovesTheFileAndReloads) {
   EXPECT_EQ(Main().lstSchedules.ListItemCount(), 0);
   EXPECT_FALSE(Main().cmdDelete.Enabled());
   EXPECT_EQ(runtime.messages.shown().back().title, "Really delete?");
+}
+
+TEST_F(MainWindowTest, DeleteDoesNothingOnceNoRowLooksSelected) {
+  WriteSchedule("Kept", "Reboot", "12/1/2026", "23:00:00", false, 0);
+  Start();
+  Main().lstSchedules.UserSelectItem(1);
+  Main().lstSchedules.UserClearSelection();  // a click on the list's empty part
+  ASSERT_TRUE(Main().cmdDelete.Enabled());
+  runtime.messages.Answer(MessageAnswer::Yes);
+  Main().cmdDelete.UserClick();
+  EXPECT_TRUE(folder.Exists("data/Kept.sch"));
+  EXPECT_TRUE(runtime.messages.shown().empty());
+}
+
+struct Confirmation {
+  const char* description;
+  std::function<void(frmMain&)> ask;
+};
+
+void PrintTo(const Confirmation& c, std::ostream* out) { *out << c.description; }
+
+class Confirmations : public MainWindowTest, public testing::WithParamInterface<Confirmation> {};
+
+// Enter acts as Go in the action box, so Enter on the confirmation that follows must not act:
+// the box is answered here as Enter would answer it.
+TEST_P(Confirmations, EnterAnswersNo) {
+  WriteSchedule("Kept", "Reboot", "12/1/2026", "23:00:00", false, 0);
+  Start();
+  Main().lstSchedules.UserSelectItem(1);
+  GetParam().ask(Main());
+  ASSERT_EQ(runtime.messages.shown().size(), 1U);
+  EXPECT_EQ(runtime.messages.shown()[0].defaultButton, platform::DefaultButton::Second);
+  EXPECT_TRUE(PowerActions().empty());
+  EXPECT_TRUE(folder.Exists("data/Kept.sch"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, Confirmations,
+    testing::Values(Confirmation{"Now, by Enter in the action box", [](frmMain& main) { main.cbShutdown.UserKeyPress(13); }},
+                    Confirmation{"an Action menu entry", [](frmMain& main) { main.mnuActionItem1.UserClick(); }},
+                    Confirmation{"Delete", [](frmMain& main) { main.cmdDelete.UserClick(); }}));
+
+TEST_F(MainWindowTest, ANowActionSavesTheColumnWidthsFirst) {
+  Start();
+  Main().lstSchedules.UserResizeColumn(1, 4000);
+  runtime.messages.Answer(MessageAnswer::Ok);
+  Main().mnuActionItem3.UserClick();  // Log Off
+  ASSERT_EQ(PowerActions(), Calls{"ExitWindowsEx(0)"});
+  EXPECT_EQ(registry.Get(RegistryRoot::CurrentUser, kUserSettings, "BackupSetColumn1"), "4000");
 }
 
 TEST_F(MainWindowTest, ARowClickTreatsAnOverlongFileLikeTheList) {
@@ -311,6 +351,28 @@ TEST_F(MainWindowTest, TrayNotificationsFollowTheDispatchTable) {
   EXPECT_EQ(runtime.activatedTitles.back(), "Curfew by Curfew Team");
 }
 
+TEST_F(MainWindowTest, ATrayDoubleClickKeepsTheWindowState) {
+  Start();
+  Main().SetWindowState(ui::WindowState::Minimized);
+  Main().Hide();
+  tray.Notify(515);
+  EXPECT_TRUE(Main().Visible());
+  EXPECT_EQ(Main().GetWindowState(), ui::WindowState::Minimized) << "hidden while minimised, back minimised";
+}
+
+TEST_F(MainWindowTest, HideMenuOnlyClosesTheMenu) {
+  Start();
+  runtime.onPopup = [](ui::Menu& menu) {
+    static_cast<frmMain&>(menu.Parent()).mnuTrayItem1.UserClick();
+  };
+  tray.Notify(517);
+  EXPECT_TRUE(Main().Visible());
+  EXPECT_EQ(Main().GetWindowState(), ui::WindowState::Maximized);
+  EXPECT_FALSE(runtime.endedWith.has_value());
+  EXPECT_TRUE(runtime.activatedTitles.empty());
+  EXPECT_TRUE(tray.Shown());
+}
+
 TEST_F(MainWindowTest, TrayOpenShowsTheWindowMaximised) {
   Start();
   Main().SetWindowState(ui::WindowState::Minimized);
@@ -396,6 +458,43 @@ INSTANTIATE_TEST_SUITE_P(
                     ExitPath{"tray Exit", [](frmMain& main) { main.mnuTrayItem3.UserClick(); }},
                     ExitPath{"Windows logs off", [](frmMain& main) { main.UserClose(ui::UnloadMode::AppWindows); }},
                     ExitPath{"Task Manager", [](frmMain& main) { main.UserClose(ui::UnloadMode::TaskManager); }}));
+
+// A setting of another type (a number written by hand or by another tool) makes its read fail;
+// closing must still hide the window and show the reminder, and the program goes on.
+TEST_F(MainWindowTest, ClosingSurvivesASettingThatIsNoText) {
+  registry.Put(RegistryRoot::LocalMachine, kMachineSettings, "chkAlwaysExit", platform::kRegistryDword, "1");
+  Start();
+  EXPECT_NO_THROW(Main().UserClose());
+  EXPECT_TRUE(Main().Loaded());
+  EXPECT_FALSE(Main().Visible());
+  EXPECT_FALSE(runtime.endedWith.has_value());
+  const auto forms = runtime.LoadedForms();
+  ASSERT_EQ(forms.back()->Name(), "frmStillRunning");
+  EXPECT_EQ(forms.back()->Caption(), "Curfew is still running");
+  Main().mnuTrayItem3.UserClick();
+  EXPECT_EQ(runtime.endedWith, 0);
+  EXPECT_TRUE(runtime.LoadedForms().empty());
+}
+
+TEST_F(MainWindowTest, TheUnloadClosesTheOtherWindowsBeforeThePowerObject) {
+  struct Other : ui::Form {
+    Other(ui::WindowRuntime& runtime, std::function<void()> onUnload)
+        : ui::Form(runtime, "frmOther"), onUnload_(std::move(onUnload)) {}
+    void Form_Unload(bool&) override { onUnload_(); }
+    std::function<void()> onUnload_;
+  };
+  std::uint32_t stateAtUnload = 0;
+  Start();
+  Other other(runtime, [&] { stateAtUnload = power.executionState(); });
+  other.Load();
+  Main().AlsoUnloadOnExit(other);
+  Main().chkLowPower.UserClick();
+  Main().mnuFileItem6.UserClick();
+  EXPECT_FALSE(other.Loaded());
+  EXPECT_EQ(stateAtUnload, platform::execution_state::kContinuous | platform::execution_state::kSystemRequired)
+      << "still awake: the power object goes after the other windows";
+  EXPECT_EQ(power.executionState(), platform::execution_state::kContinuous);
+}
 
 TEST_F(MainWindowTest, AlwaysExitMakesTheCloseBoxEndTheProgram) {
   SetMachine("chkAlwaysExit", "1");

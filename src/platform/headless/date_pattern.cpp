@@ -238,7 +238,8 @@ std::optional<year_month_day> ReadDate(std::string_view picture, std::string_vie
         break;
     }
   }
-  if (!day || !month || !year || *day < 1 || *month < 1) return std::nullopt;
+  // Checked before the calendar types see them: they keep only the low byte of a day or month.
+  if (!day || !month || !year || *day < 1 || *day > 31 || *month < 1 || *month > 12) return std::nullopt;
   const year_month_day date{std::chrono::year(*year), std::chrono::month(static_cast<unsigned>(*month)),
                             std::chrono::day(static_cast<unsigned>(*day))};
   if (!date.ok()) return std::nullopt;

@@ -54,6 +54,19 @@ std::unique_ptr<ControlPeer> HeadlessRuntime::CreateControlPeer(Control& control
   return std::make_unique<HeadlessControlPeer>();
 }
 
+void HeadlessRuntime::DoEvents() {
+  ++doEventsCalls;
+  if (!onDoEvents || inDoEvents_) return;
+  inDoEvents_ = true;
+  try {
+    onDoEvents();
+  } catch (...) {
+    inDoEvents_ = false;
+    throw;
+  }
+  inDoEvents_ = false;
+}
+
 void HeadlessRuntime::RunModal(Form& form) {
   if (onModal) onModal(form);
 }

@@ -20,7 +20,8 @@ class HeadlessRuntime final : public WindowRuntime {
   std::unique_ptr<FormPeer> CreateFormPeer(Form& form) override;
   std::unique_ptr<ControlPeer> CreateControlPeer(Control& control) override;
   platform::MessageBoxes& Messages() override { return messages; }
-  void DoEvents() override { ++doEventsCalls; }
+  // Counts the call and runs onDoEvents (not again inside itself), as pending events would.
+  void DoEvents() override;
   // Moves the virtual clock to the next timer due and fires it.
   void WaitForEvents() override;
   void EndProcess(int exitCode) override { endedWith = exitCode; }
@@ -40,6 +41,8 @@ class HeadlessRuntime final : public WindowRuntime {
   std::function<void(Menu&)> onPopup;
   std::vector<std::string> activatedTitles;
   int doEventsCalls = 0;
+  // What happens while a handler lets events run: a test rebuilds or deletes rows here.
+  std::function<void()> onDoEvents;
   std::optional<int> endedWith;
 
  private:
@@ -49,6 +52,7 @@ class HeadlessRuntime final : public WindowRuntime {
   void Cancel(const Timer& timer);
 
   std::int64_t nowMs_ = 0;
+  bool inDoEvents_ = false;
   std::map<const Timer*, std::int64_t> dueTimes_;
   std::vector<Form*> forms_;
 };

@@ -11,11 +11,17 @@ namespace curfew::platform {
 class RuntimeClock final : public Clock {
  public:
   RuntimeClock(const ui::HeadlessRuntime& runtime, LocalDateTime start) : runtime_(runtime), start_(start) {}
-  LocalDateTime Now() const override { return date_arithmetic::AddSeconds(start_, runtime_.NowMs() / 1000); }
+  LocalDateTime Now() const override {
+    return date_arithmetic::AddSeconds(start_, runtime_.NowMs() / 1000 + jumpedSeconds_);
+  }
+  // The wall clock moves on (or back) while no timer fires: the computer slept, or the clock
+  // was set.
+  void Jump(long long seconds) { jumpedSeconds_ += seconds; }
 
  private:
   const ui::HeadlessRuntime& runtime_;
   LocalDateTime start_;
+  long long jumpedSeconds_ = 0;
 };
 
 }  // namespace curfew::platform

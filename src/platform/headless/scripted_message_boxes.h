@@ -16,11 +16,14 @@ class ScriptedMessageBoxes final : public MessageBoxes {
     MessageButtons buttons;
     MessageIcon icon;
     std::string title;
+    DefaultButton defaultButton;
   };
 
-  MessageAnswer Show(std::string_view text, MessageButtons buttons, MessageIcon icon, std::string_view title) override;
+  MessageAnswer Show(std::string_view text, MessageButtons buttons, MessageIcon icon, std::string_view title,
+                     DefaultButton defaultButton) override;
 
-  // Answers the next boxes in order; with the script empty a box gets its first button.
+  // Answers the next boxes in order; with the script empty a box is answered as Enter would:
+  // with its default button.
   void Answer(MessageAnswer answer) { script_.push_back(answer); }
   const std::vector<Shown>& shown() const { return shown_; }
 

@@ -30,14 +30,23 @@ UINT IconStyle(MessageIcon icon) {
   return 0;
 }
 
+UINT DefaultStyle(DefaultButton defaultButton) {
+  switch (defaultButton) {
+    case DefaultButton::First: return MB_DEFBUTTON1;
+    case DefaultButton::Second: return MB_DEFBUTTON2;
+    case DefaultButton::Third: return MB_DEFBUTTON3;
+  }
+  return MB_DEFBUTTON1;
+}
+
 }  // namespace
 
 MessageAnswer Win32MessageBoxes::Show(std::string_view text, MessageButtons buttons, MessageIcon icon,
-                                      std::string_view title) {
+                                      std::string_view title, DefaultButton defaultButton) {
   const std::wstring wideText = Utf8ToWide(text);
   const std::wstring wideTitle = Utf8ToWide(title.empty() ? std::string_view(applicationTitle_) : title);
   const int answer = MessageBoxW(GetActiveWindow(), wideText.c_str(), wideTitle.c_str(),
-                                 ButtonStyle(buttons) | IconStyle(icon) | MB_SETFOREGROUND);
+                                 ButtonStyle(buttons) | IconStyle(icon) | DefaultStyle(defaultButton) | MB_SETFOREGROUND);
   // IDOK..IDNO are 1..7 in the same order as MessageAnswer.
   return answer >= IDOK && answer <= IDNO ? static_cast<MessageAnswer>(answer) : MessageAnswer::Cancel;
 }

@@ -10,7 +10,8 @@ namespace curfew::platform::win32 {
 class Win32MessageBoxes final : public MessageBoxes {
  public:
   explicit Win32MessageBoxes(std::string applicationTitle) : applicationTitle_(std::move(applicationTitle)) {}
-  MessageAnswer Show(std::string_view text, MessageButtons buttons, MessageIcon icon, std::string_view title) override;
+  MessageAnswer Show(std::string_view text, MessageButtons buttons, MessageIcon icon, std::string_view title,
+                     DefaultButton defaultButton) override;
 
  private:
   std::string applicationTitle_;

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/callback_guard.h"
+
 namespace curfew::platform::win32 {
 namespace {
 
@@ -15,7 +17,7 @@ LRESULT CALLBACK PowerWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
   // A query with bit 0 of lParam set lets the application ask the user; only the silent ones
   // are refused.
   if (message == WM_POWERBROADCAST && lParam == 0 && preventionFlag) return kBroadcastQueryDeny;
-  return CallWindowProcW(PreviousWindowProc, window, message, wParam, lParam);
+  return Guarded<LRESULT>(0, [&] { return CallWindowProcW(PreviousWindowProc, window, message, wParam, lParam); });
 }
 
 HWND ToWindow(NativeWindow window) { return reinterpret_cast<HWND>(window); }

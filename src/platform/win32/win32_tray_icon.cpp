@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/win32/callback_guard.h"
 #include "platform/win32/text_conversion.h"
 
 namespace curfew::platform::win32 {
@@ -13,10 +14,21 @@ namespace {
 constexpr UINT kIconId = 9999;
 constexpr UINT kCallbackMessage = WM_LBUTTONDOWN;  // 513
 constexpr wchar_t kWindowClass[] = L"CurfewTrayWindow";
+constexpr UINT_PTR kDoubleClickTimer = 1;
 
 }  // namespace
 
-Win32TrayIcon::Win32TrayIcon() {
+Win32TrayIcon::Win32TrayIcon()
+    : clicks_(
+          [this](int mouseMessage) {
+            if (onNotify) onNotify(mouseMessage);
+          },
+          [this](bool start) {
+            if (start)
+              SetTimer(window_, kDoubleClickTimer, GetDoubleClickTime(), nullptr);
+            else
+              KillTimer(window_, kDoubleClickTimer);
+          }) {
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = WindowProc;
   windowClass.hInstance = GetModuleHandleW(nullptr);
@@ -29,14 +41,23 @@ Win32TrayIcon::Win32TrayIcon() {
 
 Win32TrayIcon::~Win32TrayIcon() {
   SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+  KillTimer(window_, kDoubleClickTimer);
   DestroyWindow(window_);
 }
 
 LRESULT CALLBACK Win32TrayIcon::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* tray = reinterpret_cast<Win32TrayIcon*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (tray && message == kCallbackMessage && wParam == kIconId) {
-    if (tray->onNotify) tray->onNotify(static_cast<int>(LOWORD(lParam)));
-    return 0;
+    return Guarded<LRESULT>(0, [&] {
+      tray->clicks_.Notify(static_cast<int>(LOWORD(lParam)));
+      return LRESULT{0};
+    });
+  }
+  if (tray && message == WM_TIMER && wParam == kDoubleClickTimer) {
+    return Guarded<LRESULT>(0, [&] {
+      tray->clicks_.WaitOver();
+      return LRESULT{0};
+    });
   }
   return DefWindowProcW(window, message, wParam, lParam);
 }

@@ -3,12 +3,14 @@
 #include <windows.h>
 
 #include "platform/tray.h"
+#include "platform/tray_click_filter.h"
 
 namespace curfew::platform::win32 {
 
 // Shell_NotifyIconA with the first record layout, identifier 9999 and the callback message
 // 513 (the left-button-down number, so a notification reads as a mouse-down); the callback
-// arrives at a hidden window of its own.
+// arrives at a hidden window of its own. A left click is reported once the double-click time
+// has passed without a second click (TrayClickFilter).
 class Win32TrayIcon final : public TrayIcon {
  public:
   Win32TrayIcon();
@@ -25,6 +27,7 @@ class Win32TrayIcon final : public TrayIcon {
   bool Send(DWORD command, UINT flags, std::string_view tip);
 
   HWND window_ = nullptr;
+  TrayClickFilter clicks_;
 };
 
 }  // namespace curfew::platform::win32

@@ -54,6 +54,11 @@ class ControlPeer {
   virtual void Sync(Aspect aspect) = 0;
   virtual void Refresh() {}
   virtual platform::NativeWindow Handle() const { return 0; }
+  // A list view row added at the end or removed, or one of its cells changed (column 1 is the
+  // row text). A back end that keeps no rows of its own shows the whole list again.
+  virtual void ListRowAdded(int /*row*/) { Sync(Aspect::Items); }
+  virtual void ListRowRemoved(int /*row*/) { Sync(Aspect::Items); }
+  virtual void ListCellChanged(int /*row*/, int /*column*/) { Sync(Aspect::Items); }
 };
 
 // One control of a window: its identity, its common properties and its events. A window's

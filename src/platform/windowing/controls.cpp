@@ -104,7 +104,7 @@ void ListView::UserResizeColumn(int n, int widthTwips) {
 
 int ListView::AddListItem(std::string text) {
   rows_.push_back({std::move(text), {}});
-  Show(Aspect::Items);
+  if (ControlPeer* peer = Peer()) peer->ListRowAdded(ListItemCount());
   return ListItemCount();
 }
 
@@ -115,7 +115,7 @@ void ListView::RemoveListItem(int row) {
     selected_ = 0;
   else if (selected_ > row)
     --selected_;
-  Show(Aspect::Items);
+  if (ControlPeer* peer = Peer()) peer->ListRowRemoved(row);
 }
 
 void ListView::ClearListItems() {
@@ -124,17 +124,21 @@ void ListView::ClearListItems() {
   Show(Aspect::Items);
 }
 
-std::string ListView::SubItem(int row, int j) const {
+const std::string& ListView::SubItem(int row, int j) const {
+  static const std::string kNeverSet;
   const auto& subItems = Item(row).subItems;
-  return j >= 1 && static_cast<std::size_t>(j) <= subItems.size() ? subItems[static_cast<std::size_t>(j - 1)] : "";
+  return j >= 1 && static_cast<std::size_t>(j) <= subItems.size() ? subItems[static_cast<std::size_t>(j - 1)]
+                                                                    : kNeverSet;
 }
 
 void ListView::SetSubItem(int row, int j, std::string text) {
   if (j < 1) return;
   auto& subItems = rows_.at(static_cast<std::size_t>(row - 1)).subItems;
   if (subItems.size() < static_cast<std::size_t>(j)) subItems.resize(static_cast<std::size_t>(j));
-  subItems[static_cast<std::size_t>(j - 1)] = std::move(text);
-  Show(Aspect::Items);
+  std::string& cell = subItems[static_cast<std::size_t>(j - 1)];
+  if (cell == text) return;
+  cell = std::move(text);
+  if (ControlPeer* peer = Peer()) peer->ListCellChanged(row, j + 1);
 }
 
 void ListView::SetSelectedItem(int row) {

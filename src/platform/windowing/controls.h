@@ -113,7 +113,7 @@ class ListView : public Control {
   void ClearListItems();
   const std::string& ListItemText(int row) const { return Item(row).text; }
   // Sub-item j (1 = the second column); "" when never set.
-  std::string SubItem(int row, int j) const;
+  const std::string& SubItem(int row, int j) const;
   void SetSubItem(int row, int j, std::string text);
   const std::vector<Row>& Rows() const { return rows_; }
 
@@ -121,6 +121,8 @@ class ListView : public Control {
   int SelectedItem() const { return selected_; }
   void SetSelectedItem(int row);
   void UserSelectItem(int row);
+  // The user took the highlight off every row (a click on the empty part of the list).
+  void UserClearSelection() { selected_ = 0; }
   std::function<void(int row)> OnItemClick;
 
  private:

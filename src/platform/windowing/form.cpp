@@ -1,6 +1,7 @@
 #include "platform/windowing/form.h"
 
 #include <algorithm>
+#include <exception>
 
 #include "platform/windowing/window_runtime.h"
 
@@ -75,16 +76,30 @@ void Form::Hide() {
 
 bool Form::Unload(UnloadMode mode) {
   if (!Loaded() || unloading_) return !Loaded();
-  unloading_ = true;
+  // Whatever a handler throws, the window leaves its unloading state: a query that fails keeps
+  // the window as it was, an unload handler that fails still ends with the window gone. The
+  // failure goes on to the caller.
+  struct Unloading {
+    bool& flag;
+    explicit Unloading(bool& f) : flag(f) { flag = true; }
+    ~Unloading() { flag = false; }
+  } unloading(unloading_);
   bool cancel = false;
   Form_QueryUnload(cancel, mode);
-  if (!cancel) Form_Unload(cancel);
+  if (cancel) return false;
+  std::exception_ptr failure;
+  try {
+    Form_Unload(cancel);
+  } catch (...) {
+    failure = std::current_exception();
+    cancel = false;
+  }
   if (!cancel) {
     visible_ = false;
     for (Control* control : controls_) control->DetachPeer();
     peer_.reset();
   }
-  unloading_ = false;
+  if (failure) std::rethrow_exception(failure);
   return !cancel;
 }
 

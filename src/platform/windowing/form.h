@@ -18,6 +18,9 @@ enum class FormAspect { Caption, Visible, WindowState, Position, Colours, Font }
 // Sizable: the ordinary resizable window. FixedDialog: a dialog frame without minimise and
 // maximise boxes. None: no frame at all (a splash).
 enum class BorderStyle { Sizable, FixedDialog, None };
+// A change of the system that every window hears of: the computer woke from sleep, or the
+// clock was set.
+enum class SystemChange { Resumed, ClockChanged };
 
 // The back end's side of a window.
 class FormPeer {
@@ -85,6 +88,7 @@ class Form {
   void UserClose(UnloadMode mode = UnloadMode::ControlMenu) { Unload(mode); }
   void Resized();
   void Painted() { Form_Paint(); }
+  void SystemChanged(SystemChange change) { Form_SystemChange(change); }
   void StateChangedByUser(WindowState state);
 
  protected:
@@ -93,6 +97,7 @@ class Form {
   virtual void Form_Unload(bool& /*cancel*/) {}
   virtual void Form_Resize() {}
   virtual void Form_Paint() {}
+  virtual void Form_SystemChange(SystemChange /*change*/) {}
 
  private:
   friend class Control;

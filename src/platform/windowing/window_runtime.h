@@ -23,6 +23,9 @@ class WindowRuntime {
   virtual platform::MessageBoxes& Messages() = 0;
   // Lets pending events run before the caller goes on.
   virtual void DoEvents() = 0;
+  // The same for a loop that lets events run at every step: a back end for which each look at
+  // its queue is costly looks only once a few milliseconds have passed since the last one.
+  virtual void DoEventsInLoop() { DoEvents(); }
   // Sleeps until at least one event arrives and lets it run: a wait that uses no processor.
   virtual void WaitForEvents() = 0;
   // Ends the program's event loop; the process ends once the caller returns.

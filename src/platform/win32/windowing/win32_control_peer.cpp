@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "platform/win32/callback_guard.h"
 #include "platform/win32/system_time.h"
 #include "platform/win32/text_conversion.h"
 #include "platform/win32/windowing/win32_form_peer.h"
@@ -75,16 +76,18 @@ std::wstring WindowText(HWND window) {
 
 // Key presses reach the control's KeyPress handler first; a key it sets to 0 is swallowed.
 LRESULT CALLBACK KeyPressProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-  if (message == WM_CHAR) {
-    auto& control = *reinterpret_cast<ui::Control*>(data);
-    int key = static_cast<int>(wParam);
-    if (control.OnKeyPress) {
-      control.OnKeyPress(key);
-      if (key == 0) return 0;
+  return Guarded<LRESULT>(0, [&]() -> LRESULT {
+    if (message == WM_CHAR) {
+      auto& control = *reinterpret_cast<ui::Control*>(data);
+      int key = static_cast<int>(wParam);
+      if (control.OnKeyPress) {
+        control.OnKeyPress(key);
+        if (key == 0) return 0;
+      }
+      wParam = static_cast<WPARAM>(key);
     }
-    wParam = static_cast<WPARAM>(key);
-  }
-  return DefSubclassProc(window, message, wParam, lParam);
+    return DefSubclassProc(window, message, wParam, lParam);
+  });
 }
 
 bool HasSubEntries(const ui::Control& menu) {
@@ -267,18 +270,7 @@ void Win32ControlPeer::SyncItems() {
         column.cx = TwipsToPixels(list.ColumnWidth(n), dpi);
         ListView_InsertColumn(window_, n - 1, &column);
       }
-      for (int row = 1; row <= list.ListItemCount(); ++row) {
-        std::wstring text = Utf8ToWide(list.ListItemText(row));
-        LVITEMW item{};
-        item.mask = LVIF_TEXT;
-        item.iItem = row - 1;
-        item.pszText = text.data();
-        ListView_InsertItem(window_, &item);
-        for (int j = 1; j < list.ColumnHeaderCount(); ++j) {
-          std::wstring sub = Utf8ToWide(list.SubItem(row, j));
-          ListView_SetItemText(window_, row - 1, j, sub.data());
-        }
-      }
+      for (int row = 1; row <= list.ListItemCount(); ++row) InsertListRow(row);
       syncing_ = false;
       SyncSelection();
       return;
@@ -315,6 +307,45 @@ void Win32ControlPeer::SyncItems() {
     }
     default: break;
   }
+  syncing_ = false;
+}
+
+void Win32ControlPeer::InsertListRow(int row) {
+  const auto& list = static_cast<const ui::ListView&>(control_);
+  std::wstring text = Utf8ToWide(list.ListItemText(row));
+  LVITEMW item{};
+  item.mask = LVIF_TEXT;
+  item.iItem = row - 1;
+  item.pszText = text.data();
+  ListView_InsertItem(window_, &item);
+  for (int j = 1; j < list.ColumnHeaderCount(); ++j) {
+    if (list.SubItem(row, j).empty()) continue;  // a new row's cells are empty already
+    std::wstring sub = Utf8ToWide(list.SubItem(row, j));
+    ListView_SetItemText(window_, row - 1, j, sub.data());
+  }
+}
+
+// One window call per changed row or cell: a change costs the same on a list of any length.
+void Win32ControlPeer::ListRowAdded(int row) {
+  if (!window_) return;
+  syncing_ = true;
+  InsertListRow(row);
+  syncing_ = false;
+}
+
+void Win32ControlPeer::ListRowRemoved(int row) {
+  if (!window_) return;
+  syncing_ = true;
+  ListView_DeleteItem(window_, row - 1);
+  syncing_ = false;
+}
+
+void Win32ControlPeer::ListCellChanged(int row, int column) {
+  if (!window_) return;
+  const auto& list = static_cast<const ui::ListView&>(control_);
+  std::wstring text = Utf8ToWide(column == 1 ? list.ListItemText(row) : list.SubItem(row, column - 1));
+  syncing_ = true;
+  ListView_SetItemText(window_, row - 1, column - 1, text.data());
   syncing_ = false;
 }
 
@@ -483,8 +514,13 @@ LRESULT Win32ControlPeer::OnNotify(const NMHDR& header) {
       auto& list = static_cast<ui::ListView&>(control_);
       if (header.code == LVN_ITEMCHANGED) {
         const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-        if ((change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_SELECTED) && !(change.uOldState & LVIS_SELECTED))
-          list.UserSelectItem(change.iItem + 1);
+        const bool selectedNow = (change.uNewState & LVIS_SELECTED) != 0;
+        const bool selectedBefore = (change.uOldState & LVIS_SELECTED) != 0;
+        if ((change.uChanged & LVIF_STATE) && selectedNow && !selectedBefore) list.UserSelectItem(change.iItem + 1);
+        // The highlight taken off the last selected row: the list shows no selection any more.
+        if ((change.uChanged & LVIF_STATE) && selectedBefore && !selectedNow &&
+            ListView_GetNextItem(window_, -1, LVNI_SELECTED) == -1)
+          list.UserClearSelection();
       } else if (header.code == NM_DBLCLK) {
         list.UserDoubleClick();
       } else if (header.code == HDN_ENDTRACKW || header.code == HDN_ITEMCHANGEDW) {

@@ -22,6 +22,9 @@ class Win32ControlPeer final : public ui::ControlPeer {
   void Sync(ui::Aspect aspect) override;
   void Refresh() override;
   NativeWindow Handle() const override { return reinterpret_cast<NativeWindow>(window_); }
+  void ListRowAdded(int row) override;
+  void ListRowRemoved(int row) override;
+  void ListCellChanged(int row, int column) override;
 
   // Notifications from the form's window procedure.
   void OnCommand(WORD code);
@@ -41,6 +44,7 @@ class Win32ControlPeer final : public ui::ControlPeer {
   void ApplyColours();
   void SyncText();
   void SyncItems();
+  void InsertListRow(int row);
   void SyncSelection();
   void SyncValue();
   void SyncMenuEntry();

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "platform/win32/callback_guard.h"
 #include "platform/win32/text_conversion.h"
 #include "platform/win32/windowing/win32_control_peer.h"
 #include "platform/win32/windowing/win32_runtime.h"
@@ -168,7 +169,7 @@ void Win32FormPeer::Sync(ui::FormAspect aspect) {
 LRESULT CALLBACK Win32FormPeer::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* peer = reinterpret_cast<Win32FormPeer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (!peer) return DefWindowProcW(window, message, wParam, lParam);
-  return peer->Handle(message, wParam, lParam);
+  return Guarded<LRESULT>(0, [&] { return peer->Handle(message, wParam, lParam); });
 }
 
 LRESULT Win32FormPeer::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -202,6 +203,10 @@ LRESULT Win32FormPeer::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_CLOSE: form_.UserClose(ui::UnloadMode::ControlMenu); return 0;
     case WM_QUERYENDSESSION: return TRUE;
+    case WM_POWERBROADCAST:
+      if (wParam == PBT_APMRESUMEAUTOMATIC) form_.SystemChanged(ui::SystemChange::Resumed);
+      break;
+    case WM_TIMECHANGE: form_.SystemChanged(ui::SystemChange::ClockChanged); return 0;
     case WM_ENDSESSION:
       if (wParam) form_.UserClose(ui::UnloadMode::AppWindows);
       return 0;

@@ -39,7 +39,20 @@ std::unique_ptr<ui::ControlPeer> Win32Runtime::CreateControlPeer(ui::Control& co
 
 void Win32Runtime::FormUnloaded(ui::Form& form) { std::erase(forms_, &form); }
 
+namespace {
+
+// How long an event may wait while a loop lets events run: far below what a user notices, and
+// far above the cost of one look at the queue (a call to the window server).
+constexpr auto kLoopEventLatency = std::chrono::milliseconds(4);
+
+}  // namespace
+
+void Win32Runtime::DoEventsInLoop() {
+  if (std::chrono::steady_clock::now() - lastDoEvents_ >= kLoopEventLatency) DoEvents();
+}
+
 void Win32Runtime::DoEvents() {
+  lastDoEvents_ = std::chrono::steady_clock::now();
   MSG message{};
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {
@@ -107,7 +120,7 @@ void Win32Runtime::PopupMenu(ui::Menu& menu) {
 bool Win32Runtime::ActivateWindowByTitle(std::string_view title) {
   const HWND window = FindWindowW(nullptr, Utf8ToWide(title).c_str());
   if (!window) return false;
-  if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
+  // Only to the front: a minimised window stays minimised, as it was when it was hidden.
   SetForegroundWindow(window);
   return true;
 }

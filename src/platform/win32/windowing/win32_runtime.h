@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,6 +22,7 @@ class Win32Runtime final : public ui::WindowRuntime {
   std::unique_ptr<ui::ControlPeer> CreateControlPeer(ui::Control& control) override;
   platform::MessageBoxes& Messages() override { return messages_; }
   void DoEvents() override;
+  void DoEventsInLoop() override;
   void WaitForEvents() override;
   void EndProcess(int exitCode) override { PostQuitMessage(exitCode); }
   void RunModal(ui::Form& form) override;
@@ -37,6 +39,7 @@ class Win32Runtime final : public ui::WindowRuntime {
  private:
   Win32MessageBoxes messages_;
   std::vector<ui::Form*> forms_;
+  std::chrono::steady_clock::time_point lastDoEvents_{};
 };
 
 // Twips of a window at its dots per inch.
