@@ -40,6 +40,7 @@ class frmSample final : public ui::Form {
   bool failQueryUnload = false;
   bool failUnload = false;
   std::vector<ui::UnloadMode> queryUnloadModes;
+  std::vector<ui::SystemChange> systemChanges;
 
  protected:
   void Form_Load() override { ++loads; }
@@ -48,6 +49,7 @@ class frmSample final : public ui::Form {
     if (failQueryUnload) throw std::runtime_error("query failed");
     cancel = cancelQueryUnload;
   }
+  void Form_SystemChange(ui::SystemChange change) override { systemChanges.push_back(change); }
   void Form_Unload(bool&) override {
     if (failUnload) throw std::runtime_error("unload failed");
   }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # curfew.exe as a user meets it, in a throwaway copy of the test prefix with its own
 # wineserver: it starts and shows its schedules, a second copy ends at once, closing hides
-# the window and shows the reminder, and the end of the Windows session ends it. (File > Exit
+# the window and shows the reminder (also with "chkAlwaysExit" stored as a number, which
+# cannot be read as a setting), and the end of the Windows session ends it. (File > Exit
 # and the tray's Exit take the same unload; the menu bar of another process cannot be read
 # under Wine, so they are tested on the headless back end and by the menu routing tests.)
 # Usage: app_end_to_end.sh CURFEW_EXE PROBE_EXE   (WINEPREFIX: the prepared test prefix)
@@ -14,6 +15,9 @@ mkdir -p "$program/data"
 cp "$curfew" "$program/curfew.exe"
 cp "$(dirname "$curfew")/Localization.xml" "$program/"
 printf '<DATA>\r\nLastRunTime=\r\nItemType=Shut Down\r\nEnabled=1\r\n</DATA>\r\n\r\n<SCHEDULER>\r\nStartDate=1/1/2099\r\nStartTime=23:30:00\r\nRepeat=0\r\nSAccurancy=0\r\nPeriod=\r\nRunOnStart=0\r\nRunOnEnd=0\r\n</SCHEDULER>\r\n\r\n' >"$program/data/Far Future.sch"
+
+wine reg add 'HKLM\SOFTWARE\Curfew Team\Curfew\Settings' /v chkAlwaysExit /t REG_DWORD /d 1 /f \
+  </dev/null >/dev/null 2>&1
 
 fail() {
   echo "FAIL: $*"

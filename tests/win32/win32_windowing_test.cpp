@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "localization/cls_languages.h"
 #include "platform/win32/text_conversion.h"
 #include "platform/win32/win32_file_system.h"
@@ -142,6 +144,75 @@ TEST_F(Win32WindowingTest, ListViewShowsRowsAndReportsTheSelection) {
 
   form_.lstSchedules.SetColumnWidth(2, 1500);
   EXPECT_EQ(ListView_GetColumnWidth(list, 1), MulDiv(1500, static_cast<int>(GetDpiForWindow(list)), 1440));
+
+  // The highlight taken off (a click on the empty part of the list): no row is selected.
+  ListView_SetItemState(list, 1, 0, LVIS_SELECTED);
+  EXPECT_EQ(form_.lstSchedules.SelectedItem(), 0);
+  EXPECT_EQ(clicked, 2) << "losing the selection is no row click";
+}
+
+TEST_F(Win32WindowingTest, ListViewChangesTouchOnlyTheirRowOrCell) {
+  auto& rows = form_.lstSchedules;
+  for (const char* name : {"A", "B", "C"}) rows.SetSubItem(rows.AddListItem(name), 3, std::string(name) + " next");
+  const HWND list = Of(rows);
+  // A mark the model does not know of survives item-level updates, not a rebuild.
+  LVITEMW mark{};
+  mark.mask = LVIF_PARAM;
+  mark.iItem = 0;
+  mark.lParam = 42;
+  ListView_SetItem(list, &mark);
+  rows.SetSubItem(2, 3, "");
+  rows.RemoveListItem(3);
+  rows.AddListItem("D");
+  ASSERT_EQ(ListView_GetItemCount(list), 3);
+  wchar_t text[64] = {};
+  ListView_GetItemText(list, 1, 3, text, 64);
+  EXPECT_EQ(WideToUtf8(text), "");
+  ListView_GetItemText(list, 2, 0, text, 64);
+  EXPECT_EQ(WideToUtf8(text), "D");
+  mark.mask = LVIF_PARAM;
+  mark.lParam = 0;
+  ListView_GetItem(list, &mark);
+  EXPECT_EQ(mark.lParam, 42) << "the list was not rebuilt";
+}
+
+TEST_F(Win32WindowingTest, AFailingHandlerEndsQuietlyAndTheProgramGoesOn) {
+  int clicks = 0;
+  form_.cmdGo.OnClick = [&] {
+    ++clicks;
+    throw std::runtime_error("a step failed");
+  };
+  SendMessageW(Of(form_.cmdGo), BM_CLICK, 0, 0);
+  SendMessageW(Of(form_.cmdGo), BM_CLICK, 0, 0);
+  EXPECT_EQ(clicks, 2);
+  int keys = 0;
+  form_.txtName.OnKeyPress = [&](int&) {
+    ++keys;
+    throw std::runtime_error("a key handler failed");
+  };
+  SendMessageW(Of(form_.txtName), WM_CHAR, 'a', 0);
+  EXPECT_EQ(keys, 1);
+  form_.failQueryUnload = true;
+  SendMessageW(Of(form_), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(form_.Loaded()) << "a query that fails keeps the window";
+  form_.failQueryUnload = false;
+  SendMessageW(Of(form_), WM_CLOSE, 0, 0);
+  EXPECT_FALSE(form_.Loaded());
+}
+
+TEST_F(Win32WindowingTest, BringingAMinimisedWindowToTheFrontKeepsItMinimised) {
+  form_.SetWindowState(ui::WindowState::Minimized);
+  ASSERT_TRUE(IsIconic(Of(form_)));
+  EXPECT_TRUE(runtime_.ActivateWindowByTitle("Sample"));
+  EXPECT_TRUE(IsIconic(Of(form_)));
+}
+
+TEST_F(Win32WindowingTest, WakingAndClockChangesReachTheWindow) {
+  SendMessageW(Of(form_), WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+  SendMessageW(Of(form_), WM_POWERBROADCAST, PBT_APMPOWERSTATUSCHANGE, 0);
+  SendMessageW(Of(form_), WM_TIMECHANGE, 0, 0);
+  EXPECT_EQ(form_.systemChanges,
+            (std::vector<ui::SystemChange>{ui::SystemChange::Resumed, ui::SystemChange::ClockChanged}));
 }
 
 TEST_F(Win32WindowingTest, TreeViewCheckBoxesReportTheirState) {

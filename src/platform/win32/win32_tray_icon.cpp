@@ -18,6 +18,12 @@ constexpr UINT_PTR kDoubleClickTimer = 1;
 
 }  // namespace
 
+std::string TrayTipField(std::string_view tip) {
+  std::string ansi = Utf8ToAnsi(tip);
+  if (ansi.size() > 63) ansi.resize(63);
+  return ansi;
+}
+
 Win32TrayIcon::Win32TrayIcon()
     : clicks_(
           [this](int mouseMessage) {
@@ -70,9 +76,8 @@ bool Win32TrayIcon::Send(DWORD command, UINT flags, std::string_view tip) {
   data.uFlags = flags;
   data.uCallbackMessage = kCallbackMessage;
   data.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
-  // The tip field holds 63 characters and the terminating zero.
-  const std::string ansi = Utf8ToAnsi(tip);
-  std::memcpy(data.szTip, ansi.data(), std::min<std::size_t>(ansi.size(), 63));
+  const std::string field = TrayTipField(tip);
+  std::memcpy(data.szTip, field.data(), field.size());
   return Shell_NotifyIconA(command, &data) != FALSE;
 }
 

@@ -2,10 +2,17 @@
 
 #include <windows.h>
 
+#include <string>
+#include <string_view>
+
 #include "platform/tray.h"
 #include "platform/tray_click_filter.h"
 
 namespace curfew::platform::win32 {
+
+// The tip as the record holds it: the ANSI text, cut to the 63 characters of its 64-character
+// field (the last holds the terminating zero).
+std::string TrayTipField(std::string_view tip);
 
 // Shell_NotifyIconA with the first record layout, identifier 9999 and the callback message
 // 513 (the left-button-down number, so a notification reads as a mouse-down); the callback
