@@ -8,16 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/win32_clock.h"
-#include "platform/win32/win32_file_system.h"
-#include "platform/win32/win32_locale.h"
-#include "platform/win32/win32_power_broadcast.h"
-#include "platform/win32/win32_power_system.h"
-#include "platform/win32/win32_process.h"
-#include "platform/win32/win32_registry.h"
-#include "platform/win32/win32_tray_icon.h"
-#include "platform/win32/win32_version_info.h"
-#include "platform/win32/windowing/win32_runtime.h"
+#include "app/win32_program_services.h"
 #include "ui/application.h"
 
 namespace {
@@ -31,22 +22,11 @@ double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
 }  // namespace
 
 int main() {
-  using namespace curfew::platform::win32;
   constexpr int kRows = 10000;
   constexpr int kTicks = 50;
-  const Win32VersionInfo versionInfo;
-  Win32Runtime runtime("Curfew benchmark");
-  Win32FileSystem files;
-  const Win32Clock clock;
-  const Win32Locale locale;
-  Win32Registry registry;
-  Win32PowerSystem power;
-  Win32PowerBroadcastFilter powerFilter;
-  Win32TrayIcon tray;
-  Win32Process process("Curfew.DetectionBenchmark.Running");
-  curfew::AppServices services{runtime,     files, clock,   locale,      registry, power,
-                               powerFilter, tray,  process, versionInfo, {}};
-  curfew::Application application(services);
+  curfew::app::Win32ProgramServices windows("Curfew.DetectionBenchmark.Running");
+  const auto& locale = windows.Locale();
+  curfew::Application application(windows.Services());
   application.Start();
   application.splash.ShowMainWindow();
   curfew::frmMain& main = application.main;
@@ -81,7 +61,7 @@ int main() {
     main.tmrScheduler.Tick();
     QueryPerformanceCounter(&after);
     ticks.push_back(Milliseconds(before, after));
-    runtime.DoEvents();
+    windows.Runtime().DoEvents();
   }
   std::sort(ticks.begin(), ticks.end());
   std::printf("rows added: %d in %.0f ms\n", kRows, Milliseconds(start, filled));

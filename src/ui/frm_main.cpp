@@ -309,9 +309,9 @@ void frmMain::cmdDelete_Click() {
   const int row = lstSchedules.SelectedItem();
   if (row == 0) return;
   const std::string name = lstSchedules.ListItemText(row);
-  const auto answer = services_.runtime.Messages().Show(
-      languages_->getMessages("MSG_DELETE"), platform::MessageButtons::YesNo, platform::MessageIcon::None,
-      "Really delete?", platform::DefaultButton::Second);
+  const auto answer =
+      services_.runtime.Messages().Show(languages_->getMessages("MSG_DELETE"), platform::MessageButtons::YesNo,
+                                        platform::MessageIcon::None, "Really delete?", platform::DefaultButton::Second);
   if (answer != platform::MessageAnswer::Yes) return;
   const std::string path = ScheduleFilePath(DataFolderPath(), name);
   if (FileExists(services_.files, path)) services_.files.RemoveFile(path);
@@ -351,9 +351,9 @@ void frmMain::cmdGo_Click() {
 // "Now": the user confirms, and stays in charge of unsaved work (the action is not forced).
 // Cancel is the default button: Enter in the action box is Go, so a second Enter must not act.
 void frmMain::ActionNow(std::string_view actionName) {
-  const auto answer = services_.runtime.Messages().Show(
-      languages_->getMessages("MSG_SURE"), platform::MessageButtons::OkCancel, platform::MessageIcon::None,
-      "Confirm Choice", platform::DefaultButton::Second);
+  const auto answer =
+      services_.runtime.Messages().Show(languages_->getMessages("MSG_SURE"), platform::MessageButtons::OkCancel,
+                                        platform::MessageIcon::None, "Confirm Choice", platform::DefaultButton::Second);
   if (answer != platform::MessageAnswer::Ok) return;
   const auto code = PowerActionCodeOf(actionName);
   if (!code) return;

@@ -201,7 +201,8 @@ TEST_F(LanguagesTest, RepeatedMarkersAreReadInOnePass) {
   // 200,000 stray start markers and 20,000 groups before the wanted one: a reader that
   // searched again from the start for every group would not finish within the test's time.
   std::vector<std::pair<std::string, std::vector<std::string>>> groups;
-  for (int i = 0; i < 20000; ++i) groups.push_back({"L" + std::to_string(i), {"<MSG_A>x</MSG_A>", "<B>b</B>"}});
+  for (int i = 0; i < 20000; ++i)
+    groups.push_back({std::string("L").append(std::to_string(i)), {"<MSG_A>x</MSG_A>", "<B>b</B>"}});
   groups.push_back({"Deutsch", {"<MSG_A>gefunden</MSG_A>", "<B>b</B>"}});
   std::string stray;
   for (int i = 0; i < 200000; ++i) stray += "<LANGUAGE_GROUP";

@@ -34,17 +34,14 @@ TEST_P(TrayClicks, DeliverOnlyWhatTheUserMeant) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sequences, TrayClicks,
-    testing::Values(ClickCase{"a single click, once the wait is over", {513, 514, kWaitOver}, {513, 514}},
-                    ClickCase{"no menu before the wait is over", {513, 514}, {513}},
-                    ClickCase{"a double click never reaches the menu", {513, 514, 515, 514, kWaitOver}, {513, 515}},
-                    ClickCase{"a right click at once", {516, 517}, {516, 517}},
-                    ClickCase{"two slow clicks are two clicks",
-                              {513, 514, kWaitOver, 513, 514, kWaitOver},
-                              {513, 514, 513, 514}},
-                    ClickCase{"a click after a double click", {515, 514, kWaitOver, 514, kWaitOver}, {515, 514}},
-                    ClickCase{"a double click without its closing button-up",
-                              {515, kWaitOver, 514, kWaitOver},
-                              {515, 514}}));
+    testing::Values(
+        ClickCase{"a single click, once the wait is over", {513, 514, kWaitOver}, {513, 514}},
+        ClickCase{"no menu before the wait is over", {513, 514}, {513}},
+        ClickCase{"a double click never reaches the menu", {513, 514, 515, 514, kWaitOver}, {513, 515}},
+        ClickCase{"a right click at once", {516, 517}, {516, 517}},
+        ClickCase{"two slow clicks are two clicks", {513, 514, kWaitOver, 513, 514, kWaitOver}, {513, 514, 513, 514}},
+        ClickCase{"a click after a double click", {515, 514, kWaitOver, 514, kWaitOver}, {515, 514}},
+        ClickCase{"a double click without its closing button-up", {515, kWaitOver, 514, kWaitOver}, {515, 514}}));
 
 }  // namespace
 }  // namespace curfew::platform

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "scheduling/quick_schedule.h"
-#include "ui/main_window_fixture.h"
 #include "ui/frm_still_running.h"
+#include "ui/main_window_fixture.h"
 
 namespace curfew {
 namespace {
@@ -239,11 +239,12 @@ TEST_P(Confirmations, EnterAnswersNo) {
   EXPECT_TRUE(folder.Exists("data/Kept.sch"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Boxes, Confirmations,
-    testing::Values(Confirmation{"Now, by Enter in the action box", [](frmMain& main) { main.cbShutdown.UserKeyPress(13); }},
-                    Confirmation{"an Action menu entry", [](frmMain& main) { main.mnuActionItem1.UserClick(); }},
-                    Confirmation{"Delete", [](frmMain& main) { main.cmdDelete.UserClick(); }}));
+INSTANTIATE_TEST_SUITE_P(Boxes, Confirmations,
+                         testing::Values(Confirmation{"Now, by Enter in the action box",
+                                                      [](frmMain& main) { main.cbShutdown.UserKeyPress(13); }},
+                                         Confirmation{"an Action menu entry",
+                                                      [](frmMain& main) { main.mnuActionItem1.UserClick(); }},
+                                         Confirmation{"Delete", [](frmMain& main) { main.cmdDelete.UserClick(); }}));
 
 TEST_F(MainWindowTest, ANowActionSavesTheColumnWidthsFirst) {
   Start();
@@ -362,9 +363,7 @@ TEST_F(MainWindowTest, ATrayDoubleClickKeepsTheWindowState) {
 
 TEST_F(MainWindowTest, HideMenuOnlyClosesTheMenu) {
   Start();
-  runtime.onPopup = [](ui::Menu& menu) {
-    static_cast<frmMain&>(menu.Parent()).mnuTrayItem1.UserClick();
-  };
+  runtime.onPopup = [](ui::Menu& menu) { static_cast<frmMain&>(menu.Parent()).mnuTrayItem1.UserClick(); };
   tray.Notify(517);
   EXPECT_TRUE(Main().Visible());
   EXPECT_EQ(Main().GetWindowState(), ui::WindowState::Maximized);

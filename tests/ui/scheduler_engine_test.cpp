@@ -39,12 +39,12 @@ TEST_P(MissedMinutes, GiveTheNextRunWithoutCatchingUp) {
   EXPECT_EQ(NextRunOf(1), GetParam().expectedNext);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Engine, MissedMinutes,
-    testing::Values(MissedCase{"slept past the minute", 120, "12/9/2026 10:01:00"},
-                    MissedCase{"woke the next morning", 22 * 3600, "12/9/2026 10:01:00"},
-                    MissedCase{"woke two days later at noon", 2 * 86400 + 7200, "12/11/2026 10:01:00"},
-                    MissedCase{"clock set back an hour", -3600, "12/8/2026 10:01:00"}));
+INSTANTIATE_TEST_SUITE_P(Engine, MissedMinutes,
+                         testing::Values(MissedCase{"slept past the minute", 120, "12/9/2026 10:01:00"},
+                                         MissedCase{"woke the next morning", 22 * 3600, "12/9/2026 10:01:00"},
+                                         MissedCase{"woke two days later at noon", 2 * 86400 + 7200,
+                                                    "12/11/2026 10:01:00"},
+                                         MissedCase{"clock set back an hour", -3600, "12/8/2026 10:01:00"}));
 
 TEST_F(SchedulerEngineTest, WakingUpLooksAtOnceAndAMissedQuickScheduleIsCleared) {
   WriteSchedule("Weekly", "Reboot", "12/1/2026", "10:01:00", true, 1, "tue");

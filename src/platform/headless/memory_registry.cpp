@@ -20,8 +20,10 @@ std::string MemoryRegistry::FullPath(RegistryRoot root, std::string_view path) {
 }
 
 std::optional<RegistryStatus> MemoryRegistry::Injected(Step step, const std::string& fullPath, std::string_view value) {
-  journal_.push_back(std::string(kStepNames[static_cast<int>(step)]) + " " + fullPath +
-                     (value.empty() ? "" : "\\" + std::string(value)));
+  std::string entry(kStepNames[static_cast<int>(step)]);
+  entry.append(" ").append(fullPath);
+  if (!value.empty()) entry.append("\\").append(value);
+  journal_.push_back(std::move(entry));
   for (Rule& rule : rules_) {
     if (rule.step != step || rule.times == 0 || !ascii::EqualsIgnoringCase(rule.path, fullPath)) continue;
     if (!rule.value.empty() && !ascii::EqualsIgnoringCase(rule.value, value)) continue;

@@ -45,8 +45,9 @@ MessageAnswer Win32MessageBoxes::Show(std::string_view text, MessageButtons butt
                                       std::string_view title, DefaultButton defaultButton) {
   const std::wstring wideText = Utf8ToWide(text);
   const std::wstring wideTitle = Utf8ToWide(title.empty() ? std::string_view(applicationTitle_) : title);
-  const int answer = MessageBoxW(GetActiveWindow(), wideText.c_str(), wideTitle.c_str(),
-                                 ButtonStyle(buttons) | IconStyle(icon) | DefaultStyle(defaultButton) | MB_SETFOREGROUND);
+  const int answer =
+      MessageBoxW(GetActiveWindow(), wideText.c_str(), wideTitle.c_str(),
+                  ButtonStyle(buttons) | IconStyle(icon) | DefaultStyle(defaultButton) | MB_SETFOREGROUND);
   // IDOK..IDNO are 1..7 in the same order as MessageAnswer.
   return answer >= IDOK && answer <= IDNO ? static_cast<MessageAnswer>(answer) : MessageAnswer::Cancel;
 }

@@ -128,7 +128,7 @@ const std::string& ListView::SubItem(int row, int j) const {
   static const std::string kNeverSet;
   const auto& subItems = Item(row).subItems;
   return j >= 1 && static_cast<std::size_t>(j) <= subItems.size() ? subItems[static_cast<std::size_t>(j - 1)]
-                                                                    : kNeverSet;
+                                                                  : kNeverSet;
 }
 
 void ListView::SetSubItem(int row, int j, std::string text) {
