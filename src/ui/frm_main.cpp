@@ -382,11 +382,14 @@ void frmMain::tmrScheduler_Timer() {
   if (detecting_) return;
   detecting_ = true;
   const int rows = lstSchedules.ListItemCount();
+  // The clock is read again whenever events may have run meanwhile: a pass itself takes
+  // milliseconds, a handler run inside it may take minutes.
+  LocalDateTime now = services_.clock.Now();
   for (int row = 1; row <= rows; ++row) {
-    services_.runtime.DoEventsInLoop();
+    if (services_.runtime.DoEventsInLoop()) now = services_.clock.Now();
     // A list rebuilt while events ran ends the pass; the next tick looks again.
     if (row > lstSchedules.ListItemCount()) break;
-    switch (nextRunWatch_.Check(row, lstSchedules.SubItem(row, 3), services_.clock.Now(), services_.locale)) {
+    switch (nextRunWatch_.Check(row, lstSchedules.SubItem(row, 3), now, services_.locale)) {
       case Due::No:
       case Due::Ahead:
       case Due::Unreadable: break;  // an unreadable row never stops the rows below it

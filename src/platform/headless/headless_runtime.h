@@ -22,6 +22,11 @@ class HeadlessRuntime final : public WindowRuntime {
   platform::MessageBoxes& Messages() override { return messages; }
   // Counts the call and runs onDoEvents (not again inside itself), as pending events would.
   void DoEvents() override;
+  // Events run only where a test put some in onDoEvents.
+  bool DoEventsInLoop() override {
+    DoEvents();
+    return static_cast<bool>(onDoEvents);
+  }
   // Moves the virtual clock to the next timer due and fires it.
   void WaitForEvents() override;
   void EndProcess(int exitCode) override { endedWith = exitCode; }

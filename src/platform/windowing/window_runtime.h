@@ -25,7 +25,11 @@ class WindowRuntime {
   virtual void DoEvents() = 0;
   // The same for a loop that lets events run at every step: a back end for which each look at
   // its queue is costly looks only once a few milliseconds have passed since the last one.
-  virtual void DoEventsInLoop() { DoEvents(); }
+  // Returns whether events may have run (and the clock may have moved on noticeably).
+  virtual bool DoEventsInLoop() {
+    DoEvents();
+    return true;
+  }
   // Sleeps until at least one event arrives and lets it run: a wait that uses no processor.
   virtual void WaitForEvents() = 0;
   // Ends the program's event loop; the process ends once the caller returns.

@@ -47,8 +47,10 @@ constexpr auto kLoopEventLatency = std::chrono::milliseconds(4);
 
 }  // namespace
 
-void Win32Runtime::DoEventsInLoop() {
-  if (std::chrono::steady_clock::now() - lastDoEvents_ >= kLoopEventLatency) DoEvents();
+bool Win32Runtime::DoEventsInLoop() {
+  if (std::chrono::steady_clock::now() - lastDoEvents_ < kLoopEventLatency) return false;
+  DoEvents();
+  return true;
 }
 
 void Win32Runtime::DoEvents() {

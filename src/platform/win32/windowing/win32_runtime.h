@@ -22,7 +22,7 @@ class Win32Runtime final : public ui::WindowRuntime {
   std::unique_ptr<ui::ControlPeer> CreateControlPeer(ui::Control& control) override;
   platform::MessageBoxes& Messages() override { return messages_; }
   void DoEvents() override;
-  void DoEventsInLoop() override;
+  bool DoEventsInLoop() override;
   void WaitForEvents() override;
   void EndProcess(int exitCode) override { PostQuitMessage(exitCode); }
   void RunModal(ui::Form& form) override;
