@@ -381,6 +381,15 @@ void frmMain::tmrScheduler_Timer() {
   // the pass under way goes on and covers the rows still to come.
   if (detecting_) return;
   detecting_ = true;
+  try {
+    DetectDueRows();
+  } catch (const std::exception&) {
+    // A failing pass ends silently; the next tick looks again.
+  }
+  detecting_ = false;
+}
+
+void frmMain::DetectDueRows() {
   const int rows = lstSchedules.ListItemCount();
   // The clock is read again whenever events may have run meanwhile: a pass itself takes
   // milliseconds, a handler run inside it may take minutes.
@@ -405,7 +414,6 @@ void frmMain::tmrScheduler_Timer() {
         break;
     }
   }
-  detecting_ = false;
 }
 
 void frmMain::tmrProcessSchedule_Timer() {

@@ -120,6 +120,7 @@ class frmMain final : public ui::Form {
   void cmdGo_Click();
   void ActionNow(std::string_view actionName);
   void tmrScheduler_Timer();
+  void DetectDueRows();
   void tmrProcessSchedule_Timer();
   void timSchedule_Timer();
   void RefreshNextRunTime(std::string_view name);

@@ -137,6 +137,21 @@ TEST_F(SchedulerEngineTest, RowsRebuiltWhileDetectionLetsEventsRunAreTakenAsThey
   EXPECT_EQ(Main().lstSchedules.ListItemCount(), 0);
 }
 
+TEST_F(SchedulerEngineTest, AFailingPassEndsQuietlyAndTheNextTickLooksAgain) {
+  WriteSchedule("Due", "Log Off", "12/8/2026", "10:01:00", false, 0);
+  Start();
+  AdvanceTo(10, 0, 59);
+  bool failed = false;
+  runtime.onDoEvents = [&] {
+    if (failed) return;
+    failed = true;
+    throw std::runtime_error("a handler run inside the pass failed");
+  };
+  EXPECT_NO_THROW(AdvanceTo(10, 1, 1));
+  EXPECT_TRUE(failed);
+  EXPECT_EQ(PowerActions(), Calls{"ExitWindowsEx(4)"});
+}
+
 TEST_F(SchedulerEngineTest, AScheduledActionSavesTheColumnWidthsFirst) {
   WriteSchedule("Off", "Log Off", "12/8/2026", "10:01:00", false, 0);
   Start();
