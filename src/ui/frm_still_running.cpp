@@ -27,6 +27,9 @@ frmStillRunning::frmStillRunning(frmMain& main) : ui::Form(main.Runtime(), "frmS
   ui::Font bold;
   bold.bold = true;
   cmdOK.SetFont(bold);
+  // The only button: Enter and Esc both answer it, as in a message box.
+  cmdOK.SetDefault(true);
+  cmdOK.SetCancel(true);
   cmdOK.OnClick = [this] { cmdOK_Click(); };
 }
 

@@ -54,6 +54,19 @@ TEST_F(WindowingTest, AFailingUnloadHandlerLeavesTheWindowConsistent) {
   EXPECT_TRUE(runtime_.LoadedForms().empty());
 }
 
+TEST_F(WindowingTest, ValueChangesThroughTheBaseClassRaiseTheirClick) {
+  std::vector<std::string> clicks;
+  form_.chkPrevent.OnClick = [&] { clicks.push_back("chk"); };
+  form_.optMode1.OnClick = [&] { clicks.push_back("opt1"); };
+  form_.optMode0.SetValue(1);
+  for (Control* control : {static_cast<Control*>(&form_.chkPrevent), static_cast<Control*>(&form_.optMode1)}) {
+    control->SetValue(1);
+    control->SetValue(1);  // no change, no click
+  }
+  EXPECT_EQ(clicks, (std::vector<std::string>{"chk", "opt1"}));
+  EXPECT_EQ(form_.optMode0.Value(), 0) << "the group's other option is cleared";
+}
+
 TEST_F(WindowingTest, ClicksReachTheHandlersOfEnabledControls) {
   int clicks = 0;
   form_.cmdGo.OnClick = [&] { ++clicks; };

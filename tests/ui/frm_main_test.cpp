@@ -420,6 +420,19 @@ TEST_F(MainWindowTest, ClosingHidesAndRemindsUntilTheUserSaysOtherwise) {
   EXPECT_EQ(runtime.LoadedForms().size(), 2U) << "no reminder: the splash and the main window";
 }
 
+TEST_F(MainWindowTest, EnterOrEscDismissTheReminder) {
+  Start();
+  for (const auto press : {&ui::Form::UserPressEnter, &ui::Form::UserPressEscape}) {
+    Main().UserClose();
+    ui::Form& reminder = *runtime.LoadedForms().back();
+    ASSERT_EQ(reminder.Name(), "frmStillRunning");
+    (reminder.*press)();
+    EXPECT_FALSE(reminder.Loaded());
+    EXPECT_TRUE(Main().Loaded());
+    Main().Show();
+  }
+}
+
 TEST_F(MainWindowTest, TheReminderCanEndTheProgramForGood) {
   Start();
   Main().UserClose();

@@ -2,7 +2,8 @@
 # curfew.exe as a user meets it, in a throwaway copy of the test prefix with its own
 # wineserver: it starts and shows its schedules, a second copy ends at once, closing hides
 # the window and shows the reminder (also with "chkAlwaysExit" stored as a number, which
-# cannot be read as a setting), and the end of the Windows session ends it. (File > Exit
+# cannot be read as a setting), Enter dismisses the reminder, and the end of the Windows
+# session ends it. (File > Exit
 # and the tray's Exit take the same unload; the menu bar of another process cannot be read
 # under Wine, so they are tested on the headless back end and by the menu routing tests.)
 # Usage: app_end_to_end.sh CURFEW_EXE PROBE_EXE   (WINEPREFIX: the prepared test prefix)
@@ -43,6 +44,12 @@ wine "$probe" wait-window "Curfew is still running" 20 || fail "no reminder afte
 sleep 1
 if wine "$probe" visible "$title"; then fail "the main window is still visible after closing"; fi
 kill -0 "$first" 2>/dev/null || fail "closing ended the program"
+
+# Enter answers the reminder's only button.
+wine "$probe" press "Curfew is still running" enter
+for _ in $(seq 100); do wine "$probe" visible "Curfew is still running" || break; sleep 0.1; done
+if wine "$probe" visible "Curfew is still running"; then fail "Enter did not dismiss the reminder"; fi
+kill -0 "$first" 2>/dev/null || fail "dismissing the reminder ended the program"
 
 # Windows logging off ends the program, hidden as it is.
 wine "$probe" end-session "$title"

@@ -3,6 +3,7 @@
 //   app_probe visible TITLE               exit 0 when the window is visible, 1 when hidden
 //   app_probe close TITLE                 the close box
 //   app_probe end-session TITLE           tells the window that Windows logs the user off
+//   app_probe press TITLE KEY             presses enter, escape or tab in that window
 //   app_probe tray-icon TIP SECONDS       exit 0 once the program's notification icon is there
 //   app_probe schedule-time MINUTES       prints "DATE HH:MM:00" for the start of the minute
 //                                         that many minutes on, in the user's short date form
@@ -60,6 +61,19 @@ int main() {
     if (!window) return 1;
     SendMessageW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
     PostMessageW(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    return 0;
+  }
+  if (command == "press" && args.size() == 3) {
+    const HWND window = Find(args[1]);
+    if (!window) return 1;
+    // The key goes where the user's would: to the control with the focus in that window.
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    const HWND target =
+        GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) && info.hwndFocus ? info.hwndFocus : window;
+    const WPARAM key = args[2] == "enter" ? VK_RETURN : args[2] == "escape" ? VK_ESCAPE : VK_TAB;
+    PostMessageW(target, WM_KEYDOWN, key, 0);
+    PostMessageW(target, WM_KEYUP, key, 0);
     return 0;
   }
   if (command == "tray-icon" && args.size() == 3) {

@@ -200,6 +200,67 @@ TEST_F(Win32WindowingTest, AFailingHandlerEndsQuietlyAndTheProgramGoesOn) {
   EXPECT_FALSE(form_.Loaded());
 }
 
+// A key as the user presses it: to the control with the focus, through the program's loop.
+void Press(Win32Runtime& runtime, WPARAM key) {
+  PostMessageW(GetFocus(), WM_KEYDOWN, key, 0);
+  runtime.DoEvents();
+}
+
+TEST_F(Win32WindowingTest, TheKeyboardMovesAndActsAsInADialog) {
+  SetForegroundWindow(Of(form_));
+  runtime_.DoEvents();
+  EXPECT_EQ(GetFocus(), Of(form_.cmdGo)) << "a shown window starts on its first tab stop";
+  Press(runtime_, VK_TAB);
+  EXPECT_EQ(GetFocus(), Of(form_.chkPrevent)) << "Tab skips labels and frames";
+  Press(runtime_, VK_TAB);
+  EXPECT_EQ(GetFocus(), Of(form_.optMode0)) << "with no option chosen, Tab enters the group at its first";
+  form_.optMode2.SetValue(1);
+  Press(runtime_, VK_TAB);
+  EXPECT_EQ(GetFocus(), Of(form_.optMode2)) << "the chosen option is the group's stop";
+  Press(runtime_, VK_TAB);
+  EXPECT_EQ(GetFocus(), Of(form_.tabPages)) << "one stop for the whole group";
+  SetFocus(Of(form_.optMode2));
+  Press(runtime_, VK_UP);
+  EXPECT_EQ(GetFocus(), Of(form_.optMode1));
+  EXPECT_EQ(form_.optMode1.Value(), 1) << "an arrow key selects the option it moves to";
+
+  int goes = 0;
+  int cancels = 0;
+  form_.cmdGo.OnClick = [&] { ++goes; };
+  form_.cmdGo.SetDefault(true);
+  Press(runtime_, VK_RETURN);
+  EXPECT_EQ(goes, 1) << "Enter presses the default button";
+  EXPECT_EQ(SendMessageW(Of(form_.cmdGo), WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON, DLGC_DEFPUSHBUTTON);
+  Press(runtime_, VK_ESCAPE);
+  EXPECT_EQ(cancels, 0);
+  form_.cmdGo.OnClick = [&] { ++cancels; };
+  form_.cmdGo.SetCancel(true);
+  Press(runtime_, VK_ESCAPE);
+  EXPECT_EQ(cancels, 1) << "Esc presses the cancel button";
+
+  std::vector<int> keys;
+  form_.txtName.OnKeyPress = [&](int& key) { keys.push_back(key); };
+  SetFocus(Of(form_.txtName));
+  PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
+  runtime_.DoEvents();
+  EXPECT_EQ(keys, std::vector<int>{13}) << "a control that handles its keys keeps Enter";
+  EXPECT_EQ(cancels, 1);
+}
+
+TEST_F(Win32WindowingTest, MenuEntriesGetAccessKeys) {
+  form_.mnuFile.SetCaption("Datei");  // a language without markers
+  form_.mnuFileItem0.SetCaption("Extras");
+  const HMENU bar = GetMenu(Of(form_));
+  wchar_t text[64] = {};
+  GetMenuStringW(bar, 0, text, 64, MF_BYPOSITION);
+  EXPECT_EQ(WideToUtf8(text), "&Datei");
+  GetMenuStringW(GetSubMenu(bar, 0), 0, text, 64, MF_BYPOSITION);
+  EXPECT_EQ(WideToUtf8(text), "&Extras");
+  GetMenuStringW(GetSubMenu(bar, 0), 1, text, 64, MF_BYPOSITION);
+  EXPECT_EQ(WideToUtf8(text), "E&xit") << "a marked key stays";
+  EXPECT_EQ(form_.mnuFile.Caption(), "Datei") << "the caption itself is unchanged";
+}
+
 TEST_F(Win32WindowingTest, BringingAMinimisedWindowToTheFrontKeepsItMinimised) {
   form_.SetWindowState(ui::WindowState::Minimized);
   ASSERT_TRUE(IsIconic(Of(form_)));

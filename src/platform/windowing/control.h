@@ -44,7 +44,8 @@ struct Font {
 };
 
 // What of a control changed, for the back end to show.
-enum class Aspect { Caption, Text, Value, Enabled, Visible, Position, Colours, Font, Items, Selection, Timer };
+// Role: whether a push button answers Enter or Esc for its window.
+enum class Aspect { Caption, Text, Value, Enabled, Visible, Position, Colours, Font, Items, Selection, Timer, Role };
 
 // The back end's side of one control: a real child window, or nothing at all headless.
 class ControlPeer {
@@ -89,9 +90,11 @@ class Control {
   void SetCaption(std::string caption);
   const std::string& Text() const { return text_; }
   void SetText(std::string text);
-  // Check box: 0 unchecked, 1 checked, 2 grayed. Option button: 1 selected, 0 not.
+  // Check box: 0 unchecked, 1 checked, 2 grayed. Option button: 1 selected, 0 not. A kind
+  // whose value change is a click (check box, option button) raises it, whichever type the
+  // caller holds.
   int Value() const { return value_; }
-  void SetValue(int value);
+  virtual void SetValue(int value);
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
   bool Visible() const { return visible_; }

@@ -29,17 +29,20 @@ void OptionButton::Select() {
   }
 }
 
+// The chosen option is marked before the others are cleared, so that the group never looks
+// empty on the way.
 void OptionButton::SetValue(int value) {
   if ((value != 0) == (value_ != 0)) return;
-  if (value != 0) Select();
   Control::SetValue(value != 0 ? 1 : 0);
-  if (value != 0) Raise(OnClick);
+  if (value == 0) return;
+  Select();
+  Raise(OnClick);
 }
 
 void OptionButton::UserClick() {
   if (!Enabled()) return;
-  Select();
   value_ = 1;
+  Select();
   Raise(OnClick);
 }
 

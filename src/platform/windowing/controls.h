@@ -18,7 +18,6 @@ class SimpleControl : public Control {
 
 using Label = SimpleControl<ControlKind::Label>;
 using SkinLabel = SimpleControl<ControlKind::SkinLabel>;
-using CommandButton = SimpleControl<ControlKind::CommandButton>;
 using TextBox = SimpleControl<ControlKind::TextBox>;
 using Frame = SimpleControl<ControlKind::Frame>;
 using PictureBox = SimpleControl<ControlKind::PictureBox>;
@@ -26,12 +25,34 @@ using Image = SimpleControl<ControlKind::Image>;
 using Line = SimpleControl<ControlKind::Line>;
 using StatusBar = SimpleControl<ControlKind::StatusBar>;
 
+// A push button. The default button is pressed by Enter anywhere in its window, the cancel
+// button by Esc; one button may be both (the only button of a message).
+class CommandButton : public Control {
+ public:
+  CommandButton(Form& form, std::string name, std::optional<int> index = std::nullopt, Control* container = nullptr)
+      : Control(form, ControlKind::CommandButton, std::move(name), index, container) {}
+  bool Default() const { return default_; }
+  void SetDefault(bool on) {
+    default_ = on;
+    Show(Aspect::Role);
+  }
+  bool Cancel() const { return cancel_; }
+  void SetCancel(bool on) {
+    cancel_ = on;
+    Show(Aspect::Role);
+  }
+
+ private:
+  bool default_ = false;
+  bool cancel_ = false;
+};
+
 // Setting the value in code raises Click, as a click of the user does.
 class CheckBox : public Control {
  public:
   CheckBox(Form& form, std::string name, std::optional<int> index = std::nullopt, Control* container = nullptr)
       : Control(form, ControlKind::CheckBox, std::move(name), index, container) {}
-  void SetValue(int value);
+  void SetValue(int value) override;
   void UserClick() override;
 };
 
@@ -41,7 +62,7 @@ class OptionButton : public Control {
  public:
   OptionButton(Form& form, std::string name, std::optional<int> index = std::nullopt, Control* container = nullptr)
       : Control(form, ControlKind::OptionButton, std::move(name), index, container) {}
-  void SetValue(int value);
+  void SetValue(int value) override;
   void UserClick() override;
 
  private:

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "platform/windowing/controls.h"
 #include "platform/windowing/window_runtime.h"
 
 namespace curfew::ui {
@@ -101,6 +102,30 @@ bool Form::Unload(UnloadMode mode) {
   }
   if (failure) std::rethrow_exception(failure);
   return !cancel;
+}
+
+namespace {
+
+Control* ButtonWhere(const std::vector<Control*>& controls, bool (CommandButton::*role)() const) {
+  for (Control* control : controls) {
+    if (control->Kind() != ControlKind::CommandButton || !control->Enabled() || !control->Visible()) continue;
+    if ((static_cast<CommandButton*>(control)->*role)()) return control;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+Control* Form::DefaultButton() const { return ButtonWhere(controls_, &CommandButton::Default); }
+
+Control* Form::CancelButton() const { return ButtonWhere(controls_, &CommandButton::Cancel); }
+
+void Form::UserPressEnter() {
+  if (Control* button = DefaultButton()) button->UserClick();
+}
+
+void Form::UserPressEscape() {
+  if (Control* button = CancelButton()) button->UserClick();
 }
 
 void Form::Resized() { Form_Resize(); }

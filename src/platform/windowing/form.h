@@ -84,6 +84,14 @@ class Form {
   platform::NativeWindow Handle() const { return peer_ ? peer_->Handle() : 0; }
   FormPeer* Peer() const { return peer_.get(); }
 
+  // The enabled, visible push buttons that Enter and Esc press anywhere in the window; null
+  // when there is none.
+  Control* DefaultButton() const;
+  Control* CancelButton() const;
+  // What Enter and Esc do in the window: click its default or cancel button.
+  void UserPressEnter();
+  void UserPressEscape();
+
   // What the back end reports.
   void UserClose(UnloadMode mode = UnloadMode::ControlMenu) { Unload(mode); }
   void Resized();

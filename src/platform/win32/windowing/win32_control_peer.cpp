@@ -7,6 +7,7 @@
 #include "platform/win32/text_conversion.h"
 #include "platform/win32/windowing/win32_form_peer.h"
 #include "platform/win32/windowing/win32_runtime.h"
+#include "platform/windowing/access_keys.h"
 
 namespace curfew::platform::win32 {
 namespace {
@@ -32,7 +33,7 @@ WindowKind WindowKindOf(const ui::Control& control) {
               kChild | WS_TABSTOP | WS_VSCROLL | (editable ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST), 0};
     }
     case ControlKind::CheckBox: return {L"BUTTON", kChild | WS_TABSTOP | BS_AUTOCHECKBOX, 0};
-    case ControlKind::OptionButton: return {L"BUTTON", kChild | WS_TABSTOP | BS_RADIOBUTTON, 0};
+    case ControlKind::OptionButton: return {L"BUTTON", kChild | WS_TABSTOP | BS_AUTORADIOBUTTON, 0};
     case ControlKind::Frame: return {L"BUTTON", kChild | BS_GROUPBOX, 0};
     case ControlKind::ListView:
       return {WC_LISTVIEWW, kChild | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE};
@@ -77,6 +78,21 @@ std::wstring WindowText(HWND window) {
 // Key presses reach the control's KeyPress handler first; a key it sets to 0 is swallowed.
 LRESULT CALLBACK KeyPressProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
   return Guarded<LRESULT>(0, [&]() -> LRESULT {
+    // Dialog navigation would take Enter for the window's default button; a control whose
+    // KeyPress handler may act on it (Enter in the action box is Go) keeps it.
+    if (message == WM_GETDLGCODE && lParam) {
+      const auto* key = reinterpret_cast<const MSG*>(lParam);
+      const auto& control = *reinterpret_cast<const ui::Control*>(data);
+      if (control.OnKeyPress && key->message == WM_KEYDOWN && key->wParam == VK_RETURN)
+        return DefSubclassProc(window, message, wParam, lParam) | DLGC_WANTMESSAGE;
+    }
+    // An edit in a window with a default button passes Enter on to that button by itself; for
+    // a control whose KeyPress handler takes Enter, the key comes as its character alone (an
+    // open drop-down list still closes on it).
+    if (message == WM_KEYDOWN && wParam == VK_RETURN && reinterpret_cast<const ui::Control*>(data)->OnKeyPress) {
+      const HWND combo = GetParent(window);
+      if (!SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0)) return 0;
+    }
     if (message == WM_CHAR) {
       auto& control = *reinterpret_cast<ui::Control*>(data);
       int key = static_cast<int>(wParam);
@@ -88,6 +104,31 @@ LRESULT CALLBACK KeyPressProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     }
     return DefSubclassProc(window, message, wParam, lParam);
   });
+}
+
+// Arrow keys move among the option buttons of one container that follow each other; every
+// other control stands in a group of its own.
+bool StartsGroup(const ui::Control& control) {
+  if (control.Kind() != ControlKind::OptionButton) return true;
+  const ui::Control* previous = nullptr;
+  for (const ui::Control* other : control.Parent().Controls()) {
+    if (other == &control) break;
+    if (other->Kind() != ControlKind::Menu && other->Kind() != ControlKind::Timer) previous = other;
+  }
+  return !previous || previous->Kind() != ControlKind::OptionButton || previous->Container() != control.Container();
+}
+
+// The entry's caption as its menu shows it, with an access key that no other entry of the
+// same menu uses.
+std::string CaptionWithAccessKey(const ui::Control& entry) {
+  std::vector<std::string> captions;
+  std::size_t mine = 0;
+  for (const ui::Control* other : entry.Parent().Controls()) {
+    if (other->Kind() != ControlKind::Menu || other->Container() != entry.Container()) continue;
+    if (other == &entry) mine = captions.size();
+    captions.push_back(other->Caption());
+  }
+  return ui::WithAccessKeys(captions)[mine];
 }
 
 bool HasSubEntries(const ui::Control& menu) {
@@ -117,8 +158,11 @@ Win32ControlPeer::~Win32ControlPeer() {
 
 void Win32ControlPeer::Create() {
   const WindowKind kind = WindowKindOf(control_);
+  DWORD style = kind.style | (StartsGroup(control_) ? WS_GROUP : 0);
+  if (control_.Kind() == ControlKind::CommandButton && static_cast<const ui::CommandButton&>(control_).Default())
+    style = (style & ~static_cast<DWORD>(BS_PUSHBUTTON)) | BS_DEFPUSHBUTTON;
   syncing_ = true;
-  window_ = CreateWindowExW(kind.extendedStyle, kind.className, L"", kind.style, 0, 0, 0, 0, form_.Window(), nullptr,
+  window_ = CreateWindowExW(kind.extendedStyle, kind.className, L"", style, 0, 0, 0, 0, form_.Window(), nullptr,
                             GetModuleHandleW(nullptr), nullptr);
   const UINT id = form_.RegisterChild(window_, *this);
   SetWindowLongPtrW(window_, GWLP_ID, static_cast<LONG_PTR>(id));
@@ -137,8 +181,13 @@ void Win32ControlPeer::Create() {
     SetWindowSubclass(typing, KeyPressProc, 1, reinterpret_cast<DWORD_PTR>(&control_));
   }
   // A window created later stands behind the earlier ones, and a container is declared before
-  // what it holds: bring contained controls to the front, or their frame would hide them.
-  if (control_.Container()) SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  // what it holds: a contained control goes just in front of its container, or the frame would
+  // hide it. Just in front, not to the top: the order of the windows is the order Tab follows.
+  if (const ui::Control* container = control_.Container(); container && container->Handle()) {
+    const HWND frame = reinterpret_cast<HWND>(container->Handle());
+    const HWND above = GetWindow(frame, GW_HWNDPREV);
+    SetWindowPos(window_, above ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
   syncing_ = false;
   ApplyFont();
   ApplyColours();
@@ -162,7 +211,7 @@ void Win32ControlPeer::CreateMenuEntry() {
     owner_ = form_.MenuBar();
   }
   if (!owner_) return;
-  const std::wstring caption = Utf8ToWide(control_.Caption());
+  const std::wstring caption = Utf8ToWide(CaptionWithAccessKey(control_));
   if (control_.Caption() == "-") {
     AppendMenuW(owner_, MF_SEPARATOR, commandId_, nullptr);
   } else {
@@ -366,6 +415,25 @@ void Win32ControlPeer::SyncSelection() {
   syncing_ = false;
 }
 
+// Tab stops in one place per group of options: the chosen option, or the first while none is
+// chosen, so that Tab reaches the group once.
+void Win32ControlPeer::KeepGroupReachable() {
+  std::vector<std::pair<HWND, bool>> group;
+  bool anyChosen = false;
+  for (const ui::Control* other : control_.Parent().Controls()) {
+    if (other->Kind() != ControlKind::OptionButton || other->Container() != control_.Container()) continue;
+    const HWND window = reinterpret_cast<HWND>(other == &control_ ? Handle() : other->Handle());
+    if (window) group.emplace_back(window, other->Value() != 0);
+    anyChosen = anyChosen || other->Value() != 0;
+  }
+  for (std::size_t i = 0; i < group.size(); ++i) {
+    const auto [window, chosen] = group[i];
+    const bool stop = chosen || (!anyChosen && i == 0);
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    SetWindowLongPtrW(window, GWL_STYLE, stop ? style | WS_TABSTOP : style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+  }
+}
+
 void Win32ControlPeer::SyncValue() {
   if (!window_) return;
   syncing_ = true;
@@ -375,7 +443,10 @@ void Win32ControlPeer::SyncValue() {
                                : control_.Value()    ? BST_CHECKED
                                                      : BST_UNCHECKED);
       break;
-    case ControlKind::OptionButton: Button_SetCheck(window_, control_.Value() ? BST_CHECKED : BST_UNCHECKED); break;
+    case ControlKind::OptionButton:
+      Button_SetCheck(window_, control_.Value() ? BST_CHECKED : BST_UNCHECKED);
+      KeepGroupReachable();
+      break;
     case ControlKind::TreeView: {
       const auto& tree = static_cast<const ui::TreeView&>(control_);
       for (std::size_t i = 0; i < treeItems_.size(); ++i)
@@ -398,7 +469,7 @@ void Win32ControlPeer::SyncMenuEntry() {
   MENUITEMINFOW info{};
   info.cbSize = sizeof(info);
   info.fMask = MIIM_STATE | MIIM_STRING;
-  std::wstring caption = Utf8ToWide(control_.Caption());
+  std::wstring caption = Utf8ToWide(CaptionWithAccessKey(control_));
   info.dwTypeData = caption.data();
   info.fState = (control_.Enabled() ? MFS_ENABLED : MFS_DISABLED) | (control_.Value() ? MFS_CHECKED : MFS_UNCHECKED);
   if (control_.Caption() == "-") info.fMask = MIIM_STATE;
@@ -440,7 +511,14 @@ void Win32ControlPeer::Sync(ui::Aspect aspect) {
     case ui::Aspect::Items: SyncItems(); break;
     case ui::Aspect::Selection: SyncSelection(); break;
     case ui::Aspect::Timer: break;
+    case ui::Aspect::Role: SyncRole(); break;
   }
+}
+
+void Win32ControlPeer::SyncRole() {
+  if (!window_ || control_.Kind() != ControlKind::CommandButton) return;
+  const bool isDefault = static_cast<const ui::CommandButton&>(control_).Default();
+  SendMessageW(window_, BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
 }
 
 void Win32ControlPeer::Refresh() {

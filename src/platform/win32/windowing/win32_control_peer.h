@@ -49,6 +49,8 @@ class Win32ControlPeer final : public ui::ControlPeer {
   void SyncValue();
   void SyncMenuEntry();
   void SyncTimer();
+  void SyncRole();
+  void KeepGroupReachable();
   void ReadTreeChecks();
 
   Win32FormPeer& form_;

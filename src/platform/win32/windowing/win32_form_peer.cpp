@@ -144,6 +144,50 @@ void Win32FormPeer::ShowAsStated() {
     case ui::WindowState::Maximized: ShowWindow(window_, SW_SHOWMAXIMIZED); break;
     case ui::WindowState::Normal: ShowWindow(window_, IsZoomed(window_) || IsIconic(window_) ? SW_RESTORE : SW_SHOW);
   }
+  // A window shown for the first time starts on its first tab stop.
+  if (!focus_ && !IsIconic(window_)) FocusFirstTabStop();
+}
+
+void Win32FormPeer::FocusFirstTabStop() {
+  if (const HWND first = GetNextDlgTabItem(window_, nullptr, FALSE)) {
+    focus_ = first;
+    if (GetActiveWindow() == window_) SetFocus(first);
+  }
+}
+
+// Tab, Shift+Tab and the arrow keys of dialog navigation ask the window for the next control.
+LRESULT Win32FormPeer::OnNextControl(WPARAM wParam, LPARAM lParam) {
+  const HWND focus = GetFocus();
+  const HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                   : GetNextDlgTabItem(window_, IsChild(window_, focus) ? focus : nullptr, wParam != 0);
+  if (!next) return 0;
+  SetFocus(next);
+  const LRESULT code = SendMessageW(next, WM_GETDLGCODE, 0, 0);
+  if (code & DLGC_HASSETSEL) SendMessageW(next, EM_SETSEL, 0, -1);
+  // An arrow key selects the option button it moves to, as a click would.
+  if (LOWORD(lParam) && (code & DLGC_RADIOBUTTON)) SendMessageW(next, BM_CLICK, 0, 0);
+  return 0;
+}
+
+LRESULT Win32FormPeer::OnDefaultId() const {
+  const ui::Control* button = form_.DefaultButton();
+  if (!button || !button->Handle()) return 0;
+  return MAKELRESULT(GetDlgCtrlID(reinterpret_cast<HWND>(button->Handle())), DC_HASDEFID);
+}
+
+// The focus leaves with the window and comes back with it.
+bool Win32FormPeer::OnActivate(WPARAM wParam) {
+  if (LOWORD(wParam) == WA_INACTIVE) {
+    const HWND focus = GetFocus();
+    if (IsChild(window_, focus)) focus_ = focus;
+    return false;
+  }
+  if (IsIconic(window_)) return false;
+  if (focus_ && IsWindow(focus_) && IsWindowEnabled(focus_) && IsWindowVisible(focus_))
+    SetFocus(focus_);
+  else
+    FocusFirstTabStop();
+  return IsChild(window_, GetFocus());  // otherwise the window itself takes the focus
 }
 
 void Win32FormPeer::Sync(ui::FormAspect aspect) {
@@ -203,6 +247,11 @@ LRESULT Win32FormPeer::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_CLOSE: form_.UserClose(ui::UnloadMode::ControlMenu); return 0;
     case WM_QUERYENDSESSION: return TRUE;
+    case DM_GETDEFID: return OnDefaultId();
+    case WM_NEXTDLGCTL: return OnNextControl(wParam, lParam);
+    case WM_ACTIVATE:
+      if (OnActivate(wParam)) return 0;
+      break;
     case WM_POWERBROADCAST:
       if (wParam == PBT_APMRESUMEAUTOMATIC) form_.SystemChanged(ui::SystemChange::Resumed);
       break;
@@ -232,6 +281,8 @@ LRESULT Win32FormPeer::OnCommand(WPARAM wParam, LPARAM lParam) {
   if (child) {
     const auto found = children_.find(child);
     if (found != children_.end()) found->second->OnCommand(HIWORD(wParam));
+  } else if (LOWORD(wParam) == IDCANCEL) {
+    form_.UserPressEscape();  // Esc, as dialog navigation reports it
   } else if (HIWORD(wParam) == 0) {
     RunCommand(LOWORD(wParam));
   }

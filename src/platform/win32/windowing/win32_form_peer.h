@@ -50,11 +50,17 @@ class Win32FormPeer final : public ui::FormPeer {
   LRESULT OnSize(WPARAM wParam);
   bool OnEraseBackground(HDC dc);
   void ShowAsStated();
+  void FocusFirstTabStop();
+  LRESULT OnNextControl(WPARAM wParam, LPARAM lParam);
+  LRESULT OnDefaultId() const;
+  bool OnActivate(WPARAM wParam);
 
   Win32Runtime& runtime_;
   ui::Form& form_;
   HWND window_ = nullptr;
   HMENU menuBar_ = nullptr;
+  // The control that had the focus when the window was last active.
+  HWND focus_ = nullptr;
   FontObject font_;
   BrushObject background_;
   std::unordered_map<HWND, Win32ControlPeer*> children_;

@@ -61,9 +61,35 @@ void Win32Runtime::DoEvents() {
       PostQuitMessage(static_cast<int>(message.wParam));  // for the loop that owns it
       return;
     }
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+    Handle(message);
   }
+}
+
+int Win32Runtime::AddMessageFilter(MessageFilter filter) {
+  filters_.emplace_back(nextFilterId_, std::move(filter));
+  return nextFilterId_++;
+}
+
+void Win32Runtime::RemoveMessageFilter(int id) {
+  std::erase_if(filters_, [id](const auto& entry) { return entry.first == id; });
+}
+
+bool Win32Runtime::Filtered(MSG& message) {
+  for (const auto& [id, filter] : filters_)
+    if (filter(message)) return true;
+  // Dialog navigation in the program's windows: Tab, the arrow keys, Enter and Esc.
+  const HWND root = GetAncestor(message.hwnd, GA_ROOT);
+  if (!root) return false;
+  const bool ours = std::any_of(forms_.begin(), forms_.end(), [root](const ui::Form* form) {
+    return reinterpret_cast<HWND>(form->Handle()) == root;
+  });
+  return ours && IsDialogMessageW(root, &message);
+}
+
+void Win32Runtime::Handle(MSG& message) {
+  if (Filtered(message)) return;
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
 }
 
 void Win32Runtime::WaitForEvents() {
@@ -73,10 +99,7 @@ void Win32Runtime::WaitForEvents() {
 
 int Win32Runtime::Run() {
   MSG message{};
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) Handle(message);
   return static_cast<int>(message.wParam);
 }
 
@@ -97,8 +120,7 @@ void Win32Runtime::RunModal(ui::Form& form) {
       if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
       break;
     }
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+    Handle(message);
   }
   for (HWND window : disabled) {
     if (IsWindow(window)) EnableWindow(window, TRUE);

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -33,11 +34,24 @@ class Win32Runtime final : public ui::WindowRuntime {
   // Runs the message loop until the program quits; returns the exit code.
   int Run();
 
+  // A filter that sees every message of every loop of the program before it is dispatched and
+  // answers whether it took it (an embedded control's accelerators, say). Filters run in the
+  // order they were added, before dialog navigation.
+  using MessageFilter = std::function<bool(MSG&)>;
+  int AddMessageFilter(MessageFilter filter);
+  void RemoveMessageFilter(int id);
+
   void FormLoaded(ui::Form& form) { forms_.push_back(&form); }
   void FormUnloaded(ui::Form& form);
 
  private:
+  // The filter chain, then translation and dispatch: what every loop does with a message.
+  void Handle(MSG& message);
+  bool Filtered(MSG& message);
+
   Win32MessageBoxes messages_;
+  std::vector<std::pair<int, MessageFilter>> filters_;
+  int nextFilterId_ = 1;
   std::vector<ui::Form*> forms_;
   std::chrono::steady_clock::time_point lastDoEvents_{};
 };
