@@ -18,6 +18,10 @@ wine_use_prefix() {
     wineserver -w
     touch "$prefix/.curfew-ready"
   fi
+  # The caption buttons are glyphs of the Marlett font, which a new prefix lacks: without it
+  # they show as letters.
+  local marlett=/usr/share/wine/fonts/marlett.ttf fonts=$prefix/drive_c/windows/Fonts
+  if [[ -f $marlett && -d $fonts && ! -f $fonts/marlett.ttf ]]; then cp "$marlett" "$fonts/"; fi
 }
 
 # wine_start_server  keeps one wineserver and Wine's own background processes running until
