@@ -1,7 +1,7 @@
 // One NextRunTime evaluation per repetition mode.
 #include <benchmark/benchmark.h>
 
-#include "platform/headless/pattern_locale.h"
+#include "platform/host/pattern_locale.h"
 #include "scheduling/next_run_time.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/headless/host_file_system.h"
-#include "platform/headless/pattern_locale.h"
+#include "platform/host/host_file_system.h"
+#include "platform/host/pattern_locale.h"
 #include "scheduling/schedule_list.h"
 #include "scheduling/schedule_writer.h"
 #include "support/temp_folder.h"

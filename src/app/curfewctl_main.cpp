@@ -32,9 +32,9 @@ int main() {
 #else
 #include <filesystem>
 
-#include "platform/headless/host_clock.h"
-#include "platform/headless/host_file_system.h"
-#include "platform/headless/pattern_locale.h"
+#include "platform/host/host_clock.h"
+#include "platform/host/host_file_system.h"
+#include "platform/host/pattern_locale.h"
 
 int main(int argc, char** argv) {
   using namespace curfew::platform;

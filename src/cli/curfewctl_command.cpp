@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string_view>
 
-#include "platform/headless/pattern_locale.h"
+#include "platform/host/pattern_locale.h"
 #include "scheduling/schedule_list.h"
 #include "scheduling/schedule_paths.h"
 

@@ -253,6 +253,7 @@ void frmMain::Form_Load() {
 // The schedule list ----------------------------------------------------------------------------
 
 void frmMain::loadData() {
+  const ui::ListView::Batch batch(lstSchedules);
   lstSchedules.ClearListItems();
   for (ScheduleRow& row :
        LoadScheduleRows(services_.files, DataFolderPath(), services_.clock.Now(), services_.locale)) {

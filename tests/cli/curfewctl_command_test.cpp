@@ -5,8 +5,8 @@
 #include <sstream>
 
 #include "platform/headless/fixed_clock.h"
-#include "platform/headless/host_file_system.h"
-#include "platform/headless/pattern_locale.h"
+#include "platform/host/host_file_system.h"
+#include "platform/host/pattern_locale.h"
 #include "support/temp_folder.h"
 
 namespace curfew::cli {

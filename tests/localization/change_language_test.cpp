@@ -2,8 +2,8 @@
 
 #include "localization/cls_languages.h"
 #include "platform/headless/headless_runtime.h"
-#include "platform/headless/host_file_system.h"
-#include "platform/headless/pattern_locale.h"
+#include "platform/host/host_file_system.h"
+#include "platform/host/pattern_locale.h"
 #include "support/sample_form.h"
 #include "support/temp_folder.h"
 

@@ -7,8 +7,8 @@
 #include "localization/cls_languages.h"
 #include "localization/language_file_format.h"
 #include "platform/headless/headless_runtime.h"
-#include "platform/headless/host_file_system.h"
-#include "platform/headless/pattern_locale.h"
+#include "platform/host/host_file_system.h"
+#include "platform/host/pattern_locale.h"
 #include "platform/utf8.h"
 #include "support/temp_folder.h"
 

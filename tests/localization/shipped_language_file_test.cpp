@@ -5,8 +5,8 @@
 #include "localization/default_messages.h"
 #include "localization/language_file_format.h"
 #include "platform/headless/headless_runtime.h"
-#include "platform/headless/host_file_system.h"
-#include "platform/headless/pattern_locale.h"
+#include "platform/host/host_file_system.h"
+#include "platform/host/pattern_locale.h"
 #include "support/program_folder.h"
 
 namespace curfew {

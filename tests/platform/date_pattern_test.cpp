@@ -1,8 +1,8 @@
-#include "platform/headless/date_pattern.h"
+#include "platform/host/date_pattern.h"
 
 #include <gtest/gtest.h>
 
-#include "platform/headless/pattern_locale.h"
+#include "platform/host/pattern_locale.h"
 
 namespace curfew::platform {
 namespace {

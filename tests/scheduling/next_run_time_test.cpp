@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/headless/pattern_locale.h"
+#include "platform/host/pattern_locale.h"
 
 namespace curfew {
 namespace {

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <set>
 
-#include "platform/headless/host_file_system.h"
+#include "platform/host/host_file_system.h"
 #include "platform/headless/scripted_message_boxes.h"
 #include "support/temp_folder.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/headless/host_file_system.h"
+#include "platform/host/host_file_system.h"
 #include "support/temp_folder.h"
 
 namespace curfew {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/headless/latin1_code_page.h"
+#include "platform/host/latin1_code_page.h"
 #include "platform/headless/memory_registry.h"
 #include "platform/headless/scripted_message_boxes.h"
 #include "settings/scramble_password.h"

@@ -4,9 +4,9 @@
 
 #include "platform/headless/fixed_version_info.h"
 #include "platform/headless/headless_runtime.h"
-#include "platform/headless/host_file_system.h"
+#include "platform/host/host_file_system.h"
 #include "platform/headless/memory_registry.h"
-#include "platform/headless/pattern_locale.h"
+#include "platform/host/pattern_locale.h"
 #include "platform/headless/recorded_power_system.h"
 #include "platform/headless/recorded_shell.h"
 #include "platform/headless/runtime_clock.h"

@@ -151,29 +151,34 @@ TEST_F(Win32WindowingTest, ListViewShowsRowsAndReportsTheSelection) {
   EXPECT_EQ(clicked, 2) << "losing the selection is no row click";
 }
 
-TEST_F(Win32WindowingTest, ListViewChangesTouchOnlyTheirRowOrCell) {
+TEST_F(Win32WindowingTest, TheListViewShowsTheModelsRowsWithoutHoldingThem) {
   auto& rows = form_.lstSchedules;
-  for (const char* name : {"A", "B", "C"}) rows.SetSubItem(rows.AddListItem(name), 3, std::string(name) + " next");
   const HWND list = Of(rows);
-  // A mark the model does not know of survives item-level updates, not a rebuild.
-  LVITEMW mark{};
-  mark.mask = LVIF_PARAM;
-  mark.iItem = 0;
-  mark.lParam = 42;
-  ListView_SetItem(list, &mark);
-  rows.SetSubItem(2, 3, "");
-  rows.RemoveListItem(3);
+  EXPECT_TRUE(GetWindowLongW(list, GWL_STYLE) & LVS_OWNERDATA);
+  for (const char* name : {"A", "B", "C"}) rows.SetSubItem(rows.AddListItem(name), 2, std::string(name) + " next");
+  rows.SetSubItem(2, 2, "");
+  rows.SetSelectedItem(3);
+  rows.RemoveListItem(1);
   rows.AddListItem("D");
   ASSERT_EQ(ListView_GetItemCount(list), 3);
   wchar_t text[64] = {};
-  ListView_GetItemText(list, 1, 3, text, 64);
+  ListView_GetItemText(list, 0, 2, text, 64);
   EXPECT_EQ(WideToUtf8(text), "");
+  ListView_GetItemText(list, 1, 2, text, 64);
+  EXPECT_EQ(WideToUtf8(text), "C next");
   ListView_GetItemText(list, 2, 0, text, 64);
   EXPECT_EQ(WideToUtf8(text), "D");
-  mark.mask = LVIF_PARAM;
-  mark.lParam = 0;
-  ListView_GetItem(list, &mark);
-  EXPECT_EQ(mark.lParam, 42) << "the list was not rebuilt";
+  EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_SELECTED), 1) << "the selection moved up with its row";
+  EXPECT_EQ(rows.SelectedItem(), 2);
+  {
+    const ui::ListView::Batch batch(rows);
+    rows.ClearListItems();
+    for (int i = 0; i < 1000; ++i) rows.AddListItem("Row " + std::to_string(i));
+    EXPECT_EQ(ListView_GetItemCount(list), 3) << "nothing reaches the window inside a batch";
+  }
+  EXPECT_EQ(ListView_GetItemCount(list), 1000);
+  ListView_GetItemText(list, 999, 0, text, 64);
+  EXPECT_EQ(WideToUtf8(text), "Row 999");
 }
 
 TEST_F(Win32WindowingTest, AFailingHandlerEndsQuietlyAndTheProgramGoesOn) {

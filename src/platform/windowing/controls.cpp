@@ -107,7 +107,7 @@ void ListView::UserResizeColumn(int n, int widthTwips) {
 
 int ListView::AddListItem(std::string text) {
   rows_.push_back({std::move(text), {}});
-  if (ControlPeer* peer = Peer()) peer->ListRowAdded(ListItemCount());
+  if (ControlPeer* peer = RowPeer()) peer->ListRowAdded(ListItemCount());
   return ListItemCount();
 }
 
@@ -118,7 +118,7 @@ void ListView::RemoveListItem(int row) {
     selected_ = 0;
   else if (selected_ > row)
     --selected_;
-  if (ControlPeer* peer = Peer()) peer->ListRowRemoved(row);
+  if (ControlPeer* peer = RowPeer()) peer->ListRowRemoved(row);
 }
 
 void ListView::ClearListItems() {
@@ -141,7 +141,7 @@ void ListView::SetSubItem(int row, int j, std::string text) {
   std::string& cell = subItems[static_cast<std::size_t>(j - 1)];
   if (cell == text) return;
   cell = std::move(text);
-  if (ControlPeer* peer = Peer()) peer->ListCellChanged(row, j + 1);
+  if (ControlPeer* peer = RowPeer()) peer->ListCellChanged(row, j + 1);
 }
 
 void ListView::SetSelectedItem(int row) {

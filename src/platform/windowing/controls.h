@@ -128,6 +128,20 @@ class ListView : public Control {
   void UserResizeColumn(int n, int widthTwips);
 
   int ListItemCount() const { return static_cast<int>(rows_.size()); }
+  // Changes made while a batch is open reach the back end at once when it closes: many rows
+  // loaded in one go cost the window one update.
+  class Batch {
+   public:
+    explicit Batch(ListView& list) : list_(list) { ++list_.batchDepth_; }
+    Batch(const Batch&) = delete;
+    Batch& operator=(const Batch&) = delete;
+    ~Batch() {
+      if (--list_.batchDepth_ == 0) list_.Show(Aspect::Items);
+    }
+
+   private:
+    ListView& list_;
+  };
   // Adds a row and returns its number.
   int AddListItem(std::string text);
   void RemoveListItem(int row);
@@ -154,9 +168,13 @@ class ListView : public Control {
   const ColumnHeader& Column(int n) const { return columns_.at(static_cast<std::size_t>(n - 1)); }
   const Row& Item(int row) const { return rows_.at(static_cast<std::size_t>(row - 1)); }
 
+  // The back end hears of one row or cell only outside a batch.
+  ControlPeer* RowPeer() const { return batchDepth_ == 0 ? Peer() : nullptr; }
+
   std::vector<ColumnHeader> columns_;
   std::vector<Row> rows_;
   int selected_ = 0;
+  int batchDepth_ = 0;
 };
 
 // A tree of nodes with check boxes. Nodes are numbered from 1 in the order they were added.

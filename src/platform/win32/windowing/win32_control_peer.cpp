@@ -36,7 +36,9 @@ WindowKind WindowKindOf(const ui::Control& control) {
     case ControlKind::OptionButton: return {L"BUTTON", kChild | WS_TABSTOP | BS_AUTORADIOBUTTON, 0};
     case ControlKind::Frame: return {L"BUTTON", kChild | BS_GROUPBOX, 0};
     case ControlKind::ListView:
-      return {WC_LISTVIEWW, kChild | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE};
+      // Owner data: the list view asks the model for the cells it shows and holds no rows.
+      return {WC_LISTVIEWW, kChild | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA,
+              WS_EX_CLIENTEDGE};
     case ControlKind::ListBox:
       return {L"LISTBOX", kChild | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE};
     case ControlKind::TreeView:
@@ -319,7 +321,8 @@ void Win32ControlPeer::SyncItems() {
         column.cx = TwipsToPixels(list.ColumnWidth(n), dpi);
         ListView_InsertColumn(window_, n - 1, &column);
       }
-      for (int row = 1; row <= list.ListItemCount(); ++row) InsertListRow(row);
+      ListView_SetItemCountEx(window_, list.ListItemCount(), LVSICF_NOSCROLL);
+      InvalidateRect(window_, nullptr, TRUE);
       syncing_ = false;
       SyncSelection();
       return;
@@ -359,43 +362,38 @@ void Win32ControlPeer::SyncItems() {
   syncing_ = false;
 }
 
-void Win32ControlPeer::InsertListRow(int row) {
-  const auto& list = static_cast<const ui::ListView&>(control_);
-  std::wstring text = Utf8ToWide(list.ListItemText(row));
-  LVITEMW item{};
-  item.mask = LVIF_TEXT;
-  item.iItem = row - 1;
-  item.pszText = text.data();
-  ListView_InsertItem(window_, &item);
-  for (int j = 1; j < list.ColumnHeaderCount(); ++j) {
-    if (list.SubItem(row, j).empty()) continue;  // a new row's cells are empty already
-    std::wstring sub = Utf8ToWide(list.SubItem(row, j));
-    ListView_SetItemText(window_, row - 1, j, sub.data());
-  }
-}
-
-// One window call per changed row or cell: a change costs the same on a list of any length.
+// The list view holds no rows of its own: a change costs a count or the repaint of one row,
+// whatever the length of the list.
 void Win32ControlPeer::ListRowAdded(int row) {
   if (!window_) return;
   syncing_ = true;
-  InsertListRow(row);
+  ListView_SetItemCountEx(window_, static_cast<const ui::ListView&>(control_).ListItemCount(),
+                          LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
+  ListView_RedrawItems(window_, row - 1, row - 1);
   syncing_ = false;
 }
 
-void Win32ControlPeer::ListRowRemoved(int row) {
+void Win32ControlPeer::ListRowRemoved(int /*row*/) {
   if (!window_) return;
   syncing_ = true;
-  ListView_DeleteItem(window_, row - 1);
+  ListView_SetItemCountEx(window_, static_cast<const ui::ListView&>(control_).ListItemCount(), LVSICF_NOSCROLL);
+  InvalidateRect(window_, nullptr, TRUE);  // the rows below moved up
   syncing_ = false;
+  SyncSelection();  // the selection is held by row number: it moved with them
 }
 
-void Win32ControlPeer::ListCellChanged(int row, int column) {
-  if (!window_) return;
+void Win32ControlPeer::ListCellChanged(int row, int /*column*/) {
+  if (window_) ListView_RedrawItems(window_, row - 1, row - 1);
+}
+
+// A cell the list view is about to show.
+void Win32ControlPeer::ShowListCell(NMLVDISPINFOW& request) {
   const auto& list = static_cast<const ui::ListView&>(control_);
-  std::wstring text = Utf8ToWide(column == 1 ? list.ListItemText(row) : list.SubItem(row, column - 1));
-  syncing_ = true;
-  ListView_SetItemText(window_, row - 1, column - 1, text.data());
-  syncing_ = false;
+  LVITEMW& item = request.item;
+  const int row = item.iItem + 1;
+  if (!(item.mask & LVIF_TEXT) || row < 1 || row > list.ListItemCount() || item.cchTextMax <= 0) return;
+  cellText_ = Utf8ToWide(item.iSubItem == 0 ? list.ListItemText(row) : list.SubItem(row, item.iSubItem));
+  lstrcpynW(item.pszText, cellText_.c_str(), item.cchTextMax);
 }
 
 void Win32ControlPeer::SyncSelection() {
@@ -586,6 +584,11 @@ void Win32ControlPeer::ReadTreeChecks() {
 }
 
 LRESULT Win32ControlPeer::OnNotify(const NMHDR& header) {
+  // Asked for while the peer changes the list too: always answered.
+  if (control_.Kind() == ControlKind::ListView && header.code == LVN_GETDISPINFOW) {
+    ShowListCell(const_cast<NMLVDISPINFOW&>(reinterpret_cast<const NMLVDISPINFOW&>(header)));
+    return 0;
+  }
   if (syncing_) return 0;
   switch (control_.Kind()) {
     case ControlKind::ListView: {
@@ -594,8 +597,10 @@ LRESULT Win32ControlPeer::OnNotify(const NMHDR& header) {
         const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
         const bool selectedNow = (change.uNewState & LVIS_SELECTED) != 0;
         const bool selectedBefore = (change.uOldState & LVIS_SELECTED) != 0;
-        if ((change.uChanged & LVIF_STATE) && selectedNow && !selectedBefore) list.UserSelectItem(change.iItem + 1);
-        // The highlight taken off the last selected row: the list shows no selection any more.
+        if ((change.uChanged & LVIF_STATE) && selectedNow && !selectedBefore && change.iItem >= 0)
+          list.UserSelectItem(change.iItem + 1);
+        // The highlight taken off the last selected row (or off all rows at once, item -1): the
+        // list shows no selection any more.
         if ((change.uChanged & LVIF_STATE) && selectedBefore && !selectedNow &&
             ListView_GetNextItem(window_, -1, LVNI_SELECTED) == -1)
           list.UserClearSelection();

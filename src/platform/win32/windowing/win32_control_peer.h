@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <string>
 #include <vector>
 
 #include "platform/win32/windowing/gdi_objects.h"
@@ -44,7 +45,7 @@ class Win32ControlPeer final : public ui::ControlPeer {
   void ApplyColours();
   void SyncText();
   void SyncItems();
-  void InsertListRow(int row);
+  void ShowListCell(NMLVDISPINFOW& request);
   void SyncSelection();
   void SyncValue();
   void SyncMenuEntry();
@@ -61,6 +62,8 @@ class Win32ControlPeer final : public ui::ControlPeer {
   HMENU owner_ = nullptr;
   HMENU popup_ = nullptr;
   std::vector<HTREEITEM> treeItems_;
+  // The text of the list view cell shown last: the list view copies it at once.
+  std::wstring cellText_;
   FontObject font_;
   BrushObject brush_;
   // Set while the peer changes the window itself, so that the window's echo is not taken for a

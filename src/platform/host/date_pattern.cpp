@@ -1,4 +1,4 @@
-#include "platform/headless/date_pattern.h"
+#include "platform/host/date_pattern.h"
 
 #include "platform/ascii.h"
 

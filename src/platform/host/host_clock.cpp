@@ -1,4 +1,4 @@
-#include "platform/headless/host_clock.h"
+#include "platform/host/host_clock.h"
 
 #include <ctime>
 

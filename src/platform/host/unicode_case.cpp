@@ -1,4 +1,4 @@
-#include "platform/headless/unicode_case.h"
+#include "platform/host/unicode_case.h"
 
 #include "platform/utf8.h"
 

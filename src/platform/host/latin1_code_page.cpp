@@ -1,4 +1,4 @@
-#include "platform/headless/latin1_code_page.h"
+#include "platform/host/latin1_code_page.h"
 
 #include "platform/utf8.h"
 

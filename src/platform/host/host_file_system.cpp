@@ -1,4 +1,4 @@
-#include "platform/headless/host_file_system.h"
+#include "platform/host/host_file_system.h"
 
 #include "platform/ascii.h"
 

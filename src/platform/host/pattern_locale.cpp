@@ -1,7 +1,7 @@
-#include "platform/headless/pattern_locale.h"
+#include "platform/host/pattern_locale.h"
 
-#include "platform/headless/date_pattern.h"
-#include "platform/headless/unicode_case.h"
+#include "platform/host/date_pattern.h"
+#include "platform/host/unicode_case.h"
 
 namespace curfew::platform {
 
