@@ -124,7 +124,7 @@ void ListView::RemoveListItem(int row) {
 void ListView::ClearListItems() {
   rows_.clear();
   selected_ = 0;
-  Show(Aspect::Items);
+  if (batchDepth_ == 0) Show(Aspect::Items);
 }
 
 const std::string& ListView::SubItem(int row, int j) const {
