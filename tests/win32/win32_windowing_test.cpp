@@ -181,6 +181,22 @@ TEST_F(Win32WindowingTest, TheListViewShowsTheModelsRowsWithoutHoldingThem) {
   EXPECT_EQ(WideToUtf8(text), "Row 999");
 }
 
+TEST_F(Win32WindowingTest, AControlMadeAfterLoadIsARealWindowUntilItGoes) {
+  HWND window = nullptr;
+  {
+    ui::Label element(form_, "lblHint", 1);
+    element.SetCaption("Made later");
+    form_.LoadControl(element);
+    window = Of(element);
+    ASSERT_TRUE(IsWindow(window));
+    EXPECT_EQ(GetParent(window), Of(form_));
+    EXPECT_EQ(TextOf(window), "Made later");
+    element.SetCaption("Changed");
+    EXPECT_EQ(TextOf(window), "Changed");
+  }
+  EXPECT_FALSE(IsWindow(window)) << "gone with its control";
+}
+
 TEST_F(Win32WindowingTest, AFailingHandlerEndsQuietlyAndTheProgramGoesOn) {
   int clicks = 0;
   form_.cmdGo.OnClick = [&] {

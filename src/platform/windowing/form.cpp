@@ -61,6 +61,11 @@ void Form::Load() {
   Form_Load();
 }
 
+void Form::LoadControl(Control& control) {
+  if (Loaded() && !control.Peer() && &control.Parent() == this)
+    control.AttachPeer(runtime_.CreateControlPeer(control));
+}
+
 void Form::Show(bool modal) {
   Load();
   if (!Loaded()) return;  // the load handler unloaded the window again

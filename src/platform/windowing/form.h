@@ -73,6 +73,9 @@ class Form {
   void SetFont(Font font);
 
   bool Loaded() const { return peer_ != nullptr; }
+  // A control made while the window is loaded (a new element of a control array) gets its side
+  // in the back end here, once it is complete; it goes again with the control or the window.
+  void LoadControl(Control& control);
   // Creates the window and its controls and raises Load; nothing when already loaded.
   void Load();
   // Loads when needed and shows the window; a modal one returns once it is hidden again.
