@@ -39,8 +39,10 @@ frmMain::frmMain(AppServices& services, ProductIdentity& identity)
 frmMain::~frmMain() = default;
 
 void frmMain::Design() {
-  // Client area 12165 x 7230 twips; the frame adds about 300 by 800 (caption and menu bar).
-  Move({0, 0, 12165 + 240, 7230 + 900});
+  SetClientSize(12165, 7230);
+  // Narrower than the tool row and the option texts, or lower than a few rows of the list,
+  // would cut controls off.
+  SetMinimumClientSize(11100, 3200);
   SetCentred(true);
   SetWindowState(ui::WindowState::Maximized);
   ui::Font bold;

@@ -6,7 +6,7 @@ namespace curfew {
 
 frmSplash::frmSplash(AppServices& services, ProductIdentity& identity, frmMain& main)
     : ui::Form(services.runtime, "frmSplash"), services_(services), identity_(identity), main_(main) {
-  Move({0, 0, 7170, 4770});
+  SetClientSize(7170, 4770);
   SetBorderStyle(ui::BorderStyle::None);
   SetCentred(true);
   SetBackColor(0x823F1E);  // the icon's blue

@@ -6,7 +6,7 @@
 namespace curfew {
 
 frmStillRunning::frmStillRunning(frmMain& main) : ui::Form(main.Runtime(), "frmStillRunning"), main_(main) {
-  Move({0, 0, 7845 + 90, 3285 + 420});
+  SetClientSize(7845, 3285);
   SetBorderStyle(ui::BorderStyle::FixedDialog);
   SetControlBox(false);
   SetCentred(true);

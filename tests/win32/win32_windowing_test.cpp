@@ -181,6 +181,26 @@ TEST_F(Win32WindowingTest, TheListViewShowsTheModelsRowsWithoutHoldingThem) {
   EXPECT_EQ(WideToUtf8(text), "Row 999");
 }
 
+TEST_F(Win32WindowingTest, TheClientAreaIsExactlyWhatTheWindowAsksForAndHasAFloor) {
+  test::frmSample other(runtime_);
+  other.SetClientSize(6000, 3000);  // with its menu bar
+  other.SetMinimumClientSize(4500, 1500);
+  other.Show();
+  const HWND window = Of(other);
+  const int dpi = static_cast<int>(GetDpiForWindow(window));
+  RECT client{};
+  GetClientRect(window, &client);
+  EXPECT_EQ(client.right, MulDiv(6000, dpi, 1440));
+  EXPECT_EQ(client.bottom, MulDiv(3000, dpi, 1440));
+  EXPECT_EQ(other.ScaleWidth(), 6000);
+  MINMAXINFO limits{};
+  SendMessageW(window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  const int frameWidth = (outer.right - outer.left) - client.right;
+  EXPECT_EQ(limits.ptMinTrackSize.x, MulDiv(4500, dpi, 1440) + frameWidth);
+}
+
 TEST_F(Win32WindowingTest, AControlMadeAfterLoadIsARealWindowUntilItGoes) {
   HWND window = nullptr;
   {

@@ -31,6 +31,14 @@ void Form::Move(const TwipsRect& position) {
   Sync(FormAspect::Position);
 }
 
+void Form::SetClientSize(int widthTwips, int heightTwips) {
+  clientSize_ = TwipsRect{0, 0, widthTwips, heightTwips};
+  // Until a back end adds a frame, the window is its client area.
+  position_.width = widthTwips;
+  position_.height = heightTwips;
+  Sync(FormAspect::ClientSize);
+}
+
 int Form::ScaleWidth() const { return peer_ ? peer_->ClientArea().width : position_.width; }
 
 int Form::ScaleHeight() const { return peer_ ? peer_->ClientArea().height : position_.height; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,7 @@ class WindowRuntime;
 // Why a window is being closed, as its query-unload handler is told.
 enum class UnloadMode { ControlMenu = 0, Code = 1, AppWindows = 2, TaskManager = 3 };
 enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
-enum class FormAspect { Caption, Visible, WindowState, Position, Colours, Font };
+enum class FormAspect { Caption, Visible, WindowState, Position, ClientSize, Colours, Font };
 // Sizable: the ordinary resizable window. FixedDialog: a dialog frame without minimise and
 // maximise boxes. None: no frame at all (a splash).
 enum class BorderStyle { Sizable, FixedDialog, None };
@@ -51,6 +52,13 @@ class Form {
   // The outer position; the size that Load starts with.
   const TwipsRect& Position() const { return position_; }
   void Move(const TwipsRect& position);
+  // Asks for a client area of exactly this size in twips when the window is loaded; the back
+  // end adds its frame, caption and menu bar around it.
+  void SetClientSize(int widthTwips, int heightTwips);
+  const std::optional<TwipsRect>& RequestedClientSize() const { return clientSize_; }
+  // The smallest client area the user may size the window to; none by default.
+  void SetMinimumClientSize(int widthTwips, int heightTwips) { minimumClientSize_ = TwipsRect{0, 0, widthTwips, heightTwips}; }
+  const std::optional<TwipsRect>& MinimumClientSize() const { return minimumClientSize_; }
   // The client area's size in twips.
   int ScaleWidth() const;
   int ScaleHeight() const;
@@ -128,6 +136,8 @@ class Form {
   bool centred_ = false;
   bool visible_ = false;
   bool unloading_ = false;
+  std::optional<TwipsRect> clientSize_;
+  std::optional<TwipsRect> minimumClientSize_;
   std::vector<Control*> controls_;
   std::unique_ptr<FormPeer> peer_;
 };

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <stdexcept>
+
 #include "platform/win32/callback_guard.h"
 #include "platform/win32/text_conversion.h"
 #include "platform/win32/windowing/win32_control_peer.h"
@@ -13,25 +15,39 @@ namespace {
 constexpr wchar_t kFormClass[] = L"CurfewForm";
 constexpr UINT kDeferredRead = WM_APP + 1;
 
-void RegisterFormClass() {
-  static const bool registered = [] {
+void RegisterFormClass(WNDPROC procedure) {
+  static const bool registered = [procedure] {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = DefWindowProcW;  // replaced per window once it knows its form
+    windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hIcon = LoadIconW(windowClass.hInstance, MAKEINTRESOURCEW(1));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kFormClass;
-    return RegisterClassExW(&windowClass) != 0;
+    return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
   }();
-  (void)registered;
+  if (!registered) throw std::runtime_error("the window class of the program's windows could not be registered");
+}
+
+// The outer size in pixels of a window whose client area is that many pixels.
+SIZE OuterSize(int clientWidth, int clientHeight, DWORD style, DWORD extendedStyle, bool menu, UINT dpi) {
+  RECT rect{0, 0, clientWidth, clientHeight};
+  AdjustWindowRectExForDpi(&rect, style, menu, extendedStyle, dpi);
+  return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// Whether the window shows a menu bar: a visible menu entry that no other entry holds.
+bool HasMenuBar(const ui::Form& form) {
+  for (const ui::Control* control : form.Controls())
+    if (control->Kind() == ui::ControlKind::Menu && !control->Container() && control->Visible()) return true;
+  return false;
 }
 
 }  // namespace
 
 Win32FormPeer::Win32FormPeer(Win32Runtime& runtime, ui::Form& form) : runtime_(runtime), form_(form) {
-  RegisterFormClass();
+  RegisterFormClass(&WindowProc);
   const UINT dpi = GetDpiForSystem();
   const ui::TwipsRect& position = form_.Position();
   DWORD style = WS_OVERLAPPEDWINDOW;
@@ -48,8 +64,16 @@ Win32FormPeer::Win32FormPeer(Win32Runtime& runtime, ui::Form& form) : runtime_(r
       break;
   }
   if (!form_.ControlBox()) style &= ~static_cast<DWORD>(WS_SYSMENU);
-  const int width = TwipsToPixels(position.width, dpi);
-  const int height = TwipsToPixels(position.height, dpi);
+  style_ = style;
+  extendedStyle_ = extendedStyle;
+  int width = TwipsToPixels(position.width, dpi);
+  int height = TwipsToPixels(position.height, dpi);
+  if (const auto& client = form_.RequestedClientSize()) {
+    const SIZE outer = OuterSize(TwipsToPixels(client->width, dpi), TwipsToPixels(client->height, dpi), style,
+                                 extendedStyle, HasMenuBar(form_), dpi);
+    width = outer.cx;
+    height = outer.cy;
+  }
   int left = CW_USEDEFAULT;
   int top = CW_USEDEFAULT;
   if (form_.Centred() || form_.GetBorderStyle() == ui::BorderStyle::None) {
@@ -58,10 +82,10 @@ Win32FormPeer::Win32FormPeer(Win32Runtime& runtime, ui::Form& form) : runtime_(r
     left = work.left + (work.right - work.left - width) / 2;
     top = work.top + (work.bottom - work.top - height) / 2;
   }
+  // The procedure takes this peer from the creation parameters at WM_NCCREATE.
   window_ = CreateWindowExW(extendedStyle, kFormClass, Utf8ToWide(form_.Caption()).c_str(), style, left, top, width,
-                            height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-  SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc));
+                            height, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+  if (!window_) throw std::runtime_error("the window " + form_.Name() + " could not be created");
   Sync(ui::FormAspect::Colours);
   runtime_.FormLoaded(form_);
 }
@@ -169,6 +193,16 @@ LRESULT Win32FormPeer::OnNextControl(WPARAM wParam, LPARAM lParam) {
   return 0;
 }
 
+// The smallest size the user may give the window: its minimum client area and the frame.
+void Win32FormPeer::OnMinMaxInfo(MINMAXINFO& info) const {
+  const auto& minimum = form_.MinimumClientSize();
+  if (!minimum) return;
+  const UINT dpi = Dpi();
+  const SIZE outer = OuterSize(TwipsToPixels(minimum->width, dpi), TwipsToPixels(minimum->height, dpi), style_,
+                               extendedStyle_, GetMenu(window_) != nullptr, dpi);
+  info.ptMinTrackSize = {outer.cx, outer.cy};
+}
+
 LRESULT Win32FormPeer::OnDefaultId() const {
   const ui::Control* button = form_.DefaultButton();
   if (!button || !button->Handle()) return 0;
@@ -202,6 +236,15 @@ void Win32FormPeer::Sync(ui::FormAspect aspect) {
                    TwipsToPixels(p.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
       break;
     }
+    case ui::FormAspect::ClientSize: {
+      const auto& client = form_.RequestedClientSize();
+      if (!client) break;
+      const UINT dpi = Dpi();
+      const SIZE outer = OuterSize(TwipsToPixels(client->width, dpi), TwipsToPixels(client->height, dpi), style_,
+                                   extendedStyle_, GetMenu(window_) != nullptr, dpi);
+      SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+      break;
+    }
     case ui::FormAspect::Colours:
       background_.Reset(CreateSolidBrush(ToColorRef(form_.BackColor())));
       InvalidateRect(window_, nullptr, TRUE);
@@ -211,6 +254,11 @@ void Win32FormPeer::Sync(ui::FormAspect aspect) {
 }
 
 LRESULT CALLBACK Win32FormPeer::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* created = static_cast<Win32FormPeer*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+    created->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+  }
   auto* peer = reinterpret_cast<Win32FormPeer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (!peer) return DefWindowProcW(window, message, wParam, lParam);
   return Guarded<LRESULT>(0, [&] { return peer->Handle(message, wParam, lParam); });
@@ -248,6 +296,9 @@ LRESULT Win32FormPeer::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE: form_.UserClose(ui::UnloadMode::ControlMenu); return 0;
     case WM_QUERYENDSESSION: return TRUE;
     case DM_GETDEFID: return OnDefaultId();
+    case WM_GETMINMAXINFO:
+      OnMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
+      return 0;
     case WM_NEXTDLGCTL: return OnNextControl(wParam, lParam);
     case WM_ACTIVATE:
       if (OnActivate(wParam)) return 0;

@@ -53,11 +53,14 @@ class Win32FormPeer final : public ui::FormPeer {
   void FocusFirstTabStop();
   LRESULT OnNextControl(WPARAM wParam, LPARAM lParam);
   LRESULT OnDefaultId() const;
+  void OnMinMaxInfo(MINMAXINFO& info) const;
   bool OnActivate(WPARAM wParam);
 
   Win32Runtime& runtime_;
   ui::Form& form_;
   HWND window_ = nullptr;
+  DWORD style_ = 0;
+  DWORD extendedStyle_ = 0;
   HMENU menuBar_ = nullptr;
   // The control that had the focus when the window was last active.
   HWND focus_ = nullptr;
