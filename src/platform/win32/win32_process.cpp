@@ -5,16 +5,13 @@
 
 namespace curfew::platform::win32 {
 
-Win32Process::~Win32Process() {
-  if (mutex_) CloseHandle(mutex_);
-}
+Win32Process::~Win32Process() = default;
 
 bool Win32Process::AnotherInstanceRunning() {
   if (!mutex_) {
-    mutex_ = CreateMutexW(nullptr, FALSE, Utf8ToWide("Local\\" + instanceName_).c_str());
+    mutex_.reset(CreateMutexW(nullptr, FALSE, Utf8ToWide("Local\\" + instanceName_).c_str()));
     if (mutex_ && GetLastError() == ERROR_ALREADY_EXISTS) {
-      CloseHandle(mutex_);
-      mutex_ = nullptr;
+      mutex_.reset();
       return true;
     }
   }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/process.h"
+#include "platform/win32/unique_handle.h"
 
 namespace curfew::platform::win32 {
 
@@ -21,7 +22,7 @@ class Win32Process final : public ProcessServices {
 
  private:
   std::string instanceName_;
-  HANDLE mutex_ = nullptr;
+  KernelHandle mutex_;
 };
 
 }  // namespace curfew::platform::win32

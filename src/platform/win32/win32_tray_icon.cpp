@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <stdexcept>
 
 #include "platform/win32/callback_guard.h"
 #include "platform/win32/text_conversion.h"
@@ -31,24 +32,24 @@ Win32TrayIcon::Win32TrayIcon()
           },
           [this](bool start) {
             if (start)
-              SetTimer(window_, kDoubleClickTimer, GetDoubleClickTime(), nullptr);
+              SetTimer(window_.get(), kDoubleClickTimer, GetDoubleClickTime(), nullptr);
             else
-              KillTimer(window_, kDoubleClickTimer);
+              KillTimer(window_.get(), kDoubleClickTimer);
           }) {
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = WindowProc;
   windowClass.hInstance = GetModuleHandleW(nullptr);
   windowClass.lpszClassName = kWindowClass;
   RegisterClassW(&windowClass);
-  window_ =
-      CreateWindowExW(0, kWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, windowClass.hInstance, nullptr);
-  SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  window_.reset(
+      CreateWindowExW(0, kWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, windowClass.hInstance, nullptr));
+  if (!window_) throw std::runtime_error("the window of the notification icon could not be created");
+  SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 Win32TrayIcon::~Win32TrayIcon() {
-  SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-  KillTimer(window_, kDoubleClickTimer);
-  DestroyWindow(window_);
+  SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
+  KillTimer(window_.get(), kDoubleClickTimer);
 }
 
 LRESULT CALLBACK Win32TrayIcon::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -71,7 +72,7 @@ LRESULT CALLBACK Win32TrayIcon::WindowProc(HWND window, UINT message, WPARAM wPa
 bool Win32TrayIcon::Send(DWORD command, UINT flags, std::string_view tip) {
   NOTIFYICONDATAA data{};
   data.cbSize = NOTIFYICONDATAA_V1_SIZE;
-  data.hWnd = window_;
+  data.hWnd = window_.get();
   data.uID = kIconId;
   data.uFlags = flags;
   data.uCallbackMessage = kCallbackMessage;

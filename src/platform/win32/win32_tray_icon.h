@@ -7,6 +7,7 @@
 
 #include "platform/tray.h"
 #include "platform/tray_click_filter.h"
+#include "platform/win32/unique_handle.h"
 
 namespace curfew::platform::win32 {
 
@@ -33,7 +34,7 @@ class Win32TrayIcon final : public TrayIcon {
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   bool Send(DWORD command, UINT flags, std::string_view tip);
 
-  HWND window_ = nullptr;
+  WindowHandle window_;
   TrayClickFilter clicks_;
 };
 

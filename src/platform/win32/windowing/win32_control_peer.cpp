@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <stdexcept>
+
 #include "platform/win32/callback_guard.h"
 #include "platform/win32/system_time.h"
 #include "platform/win32/text_conversion.h"
@@ -153,9 +155,6 @@ Win32ControlPeer::Win32ControlPeer(Win32FormPeer& form, ui::Control& control) : 
 Win32ControlPeer::~Win32ControlPeer() {
   form_.Unregister(*this);
   if (control_.Kind() == ControlKind::Timer) form_.StopTimer(static_cast<const ui::Timer&>(control_));
-  if (window_) DestroyWindow(window_);
-  // A sub-menu that no menu holds (a pop-up menu) is the entry's own to destroy.
-  if (popup_ && !owner_) DestroyMenu(popup_);
 }
 
 void Win32ControlPeer::Create() {
@@ -164,23 +163,25 @@ void Win32ControlPeer::Create() {
   if (control_.Kind() == ControlKind::CommandButton && static_cast<const ui::CommandButton&>(control_).Default())
     style = (style & ~static_cast<DWORD>(BS_PUSHBUTTON)) | BS_DEFPUSHBUTTON;
   syncing_ = true;
-  window_ = CreateWindowExW(kind.extendedStyle, kind.className, L"", style, 0, 0, 0, 0, form_.Window(), nullptr,
-                            GetModuleHandleW(nullptr), nullptr);
-  const UINT id = form_.RegisterChild(window_, *this);
-  SetWindowLongPtrW(window_, GWLP_ID, static_cast<LONG_PTR>(id));
+  window_.reset(CreateWindowExW(kind.extendedStyle, kind.className, L"", style, 0, 0, 0, 0, form_.Window(), nullptr,
+                                GetModuleHandleW(nullptr), nullptr));
+  if (!window_) throw std::runtime_error("the control " + control_.Name() + " could not be created");
+  const UINT id = form_.RegisterChild(window_.get(), *this);
+  SetWindowLongPtrW(window_.get(), GWLP_ID, static_cast<LONG_PTR>(id));
   if (control_.Kind() == ControlKind::ListView) {
-    ListView_SetExtendedListViewStyle(window_, LVS_EX_FULLROWSELECT);
+    ListView_SetExtendedListViewStyle(window_.get(), LVS_EX_FULLROWSELECT);
   } else if (control_.Kind() == ControlKind::TreeView) {
     // The check boxes' images are made only when the style is added after creation.
-    SetWindowLongPtrW(window_, GWL_STYLE, GetWindowLongPtrW(window_, GWL_STYLE) | TVS_CHECKBOXES);
+    SetWindowLongPtrW(window_.get(), GWL_STYLE, GetWindowLongPtrW(window_.get(), GWL_STYLE) | TVS_CHECKBOXES);
   }
   if (control_.Kind() == ControlKind::TextBox || control_.Kind() == ControlKind::ComboBox) {
-    HWND typing = window_;
+    HWND typing = window_.get();
     COMBOBOXINFO combo{};
     combo.cbSize = sizeof(combo);
-    if (control_.Kind() == ControlKind::ComboBox && GetComboBoxInfo(window_, &combo) && combo.hwndItem)
+    if (control_.Kind() == ControlKind::ComboBox && GetComboBoxInfo(window_.get(), &combo) && combo.hwndItem)
       typing = combo.hwndItem;
-    SetWindowSubclass(typing, KeyPressProc, 1, reinterpret_cast<DWORD_PTR>(&control_));
+    if (!SetWindowSubclass(typing, KeyPressProc, 1, reinterpret_cast<DWORD_PTR>(&control_)))
+      throw std::runtime_error("the keys of the control " + control_.Name() + " could not be watched");
   }
   // A window created later stands behind the earlier ones, and a container is declared before
   // what it holds: a contained control goes just in front of its container, or the frame would
@@ -188,7 +189,7 @@ void Win32ControlPeer::Create() {
   if (const ui::Control* container = control_.Container(); container && container->Handle()) {
     const HWND frame = reinterpret_cast<HWND>(container->Handle());
     const HWND above = GetWindow(frame, GW_HWNDPREV);
-    SetWindowPos(window_, above ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(window_.get(), above ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
   syncing_ = false;
   ApplyFont();
@@ -198,8 +199,8 @@ void Win32ControlPeer::Create() {
   SyncValue();
   SyncSelection();
   Place();
-  EnableWindow(window_, control_.Enabled());
-  ShowWindow(window_, control_.Visible() ? SW_SHOWNA : SW_HIDE);
+  EnableWindow(window_.get(), control_.Enabled());
+  ShowWindow(window_.get(), control_.Visible() ? SW_SHOWNA : SW_HIDE);
 }
 
 void Win32ControlPeer::CreateMenuEntry() {
@@ -212,7 +213,10 @@ void Win32ControlPeer::CreateMenuEntry() {
   } else if (control_.Visible()) {
     owner_ = form_.MenuBar();
   }
-  if (!owner_) return;
+  if (!owner_) {
+    ownPopup_.reset(popup_);
+    return;
+  }
   const std::wstring caption = Utf8ToWide(CaptionWithAccessKey(control_));
   if (control_.Caption() == "-") {
     AppendMenuW(owner_, MF_SEPARATOR, commandId_, nullptr);
@@ -224,8 +228,8 @@ void Win32ControlPeer::CreateMenuEntry() {
 }
 
 void Win32ControlPeer::Place() {
-  if (!window_ || control_.Kind() == ControlKind::StatusBar) {
-    if (window_) SendMessageW(window_, WM_SIZE, 0, 0);  // a status bar places itself
+  if (!window_.get() || control_.Kind() == ControlKind::StatusBar) {
+    if (window_.get()) SendMessageW(window_.get(), WM_SIZE, 0, 0);  // a status bar places itself
     return;
   }
   const UINT dpi = form_.Dpi();
@@ -233,34 +237,34 @@ void Win32ControlPeer::Place() {
   int height = TwipsToPixels(p.height, dpi);
   // A combo box's window height includes its drop-down list.
   if (control_.Kind() == ControlKind::ComboBox) height += MulDiv(160, static_cast<int>(dpi), 96);
-  SetWindowPos(window_, nullptr, TwipsToPixels(p.left, dpi), TwipsToPixels(p.top, dpi), TwipsToPixels(p.width, dpi),
-               height, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(window_.get(), nullptr, TwipsToPixels(p.left, dpi), TwipsToPixels(p.top, dpi),
+               TwipsToPixels(p.width, dpi), height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32ControlPeer::ApplyFont() {
-  if (!window_) return;
+  if (!window_.get()) return;
   const ui::Font& font = control_.GetFont();
   const int height = -MulDiv(static_cast<int>(font.points * 100 + 50), static_cast<int>(form_.Dpi()), 7200);
-  font_.Reset(CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, font.underline, FALSE,
+  font_.reset(CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, font.underline, FALSE,
                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
                           DEFAULT_PITCH | FF_DONTCARE, Utf8ToWide(font.name).c_str()));
-  SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+  SendMessageW(window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
 }
 
 void Win32ControlPeer::ApplyColours() {
-  if (!window_) return;
+  if (!window_.get()) return;
   const COLORREF back = ToColorRef(control_.BackColor());
   const COLORREF fore = ToColorRef(control_.ForeColor());
-  brush_.Reset(CreateSolidBrush(back));
+  brush_.reset(CreateSolidBrush(back));
   if (control_.Kind() == ControlKind::ListView) {
-    ListView_SetBkColor(window_, back);
-    ListView_SetTextBkColor(window_, back);
-    ListView_SetTextColor(window_, fore);
+    ListView_SetBkColor(window_.get(), back);
+    ListView_SetTextBkColor(window_.get(), back);
+    ListView_SetTextColor(window_.get(), fore);
   } else if (control_.Kind() == ControlKind::TreeView) {
-    TreeView_SetBkColor(window_, back);
-    TreeView_SetTextColor(window_, fore);
+    TreeView_SetBkColor(window_.get(), back);
+    TreeView_SetTextColor(window_.get(), fore);
   }
-  InvalidateRect(window_, nullptr, TRUE);
+  InvalidateRect(window_.get(), nullptr, TRUE);
 }
 
 HBRUSH Win32ControlPeer::OnControlColour(HDC dc) {
@@ -270,12 +274,12 @@ HBRUSH Win32ControlPeer::OnControlColour(HDC dc) {
 }
 
 void Win32ControlPeer::SyncText() {
-  if (!window_) return;
+  if (!window_.get()) return;
   syncing_ = true;
   switch (control_.Kind()) {
     case ControlKind::TextBox:
     case ControlKind::ComboBox:
-    case ControlKind::StatusBar: SetWindowTextW(window_, Utf8ToWide(control_.Text()).c_str()); break;
+    case ControlKind::StatusBar: SetWindowTextW(window_.get(), Utf8ToWide(control_.Text()).c_str()); break;
     case ControlKind::ListView:
     case ControlKind::ListBox:
     case ControlKind::TreeView:
@@ -285,23 +289,23 @@ void Win32ControlPeer::SyncText() {
     case ControlKind::PictureBox:
     case ControlKind::Image:
     case ControlKind::Line: break;
-    default: SetWindowTextW(window_, Utf8ToWide(control_.Caption()).c_str());
+    default: SetWindowTextW(window_.get(), Utf8ToWide(control_.Caption()).c_str());
   }
   syncing_ = false;
 }
 
 void Win32ControlPeer::SyncItems() {
-  if (!window_) return;
+  if (!window_.get()) return;
   syncing_ = true;
   switch (control_.Kind()) {
     case ControlKind::ComboBox:
     case ControlKind::ListBox: {
       const auto& list = static_cast<const ui::ListControl&>(control_);
       const bool combo = control_.Kind() == ControlKind::ComboBox;
-      SendMessageW(window_, combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
+      SendMessageW(window_.get(), combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
       for (int i = 0; i < list.ListCount(); ++i) {
         const std::wstring item = Utf8ToWide(list.List(i));
-        SendMessageW(window_, combo ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+        SendMessageW(window_.get(), combo ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
       }
       syncing_ = false;
       SyncSelection();
@@ -309,8 +313,8 @@ void Win32ControlPeer::SyncItems() {
     }
     case ControlKind::ListView: {
       const auto& list = static_cast<const ui::ListView&>(control_);
-      ListView_DeleteAllItems(window_);
-      while (ListView_DeleteColumn(window_, 0)) {
+      ListView_DeleteAllItems(window_.get());
+      while (ListView_DeleteColumn(window_.get(), 0)) {
       }
       const UINT dpi = form_.Dpi();
       for (int n = 1; n <= list.ColumnHeaderCount(); ++n) {
@@ -319,17 +323,17 @@ void Win32ControlPeer::SyncItems() {
         column.mask = LVCF_TEXT | LVCF_WIDTH;
         column.pszText = text.data();
         column.cx = TwipsToPixels(list.ColumnWidth(n), dpi);
-        ListView_InsertColumn(window_, n - 1, &column);
+        ListView_InsertColumn(window_.get(), n - 1, &column);
       }
-      ListView_SetItemCountEx(window_, list.ListItemCount(), LVSICF_NOSCROLL);
-      InvalidateRect(window_, nullptr, TRUE);
+      ListView_SetItemCountEx(window_.get(), list.ListItemCount(), LVSICF_NOSCROLL);
+      InvalidateRect(window_.get(), nullptr, TRUE);
       syncing_ = false;
       SyncSelection();
       return;
     }
     case ControlKind::TreeView: {
       const auto& tree = static_cast<const ui::TreeView&>(control_);
-      TreeView_DeleteAllItems(window_);
+      TreeView_DeleteAllItems(window_.get());
       treeItems_.clear();
       for (const ui::TreeView::Node& node : tree.Nodes()) {
         std::wstring text = Utf8ToWide(node.text);
@@ -338,7 +342,7 @@ void Win32ControlPeer::SyncItems() {
         insert.hInsertAfter = TVI_LAST;
         insert.item.mask = TVIF_TEXT;
         insert.item.pszText = text.data();
-        treeItems_.push_back(TreeView_InsertItem(window_, &insert));
+        treeItems_.push_back(TreeView_InsertItem(window_.get(), &insert));
       }
       syncing_ = false;
       SyncValue();
@@ -346,15 +350,15 @@ void Win32ControlPeer::SyncItems() {
     }
     case ControlKind::TabStrip: {
       const auto& tabs = static_cast<const ui::TabStrip&>(control_);
-      TabCtrl_DeleteAllItems(window_);
+      TabCtrl_DeleteAllItems(window_.get());
       for (int n = 1; n <= tabs.TabCount(); ++n) {
         std::wstring text = Utf8ToWide(tabs.TabCaption(n));
         TCITEMW item{};
         item.mask = TCIF_TEXT;
         item.pszText = text.data();
-        TabCtrl_InsertItem(window_, n - 1, &item);
+        TabCtrl_InsertItem(window_.get(), n - 1, &item);
       }
-      TabCtrl_SetCurSel(window_, tabs.SelectedTab() - 1);
+      TabCtrl_SetCurSel(window_.get(), tabs.SelectedTab() - 1);
       break;
     }
     default: break;
@@ -365,25 +369,25 @@ void Win32ControlPeer::SyncItems() {
 // The list view holds no rows of its own: a change costs a count or the repaint of one row,
 // whatever the length of the list.
 void Win32ControlPeer::ListRowAdded(int row) {
-  if (!window_) return;
+  if (!window_.get()) return;
   syncing_ = true;
-  ListView_SetItemCountEx(window_, static_cast<const ui::ListView&>(control_).ListItemCount(),
+  ListView_SetItemCountEx(window_.get(), static_cast<const ui::ListView&>(control_).ListItemCount(),
                           LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
-  ListView_RedrawItems(window_, row - 1, row - 1);
+  ListView_RedrawItems(window_.get(), row - 1, row - 1);
   syncing_ = false;
 }
 
 void Win32ControlPeer::ListRowRemoved(int /*row*/) {
-  if (!window_) return;
+  if (!window_.get()) return;
   syncing_ = true;
-  ListView_SetItemCountEx(window_, static_cast<const ui::ListView&>(control_).ListItemCount(), LVSICF_NOSCROLL);
-  InvalidateRect(window_, nullptr, TRUE);  // the rows below moved up
+  ListView_SetItemCountEx(window_.get(), static_cast<const ui::ListView&>(control_).ListItemCount(), LVSICF_NOSCROLL);
+  InvalidateRect(window_.get(), nullptr, TRUE);  // the rows below moved up
   syncing_ = false;
   SyncSelection();  // the selection is held by row number: it moved with them
 }
 
 void Win32ControlPeer::ListCellChanged(int row, int /*column*/) {
-  if (window_) ListView_RedrawItems(window_, row - 1, row - 1);
+  if (window_.get()) ListView_RedrawItems(window_.get(), row - 1, row - 1);
 }
 
 // A cell the list view is about to show.
@@ -397,18 +401,18 @@ void Win32ControlPeer::ShowListCell(NMLVDISPINFOW& request) {
 }
 
 void Win32ControlPeer::SyncSelection() {
-  if (!window_) return;
+  if (!window_.get()) return;
   syncing_ = true;
   if (control_.Kind() == ControlKind::ComboBox || control_.Kind() == ControlKind::ListBox) {
     const auto& list = static_cast<const ui::ListControl&>(control_);
     const bool combo = control_.Kind() == ControlKind::ComboBox;
-    SendMessageW(window_, combo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(list.ListIndex()), 0);
-    if (combo && list.ListIndex() < 0) SetWindowTextW(window_, Utf8ToWide(control_.Text()).c_str());
+    SendMessageW(window_.get(), combo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(list.ListIndex()), 0);
+    if (combo && list.ListIndex() < 0) SetWindowTextW(window_.get(), Utf8ToWide(control_.Text()).c_str());
   } else if (control_.Kind() == ControlKind::ListView) {
     const int selected = static_cast<const ui::ListView&>(control_).SelectedItem();
-    ListView_SetItemState(window_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_SetItemState(window_.get(), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
     if (selected > 0)
-      ListView_SetItemState(window_, selected - 1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+      ListView_SetItemState(window_.get(), selected - 1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
   }
   syncing_ = false;
 }
@@ -433,28 +437,28 @@ void Win32ControlPeer::KeepGroupReachable() {
 }
 
 void Win32ControlPeer::SyncValue() {
-  if (!window_) return;
+  if (!window_.get()) return;
   syncing_ = true;
   switch (control_.Kind()) {
     case ControlKind::CheckBox:
-      Button_SetCheck(window_, control_.Value() == 2 ? BST_INDETERMINATE
-                               : control_.Value()    ? BST_CHECKED
-                                                     : BST_UNCHECKED);
+      Button_SetCheck(window_.get(), control_.Value() == 2 ? BST_INDETERMINATE
+                                     : control_.Value()    ? BST_CHECKED
+                                                           : BST_UNCHECKED);
       break;
     case ControlKind::OptionButton:
-      Button_SetCheck(window_, control_.Value() ? BST_CHECKED : BST_UNCHECKED);
+      Button_SetCheck(window_.get(), control_.Value() ? BST_CHECKED : BST_UNCHECKED);
       KeepGroupReachable();
       break;
     case ControlKind::TreeView: {
       const auto& tree = static_cast<const ui::TreeView&>(control_);
       for (std::size_t i = 0; i < treeItems_.size(); ++i)
-        TreeView_SetCheckState(window_, treeItems_[i], tree.Nodes()[i].checked);
+        TreeView_SetCheckState(window_.get(), treeItems_[i], tree.Nodes()[i].checked);
       break;
     }
     case ControlKind::DatePicker:
     case ControlKind::TimePicker: {
       SYSTEMTIME time = ToSystemTime(static_cast<const ui::DateTimePicker&>(control_).GetDateTime());
-      if (time.wYear >= 1601) DateTime_SetSystemtime(window_, GDT_VALID, &time);
+      if (time.wYear >= 1601) DateTime_SetSystemtime(window_.get(), GDT_VALID, &time);
       break;
     }
     default: break;
@@ -501,8 +505,8 @@ void Win32ControlPeer::Sync(ui::Aspect aspect) {
     case ui::Aspect::Caption:
     case ui::Aspect::Text: SyncText(); break;
     case ui::Aspect::Value: SyncValue(); break;
-    case ui::Aspect::Enabled: EnableWindow(window_, control_.Enabled()); break;
-    case ui::Aspect::Visible: ShowWindow(window_, control_.Visible() ? SW_SHOWNA : SW_HIDE); break;
+    case ui::Aspect::Enabled: EnableWindow(window_.get(), control_.Enabled()); break;
+    case ui::Aspect::Visible: ShowWindow(window_.get(), control_.Visible() ? SW_SHOWNA : SW_HIDE); break;
     case ui::Aspect::Position: Place(); break;
     case ui::Aspect::Colours: ApplyColours(); break;
     case ui::Aspect::Font: ApplyFont(); break;
@@ -514,14 +518,14 @@ void Win32ControlPeer::Sync(ui::Aspect aspect) {
 }
 
 void Win32ControlPeer::SyncRole() {
-  if (!window_ || control_.Kind() != ControlKind::CommandButton) return;
+  if (!window_.get() || control_.Kind() != ControlKind::CommandButton) return;
   const bool isDefault = static_cast<const ui::CommandButton&>(control_).Default();
-  SendMessageW(window_, BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+  SendMessageW(window_.get(), BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
 }
 
 void Win32ControlPeer::Refresh() {
-  if (window_)
-    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+  if (window_.get())
+    RedrawWindow(window_.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
   else if (owner_ == form_.MenuBar())
     DrawMenuBar(form_.Window());
 }
@@ -551,19 +555,19 @@ void Win32ControlPeer::OnCommand(WORD code) {
         control_.UserDoubleClick();
       break;
     case ControlKind::TextBox:
-      if (code == EN_CHANGE) control_.UserType(WideToUtf8(WindowText(window_)));
+      if (code == EN_CHANGE) control_.UserType(WideToUtf8(WindowText(window_.get())));
       break;
     case ControlKind::ComboBox: {
       auto& combo = static_cast<ui::ComboBox&>(control_);
       if (code == CBN_SELCHANGE)
-        combo.UserPick(ComboBox_GetCurSel(window_));
+        combo.UserPick(ComboBox_GetCurSel(window_.get()));
       else if (code == CBN_EDITCHANGE)
-        combo.UserType(WideToUtf8(WindowText(window_)));
+        combo.UserType(WideToUtf8(WindowText(window_.get())));
       break;
     }
     case ControlKind::ListBox:
       if (code == LBN_SELCHANGE)
-        static_cast<ui::ListBox&>(control_).UserPick(ListBox_GetCurSel(window_));
+        static_cast<ui::ListBox&>(control_).UserPick(ListBox_GetCurSel(window_.get()));
       else if (code == LBN_DBLCLK)
         control_.UserDoubleClick();
       break;
@@ -578,7 +582,7 @@ void Win32ControlPeer::OnDeferredRead() {
 void Win32ControlPeer::ReadTreeChecks() {
   auto& tree = static_cast<ui::TreeView&>(control_);
   for (std::size_t i = 0; i < treeItems_.size(); ++i) {
-    const bool checked = TreeView_GetCheckState(window_, treeItems_[i]) == 1;
+    const bool checked = TreeView_GetCheckState(window_.get(), treeItems_[i]) == 1;
     if (checked != tree.Nodes()[i].checked) tree.UserCheckNode(static_cast<int>(i + 1), checked);
   }
 }
@@ -602,14 +606,14 @@ LRESULT Win32ControlPeer::OnNotify(const NMHDR& header) {
         // The highlight taken off the last selected row (or off all rows at once, item -1): the
         // list shows no selection any more.
         if ((change.uChanged & LVIF_STATE) && selectedBefore && !selectedNow &&
-            ListView_GetNextItem(window_, -1, LVNI_SELECTED) == -1)
+            ListView_GetNextItem(window_.get(), -1, LVNI_SELECTED) == -1)
           list.UserClearSelection();
       } else if (header.code == NM_DBLCLK) {
         list.UserDoubleClick();
       } else if (header.code == HDN_ENDTRACKW || header.code == HDN_ITEMCHANGEDW) {
         const UINT dpi = form_.Dpi();
         for (int n = 1; n <= list.ColumnHeaderCount(); ++n)
-          list.UserResizeColumn(n, PixelsToTwips(ListView_GetColumnWidth(window_, n - 1), dpi));
+          list.UserResizeColumn(n, PixelsToTwips(ListView_GetColumnWidth(window_.get(), n - 1), dpi));
       }
       return 0;
     }
@@ -617,7 +621,7 @@ LRESULT Win32ControlPeer::OnNotify(const NMHDR& header) {
       // A click or the space bar toggles a check box only after its notification: look again
       // once it has. Newer common controls also report the change itself.
       if (header.code == NM_CLICK || header.code == TVN_KEYDOWN)
-        form_.PostDeferredRead(window_);
+        form_.PostDeferredRead(window_.get());
       else if (header.code == TVN_ITEMCHANGEDW)
         ReadTreeChecks();
       return 0;
@@ -631,7 +635,7 @@ LRESULT Win32ControlPeer::OnNotify(const NMHDR& header) {
       return 0;
     case ControlKind::TabStrip:
       if (header.code == TCN_SELCHANGE)
-        static_cast<ui::TabStrip&>(control_).UserSelectTab(TabCtrl_GetCurSel(window_) + 1);
+        static_cast<ui::TabStrip&>(control_).UserSelectTab(TabCtrl_GetCurSel(window_.get()) + 1);
       return 0;
     default: return 0;
   }

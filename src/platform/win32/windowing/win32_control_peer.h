@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/windowing/gdi_objects.h"
+#include "platform/win32/unique_handle.h"
 #include "platform/windowing/controls.h"
 
 namespace curfew::platform::win32 {
@@ -22,7 +22,7 @@ class Win32ControlPeer final : public ui::ControlPeer {
 
   void Sync(ui::Aspect aspect) override;
   void Refresh() override;
-  NativeWindow Handle() const override { return reinterpret_cast<NativeWindow>(window_); }
+  NativeWindow Handle() const override { return reinterpret_cast<NativeWindow>(window_.get()); }
   void ListRowAdded(int row) override;
   void ListRowRemoved(int row) override;
   void ListCellChanged(int row, int column) override;
@@ -56,11 +56,14 @@ class Win32ControlPeer final : public ui::ControlPeer {
 
   Win32FormPeer& form_;
   ui::Control& control_;
-  HWND window_ = nullptr;
+  WindowHandle window_;
   // Menu entries: the command id, the menu that holds the entry, the entry's own sub-menu.
   UINT commandId_ = 0;
   HMENU owner_ = nullptr;
   HMENU popup_ = nullptr;
+  // A sub-menu that no menu holds (a pop-up menu) is the entry's own; a held one goes with
+  // the menu that holds it.
+  MenuHandle ownPopup_;
   std::vector<HTREEITEM> treeItems_;
   // The text of the list view cell shown last: the list view copies it at once.
   std::wstring cellText_;

@@ -83,32 +83,31 @@ Win32FormPeer::Win32FormPeer(Win32Runtime& runtime, ui::Form& form) : runtime_(r
     top = work.top + (work.bottom - work.top - height) / 2;
   }
   // The procedure takes this peer from the creation parameters at WM_NCCREATE.
-  window_ = CreateWindowExW(extendedStyle, kFormClass, Utf8ToWide(form_.Caption()).c_str(), style, left, top, width,
-                            height, nullptr, nullptr, GetModuleHandleW(nullptr), this);
-  if (!window_) throw std::runtime_error("the window " + form_.Name() + " could not be created");
+  const HWND created = CreateWindowExW(extendedStyle, kFormClass, Utf8ToWide(form_.Caption()).c_str(), style, left, top,
+                                       width, height, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+  if (!created) throw std::runtime_error("the window " + form_.Name() + " could not be created");
   Sync(ui::FormAspect::Colours);
   runtime_.FormLoaded(form_);
 }
 
 Win32FormPeer::~Win32FormPeer() {
   runtime_.FormUnloaded(form_);
-  for (const auto& [id, timer] : timers_) KillTimer(window_, id);
-  SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-  DestroyWindow(window_);
+  for (const auto& [id, timer] : timers_) KillTimer(window_.get(), id);
+  SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);  // the window goes with window_, unheard
 }
 
-UINT Win32FormPeer::Dpi() const { return GetDpiForWindow(window_); }
+UINT Win32FormPeer::Dpi() const { return GetDpiForWindow(window_.get()); }
 
 ui::TwipsRect Win32FormPeer::ClientArea() const {
   RECT client{};
-  GetClientRect(window_, &client);
+  GetClientRect(window_.get(), &client);
   const UINT dpi = Dpi();
   return {0, 0, PixelsToTwips(client.right, dpi), PixelsToTwips(client.bottom, dpi)};
 }
 
 ui::TwipsRect Win32FormPeer::WindowArea() const {
   RECT outer{};
-  GetWindowRect(window_, &outer);
+  GetWindowRect(window_.get(), &outer);
   const UINT dpi = Dpi();
   return {PixelsToTwips(outer.left, dpi), PixelsToTwips(outer.top, dpi), PixelsToTwips(outer.right - outer.left, dpi),
           PixelsToTwips(outer.bottom - outer.top, dpi)};
@@ -117,7 +116,7 @@ ui::TwipsRect Win32FormPeer::WindowArea() const {
 HMENU Win32FormPeer::MenuBar() {
   if (!menuBar_) {
     menuBar_ = CreateMenu();
-    SetMenu(window_, menuBar_);
+    SetMenu(window_.get(), menuBar_);
   }
   return menuBar_;
 }
@@ -141,16 +140,16 @@ void Win32FormPeer::Unregister(Win32ControlPeer& peer) {
 void Win32FormPeer::StartTimer(const ui::Timer& timer) {
   const auto id = reinterpret_cast<UINT_PTR>(&timer);
   timers_[id] = &timer;
-  SetTimer(window_, id, static_cast<UINT>(timer.Interval()), nullptr);
+  SetTimer(window_.get(), id, static_cast<UINT>(timer.Interval()), nullptr);
 }
 
 void Win32FormPeer::StopTimer(const ui::Timer& timer) {
   const auto id = reinterpret_cast<UINT_PTR>(&timer);
-  if (timers_.erase(id) != 0) KillTimer(window_, id);
+  if (timers_.erase(id) != 0) KillTimer(window_.get(), id);
 }
 
 void Win32FormPeer::PostDeferredRead(HWND child) {
-  PostMessageW(window_, kDeferredRead, 0, reinterpret_cast<LPARAM>(child));
+  PostMessageW(window_.get(), kDeferredRead, 0, reinterpret_cast<LPARAM>(child));
 }
 
 void Win32FormPeer::RunCommand(UINT id) {
@@ -160,30 +159,32 @@ void Win32FormPeer::RunCommand(UINT id) {
 
 void Win32FormPeer::ShowAsStated() {
   if (!form_.Visible()) {
-    ShowWindow(window_, SW_HIDE);
+    ShowWindow(window_.get(), SW_HIDE);
     return;
   }
   switch (form_.GetWindowState()) {
-    case ui::WindowState::Minimized: ShowWindow(window_, SW_SHOWMINIMIZED); break;
-    case ui::WindowState::Maximized: ShowWindow(window_, SW_SHOWMAXIMIZED); break;
-    case ui::WindowState::Normal: ShowWindow(window_, IsZoomed(window_) || IsIconic(window_) ? SW_RESTORE : SW_SHOW);
+    case ui::WindowState::Minimized: ShowWindow(window_.get(), SW_SHOWMINIMIZED); break;
+    case ui::WindowState::Maximized: ShowWindow(window_.get(), SW_SHOWMAXIMIZED); break;
+    case ui::WindowState::Normal:
+      ShowWindow(window_.get(), IsZoomed(window_.get()) || IsIconic(window_.get()) ? SW_RESTORE : SW_SHOW);
   }
   // A window shown for the first time starts on its first tab stop.
-  if (!focus_ && !IsIconic(window_)) FocusFirstTabStop();
+  if (!focus_ && !IsIconic(window_.get())) FocusFirstTabStop();
 }
 
 void Win32FormPeer::FocusFirstTabStop() {
-  if (const HWND first = GetNextDlgTabItem(window_, nullptr, FALSE)) {
+  if (const HWND first = GetNextDlgTabItem(window_.get(), nullptr, FALSE)) {
     focus_ = first;
-    if (GetActiveWindow() == window_) SetFocus(first);
+    if (GetActiveWindow() == window_.get()) SetFocus(first);
   }
 }
 
 // Tab, Shift+Tab and the arrow keys of dialog navigation ask the window for the next control.
 LRESULT Win32FormPeer::OnNextControl(WPARAM wParam, LPARAM lParam) {
   const HWND focus = GetFocus();
-  const HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
-                                   : GetNextDlgTabItem(window_, IsChild(window_, focus) ? focus : nullptr, wParam != 0);
+  const HWND next =
+      LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                     : GetNextDlgTabItem(window_.get(), IsChild(window_.get(), focus) ? focus : nullptr, wParam != 0);
   if (!next) return 0;
   SetFocus(next);
   const LRESULT code = SendMessageW(next, WM_GETDLGCODE, 0, 0);
@@ -199,7 +200,7 @@ void Win32FormPeer::OnMinMaxInfo(MINMAXINFO& info) const {
   if (!minimum) return;
   const UINT dpi = Dpi();
   const SIZE outer = OuterSize(TwipsToPixels(minimum->width, dpi), TwipsToPixels(minimum->height, dpi), style_,
-                               extendedStyle_, GetMenu(window_) != nullptr, dpi);
+                               extendedStyle_, GetMenu(window_.get()) != nullptr, dpi);
   info.ptMinTrackSize = {outer.cx, outer.cy};
 }
 
@@ -213,27 +214,27 @@ LRESULT Win32FormPeer::OnDefaultId() const {
 bool Win32FormPeer::OnActivate(WPARAM wParam) {
   if (LOWORD(wParam) == WA_INACTIVE) {
     const HWND focus = GetFocus();
-    if (IsChild(window_, focus)) focus_ = focus;
+    if (IsChild(window_.get(), focus)) focus_ = focus;
     return false;
   }
-  if (IsIconic(window_)) return false;
+  if (IsIconic(window_.get())) return false;
   if (focus_ && IsWindow(focus_) && IsWindowEnabled(focus_) && IsWindowVisible(focus_))
     SetFocus(focus_);
   else
     FocusFirstTabStop();
-  return IsChild(window_, GetFocus());  // otherwise the window itself takes the focus
+  return IsChild(window_.get(), GetFocus());  // otherwise the window itself takes the focus
 }
 
 void Win32FormPeer::Sync(ui::FormAspect aspect) {
   switch (aspect) {
-    case ui::FormAspect::Caption: SetWindowTextW(window_, Utf8ToWide(form_.Caption()).c_str()); break;
+    case ui::FormAspect::Caption: SetWindowTextW(window_.get(), Utf8ToWide(form_.Caption()).c_str()); break;
     case ui::FormAspect::Visible:
     case ui::FormAspect::WindowState: ShowAsStated(); break;
     case ui::FormAspect::Position: {
       const UINT dpi = Dpi();
       const ui::TwipsRect& p = form_.Position();
-      SetWindowPos(window_, nullptr, TwipsToPixels(p.left, dpi), TwipsToPixels(p.top, dpi), TwipsToPixels(p.width, dpi),
-                   TwipsToPixels(p.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+      SetWindowPos(window_.get(), nullptr, TwipsToPixels(p.left, dpi), TwipsToPixels(p.top, dpi),
+                   TwipsToPixels(p.width, dpi), TwipsToPixels(p.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
       break;
     }
     case ui::FormAspect::ClientSize: {
@@ -241,13 +242,13 @@ void Win32FormPeer::Sync(ui::FormAspect aspect) {
       if (!client) break;
       const UINT dpi = Dpi();
       const SIZE outer = OuterSize(TwipsToPixels(client->width, dpi), TwipsToPixels(client->height, dpi), style_,
-                                   extendedStyle_, GetMenu(window_) != nullptr, dpi);
-      SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+                                   extendedStyle_, GetMenu(window_.get()) != nullptr, dpi);
+      SetWindowPos(window_.get(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
       break;
     }
     case ui::FormAspect::Colours:
-      background_.Reset(CreateSolidBrush(ToColorRef(form_.BackColor())));
-      InvalidateRect(window_, nullptr, TRUE);
+      background_.reset(CreateSolidBrush(ToColorRef(form_.BackColor())));
+      InvalidateRect(window_.get(), nullptr, TRUE);
       break;
     case ui::FormAspect::Font: break;  // each control carries its own font
   }
@@ -256,7 +257,7 @@ void Win32FormPeer::Sync(ui::FormAspect aspect) {
 LRESULT CALLBACK Win32FormPeer::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     auto* created = static_cast<Win32FormPeer*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
-    created->window_ = window;
+    created->window_.reset(window);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
   }
   auto* peer = reinterpret_cast<Win32FormPeer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
@@ -283,8 +284,8 @@ LRESULT Win32FormPeer::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE: return OnSize(wParam);
     case WM_PAINT: {
       PAINTSTRUCT paint{};
-      BeginPaint(window_, &paint);
-      EndPaint(window_, &paint);
+      BeginPaint(window_.get(), &paint);
+      EndPaint(window_.get(), &paint);
       form_.Painted();
       return 0;
     }
@@ -296,9 +297,7 @@ LRESULT Win32FormPeer::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE: form_.UserClose(ui::UnloadMode::ControlMenu); return 0;
     case WM_QUERYENDSESSION: return TRUE;
     case DM_GETDEFID: return OnDefaultId();
-    case WM_GETMINMAXINFO:
-      OnMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
-      return 0;
+    case WM_GETMINMAXINFO: OnMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam)); return 0;
     case WM_NEXTDLGCTL: return OnNextControl(wParam, lParam);
     case WM_ACTIVATE:
       if (OnActivate(wParam)) return 0;
@@ -312,7 +311,7 @@ LRESULT Win32FormPeer::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DPICHANGED: {
       const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+      SetWindowPos(window_.get(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                    suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
       for (ui::Control* control : form_.Controls()) {
         if (control->Peer()) {
@@ -324,7 +323,7 @@ LRESULT Win32FormPeer::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     default: break;
   }
-  return DefWindowProcW(window_, message, wParam, lParam);
+  return DefWindowProcW(window_.get(), message, wParam, lParam);
 }
 
 LRESULT Win32FormPeer::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -358,7 +357,7 @@ LRESULT Win32FormPeer::OnControlColour(HDC dc, HWND child) {
 
 bool Win32FormPeer::OnEraseBackground(HDC dc) {
   RECT client{};
-  GetClientRect(window_, &client);
+  GetClientRect(window_.get(), &client);
   FillRect(dc, &client, background_.get());
   return true;
 }
@@ -368,7 +367,7 @@ LRESULT Win32FormPeer::OnSize(WPARAM wParam) {
                                 : wParam == SIZE_MAXIMIZED ? ui::WindowState::Maximized
                                                            : ui::WindowState::Normal;
   // Sizes reported while the window is still hidden are the system's, not the user's.
-  if (IsWindowVisible(window_))
+  if (IsWindowVisible(window_.get()))
     form_.StateChangedByUser(state);
   else
     form_.Resized();

@@ -4,7 +4,7 @@
 
 #include <unordered_map>
 
-#include "platform/win32/windowing/gdi_objects.h"
+#include "platform/win32/unique_handle.h"
 #include "platform/windowing/controls.h"
 #include "platform/windowing/form.h"
 
@@ -21,11 +21,11 @@ class Win32FormPeer final : public ui::FormPeer {
   ~Win32FormPeer() override;
 
   void Sync(ui::FormAspect aspect) override;
-  NativeWindow Handle() const override { return reinterpret_cast<NativeWindow>(window_); }
+  NativeWindow Handle() const override { return reinterpret_cast<NativeWindow>(window_.get()); }
   ui::TwipsRect ClientArea() const override;
   ui::TwipsRect WindowArea() const override;
 
-  HWND Window() const { return window_; }
+  HWND Window() const { return window_.get(); }
   UINT Dpi() const;
   // The menu bar, created with its first entry.
   HMENU MenuBar();
@@ -58,7 +58,7 @@ class Win32FormPeer final : public ui::FormPeer {
 
   Win32Runtime& runtime_;
   ui::Form& form_;
-  HWND window_ = nullptr;
+  WindowHandle window_;  // taken at WM_NCCREATE
   DWORD style_ = 0;
   DWORD extendedStyle_ = 0;
   HMENU menuBar_ = nullptr;
