@@ -3,75 +3,84 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <string>
-#include <vector>
-
 #include "platform/win32/unique_handle.h"
 #include "platform/windowing/controls.h"
+#include "platform/windowing/form.h"
 
 namespace curfew::platform::win32 {
 
 class Win32FormPeer;
 
-// One control as a child window of its form (or, for a menu entry, an item of a menu; for a
-// timer, a timer of the form's window).
-class Win32ControlPeer final : public ui::ControlPeer {
+// The Win32 side of one control. The form's window procedure hands each peer the
+// notifications of its own window (or, for a menu entry, its command); a kind answers those it
+// has.
+class Win32ControlPeer : public ui::ControlPeer {
  public:
-  Win32ControlPeer(Win32FormPeer& form, ui::Control& control);
-  ~Win32ControlPeer() override;
+  virtual void OnCommand(WORD /*code*/) {}
+  virtual LRESULT OnNotify(const NMHDR& /*header*/) { return 0; }
+  virtual void OnMenuCommand() {}
+  // A state change the window makes only after its notification has returned.
+  virtual void OnDeferredRead() {}
+  // The colours of a child window being drawn; null when the defaults serve.
+  virtual HBRUSH OnControlColour(HDC /*dc*/) { return nullptr; }
+  // An item the control leaves to its owner to draw or measure; false when it has none.
+  virtual bool OnDrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
+  virtual bool OnMeasureItem(MEASUREITEMSTRUCT& /*item*/) { return false; }
+  // The sub-menu of a menu entry that has entries of its own.
+  virtual HMENU Popup() const { return nullptr; }
+};
 
-  void Sync(ui::Aspect aspect) override;
+// A control that is a child window of its form. The base owns the window and shows what every
+// kind shares (placement, font, colours, enabled, visible); each kind shows the rest.
+class Win32WindowedPeer : public Win32ControlPeer {
+ public:
+  ~Win32WindowedPeer() override;
+  void Sync(ui::Aspect aspect) final;
   void Refresh() override;
   NativeWindow Handle() const override { return reinterpret_cast<NativeWindow>(window_.get()); }
-  void ListRowAdded(int row) override;
-  void ListRowRemoved(int row) override;
-  void ListCellChanged(int row, int column) override;
+  HBRUSH OnControlColour(HDC dc) override;
 
-  // Notifications from the form's window procedure.
-  void OnCommand(WORD code);
-  LRESULT OnNotify(const NMHDR& header);
-  void OnMenuCommand();
-  // A state change the window makes only after its notification has returned.
-  void OnDeferredRead();
-  // The colours of a child window being drawn; null when the defaults serve.
-  HBRUSH OnControlColour(HDC dc);
-  HMENU Popup() const { return popup_; }
+ protected:
+  Win32WindowedPeer(Win32FormPeer& form, ui::Control& control) : form_(form), control_(control) {}
+  // Makes the window and shows the control's whole state in it; each kind's constructor calls
+  // it, so that the kind's own ShowOwn runs too.
+  void Create(const wchar_t* className, DWORD style, DWORD extendedStyle = 0);
+  // Shows an aspect that is the kind's own (caption, text, value, items, selection, role).
+  virtual void ShowOwn(ui::Aspect aspect) = 0;
+  // What a kind sets on its new window before its state is shown (styles the system takes only
+  // after creation).
+  virtual void Prepare() {}
+  virtual void Place();
+  virtual void ApplyColours();
+  // Hands the keys typed into this window to the control's KeyPress handler first.
+  void WatchKeys(HWND typing);
+
+  HWND Window() const { return window_.get(); }
+  Win32FormPeer& FormPeer() const { return form_; }
+  ui::Control& Model() const { return control_; }
+  // Runs a change the peer makes to its window itself: the window's echo of it is no user's
+  // action, and notifications that arrive meanwhile are ignored.
+  template <typename Change>
+  void Quietly(Change&& change) {
+    const bool was = syncing_;
+    syncing_ = true;
+    change();
+    syncing_ = was;
+  }
+  bool Syncing() const { return syncing_; }
 
  private:
-  void Create();
-  void CreateMenuEntry();
-  void Place();
   void ApplyFont();
-  void ApplyColours();
-  void SyncText();
-  void SyncItems();
-  void ShowListCell(NMLVDISPINFOW& request);
-  void SyncSelection();
-  void SyncValue();
-  void SyncMenuEntry();
-  void SyncTimer();
-  void SyncRole();
-  void KeepGroupReachable();
-  void ReadTreeChecks();
 
   Win32FormPeer& form_;
   ui::Control& control_;
   WindowHandle window_;
-  // Menu entries: the command id, the menu that holds the entry, the entry's own sub-menu.
-  UINT commandId_ = 0;
-  HMENU owner_ = nullptr;
-  HMENU popup_ = nullptr;
-  // A sub-menu that no menu holds (a pop-up menu) is the entry's own; a held one goes with
-  // the menu that holds it.
-  MenuHandle ownPopup_;
-  std::vector<HTREEITEM> treeItems_;
-  // The text of the list view cell shown last: the list view copies it at once.
-  std::wstring cellText_;
   FontObject font_;
   BrushObject brush_;
-  // Set while the peer changes the window itself, so that the window's echo is not taken for a
-  // user's action.
   bool syncing_ = false;
 };
+
+// The text of a window.
+std::wstring WindowText(HWND window);
 
 }  // namespace curfew::platform::win32

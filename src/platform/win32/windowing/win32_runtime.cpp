@@ -4,9 +4,10 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "platform/win32/text_conversion.h"
-#include "platform/win32/windowing/win32_control_peer.h"
+#include "platform/win32/windowing/win32_control_peers.h"
 #include "platform/win32/windowing/win32_form_peer.h"
 
 namespace curfew::platform::win32 {
@@ -32,9 +33,33 @@ std::unique_ptr<ui::FormPeer> Win32Runtime::CreateFormPeer(ui::Form& form) {
   return std::make_unique<Win32FormPeer>(*this, form);
 }
 
+// The one place that picks a peer class by the kind of control.
 std::unique_ptr<ui::ControlPeer> Win32Runtime::CreateControlPeer(ui::Control& control) {
-  auto* form = static_cast<Win32FormPeer*>(control.Parent().Peer());
-  return std::make_unique<Win32ControlPeer>(*form, control);
+  auto& form = *static_cast<Win32FormPeer*>(control.Parent().Peer());
+  using ui::ControlKind;
+  switch (control.Kind()) {
+    case ControlKind::CommandButton:
+    case ControlKind::CheckBox:
+    case ControlKind::OptionButton:
+    case ControlKind::Frame: return std::make_unique<Win32ButtonPeer>(form, control);
+    case ControlKind::TextBox: return std::make_unique<Win32EditPeer>(form, control);
+    case ControlKind::ComboBox:
+    case ControlKind::ListBox: return std::make_unique<Win32ListPeer>(form, control);
+    case ControlKind::ListView: return std::make_unique<Win32ListViewPeer>(form, control);
+    case ControlKind::TreeView: return std::make_unique<Win32TreeViewPeer>(form, control);
+    case ControlKind::DatePicker:
+    case ControlKind::TimePicker: return std::make_unique<Win32DateTimePeer>(form, control);
+    case ControlKind::StatusBar: return std::make_unique<Win32StatusBarPeer>(form, control);
+    case ControlKind::Label:
+    case ControlKind::SkinLabel:
+    case ControlKind::PictureBox:
+    case ControlKind::Image:
+    case ControlKind::Line: return std::make_unique<Win32StaticPeer>(form, control);
+    case ControlKind::TabStrip: return std::make_unique<Win32TabStripPeer>(form, control);
+    case ControlKind::Menu: return std::make_unique<Win32MenuPeer>(form, control);
+    case ControlKind::Timer: return std::make_unique<Win32TimerPeer>(form, static_cast<ui::Timer&>(control));
+  }
+  throw std::invalid_argument("a control of no known kind: " + control.Name());
 }
 
 void Win32Runtime::FormUnloaded(ui::Form& form) { std::erase(forms_, &form); }

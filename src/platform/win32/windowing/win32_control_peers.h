@@ -1,0 +1,152 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/win32/windowing/win32_control_peer.h"
+
+// One peer class per kind of control. The runtime's factory picks the class by the kind.
+namespace curfew::platform::win32 {
+
+// Push buttons, check boxes, option buttons and frames: the system's BUTTON class.
+class Win32ButtonPeer final : public Win32WindowedPeer {
+ public:
+  Win32ButtonPeer(Win32FormPeer& form, ui::Control& control);
+  void OnCommand(WORD code) override;
+
+ private:
+  void ShowOwn(ui::Aspect aspect) override;
+  void KeepGroupReachable();
+};
+
+class Win32EditPeer final : public Win32WindowedPeer {
+ public:
+  Win32EditPeer(Win32FormPeer& form, ui::Control& control);
+  void OnCommand(WORD code) override;
+
+ private:
+  void ShowOwn(ui::Aspect aspect) override;
+};
+
+// List boxes and combo boxes: one string per entry, sent one at a time.
+class Win32ListPeer final : public Win32WindowedPeer {
+ public:
+  Win32ListPeer(Win32FormPeer& form, ui::Control& control);
+  void OnCommand(WORD code) override;
+
+ private:
+  void ShowOwn(ui::Aspect aspect) override;
+  void Place() override;
+  bool IsCombo() const { return Model().Kind() == ui::ControlKind::ComboBox; }
+};
+
+// The report list: owner data, so the list view asks the model for the cells it shows.
+class Win32ListViewPeer final : public Win32WindowedPeer {
+ public:
+  Win32ListViewPeer(Win32FormPeer& form, ui::Control& control);
+  LRESULT OnNotify(const NMHDR& header) override;
+  void ListRowAdded(int row) override;
+  void ListRowRemoved(int row) override;
+  void ListCellChanged(int row, int column) override;
+
+ private:
+  void Prepare() override { ListView_SetExtendedListViewStyle(Window(), LVS_EX_FULLROWSELECT); }
+  void ShowOwn(ui::Aspect aspect) override;
+  void ApplyColours() override;
+  void ShowColumnsAndRows();
+  void ShowSelection();
+  void ShowCell(NMLVDISPINFOW& request);
+  const ui::ListView& List() const { return static_cast<const ui::ListView&>(Model()); }
+
+  // The text of the cell shown last: the list view copies it at once.
+  std::wstring cellText_;
+};
+
+class Win32TreeViewPeer final : public Win32WindowedPeer {
+ public:
+  Win32TreeViewPeer(Win32FormPeer& form, ui::Control& control);
+  LRESULT OnNotify(const NMHDR& header) override;
+  void OnDeferredRead() override { ReadChecks(); }
+
+ private:
+  void Prepare() override;
+  void ShowOwn(ui::Aspect aspect) override;
+  void ApplyColours() override;
+  void ReadChecks();
+
+  std::vector<HTREEITEM> items_;
+};
+
+// Date pickers and time pickers.
+class Win32DateTimePeer final : public Win32WindowedPeer {
+ public:
+  Win32DateTimePeer(Win32FormPeer& form, ui::Control& control);
+  LRESULT OnNotify(const NMHDR& header) override;
+
+ private:
+  void ShowOwn(ui::Aspect aspect) override;
+};
+
+class Win32StatusBarPeer final : public Win32WindowedPeer {
+ public:
+  Win32StatusBarPeer(Win32FormPeer& form, ui::Control& control);
+
+ private:
+  void ShowOwn(ui::Aspect aspect) override;
+  void Place() override;
+};
+
+// Labels, skinned labels, picture boxes, images and lines: the system's STATIC class.
+class Win32StaticPeer final : public Win32WindowedPeer {
+ public:
+  Win32StaticPeer(Win32FormPeer& form, ui::Control& control);
+  void OnCommand(WORD code) override;
+
+ private:
+  void ShowOwn(ui::Aspect aspect) override;
+};
+
+class Win32TabStripPeer final : public Win32WindowedPeer {
+ public:
+  Win32TabStripPeer(Win32FormPeer& form, ui::Control& control);
+  LRESULT OnNotify(const NMHDR& header) override;
+
+ private:
+  void ShowOwn(ui::Aspect aspect) override;
+};
+
+// A menu entry: an item of its menu, or of the form's menu bar; an entry with entries of its
+// own holds a sub-menu.
+class Win32MenuPeer final : public Win32ControlPeer {
+ public:
+  Win32MenuPeer(Win32FormPeer& form, ui::Control& control);
+  ~Win32MenuPeer() override;
+  void Sync(ui::Aspect aspect) override;
+  void Refresh() override;
+  void OnMenuCommand() override { control_.UserClick(); }
+  HMENU Popup() const override { return popup_; }
+
+ private:
+  Win32FormPeer& form_;
+  ui::Control& control_;
+  UINT commandId_ = 0;
+  HMENU owner_ = nullptr;
+  HMENU popup_ = nullptr;
+  // A sub-menu that no menu holds (a pop-up menu) is the entry's own; a held one goes with the
+  // menu that holds it.
+  MenuHandle ownPopup_;
+};
+
+// A timer of the form's window.
+class Win32TimerPeer final : public Win32ControlPeer {
+ public:
+  Win32TimerPeer(Win32FormPeer& form, ui::Timer& timer);
+  ~Win32TimerPeer() override;
+  void Sync(ui::Aspect aspect) override;
+
+ private:
+  Win32FormPeer& form_;
+  ui::Timer& timer_;
+};
+
+}  // namespace curfew::platform::win32

@@ -1,0 +1,76 @@
+#include <windowsx.h>
+
+#include "platform/win32/text_conversion.h"
+#include "platform/win32/windowing/win32_control_peers.h"
+#include "platform/win32/windowing/win32_form_peer.h"
+#include "platform/win32/windowing/win32_runtime.h"
+
+namespace curfew::platform::win32 {
+
+Win32ListPeer::Win32ListPeer(Win32FormPeer& form, ui::Control& control) : Win32WindowedPeer(form, control) {
+  if (IsCombo()) {
+    const bool editable = static_cast<const ui::ComboBox&>(control).GetStyle() == ui::ComboBox::Style::DropDownCombo;
+    Create(L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | (editable ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST));
+    COMBOBOXINFO combo{};
+    combo.cbSize = sizeof(combo);
+    WatchKeys(GetComboBoxInfo(Window(), &combo) && combo.hwndItem ? combo.hwndItem : Window());
+  } else {
+    Create(L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE);
+  }
+}
+
+void Win32ListPeer::ShowOwn(ui::Aspect aspect) {
+  const auto& list = static_cast<const ui::ListControl&>(Model());
+  const bool combo = IsCombo();
+  switch (aspect) {
+    case ui::Aspect::Text:
+      if (combo) Quietly([&] { SetWindowTextW(Window(), Utf8ToWide(list.Text()).c_str()); });
+      break;
+    case ui::Aspect::Items:
+      Quietly([&] {
+        SendMessageW(Window(), combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
+        for (int i = 0; i < list.ListCount(); ++i) {
+          const std::wstring item = Utf8ToWide(list.List(i));
+          SendMessageW(Window(), combo ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+        }
+      });
+      ShowOwn(ui::Aspect::Selection);
+      break;
+    case ui::Aspect::Selection:
+      Quietly([&] {
+        SendMessageW(Window(), combo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(list.ListIndex()), 0);
+        if (combo && list.ListIndex() < 0) SetWindowTextW(Window(), Utf8ToWide(list.Text()).c_str());
+      });
+      break;
+    default: break;
+  }
+}
+
+// A combo box's window height includes its drop-down list.
+void Win32ListPeer::Place() {
+  Win32WindowedPeer::Place();
+  if (!IsCombo()) return;
+  RECT rect{};
+  GetWindowRect(Window(), &rect);
+  const int dropDown = MulDiv(160, static_cast<int>(FormPeer().Dpi()), 96);
+  SetWindowPos(Window(), nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top + dropDown,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32ListPeer::OnCommand(WORD code) {
+  if (Syncing()) return;
+  if (IsCombo()) {
+    auto& combo = static_cast<ui::ComboBox&>(Model());
+    if (code == CBN_SELCHANGE)
+      combo.UserPick(ComboBox_GetCurSel(Window()));
+    else if (code == CBN_EDITCHANGE)
+      combo.UserType(WideToUtf8(WindowText(Window())));
+    return;
+  }
+  if (code == LBN_SELCHANGE)
+    static_cast<ui::ListBox&>(Model()).UserPick(ListBox_GetCurSel(Window()));
+  else if (code == LBN_DBLCLK)
+    Model().UserDoubleClick();
+}
+
+}  // namespace curfew::platform::win32

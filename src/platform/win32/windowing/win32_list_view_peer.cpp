@@ -1,0 +1,111 @@
+#include "platform/win32/text_conversion.h"
+#include "platform/win32/windowing/win32_control_peers.h"
+#include "platform/win32/windowing/win32_form_peer.h"
+#include "platform/win32/windowing/win32_runtime.h"
+
+namespace curfew::platform::win32 {
+
+Win32ListViewPeer::Win32ListViewPeer(Win32FormPeer& form, ui::Control& control) : Win32WindowedPeer(form, control) {
+  Create(WC_LISTVIEWW, WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA, WS_EX_CLIENTEDGE);
+}
+
+void Win32ListViewPeer::ShowOwn(ui::Aspect aspect) {
+  if (aspect == ui::Aspect::Items) ShowColumnsAndRows();
+  if (aspect == ui::Aspect::Selection) ShowSelection();
+}
+
+void Win32ListViewPeer::ShowColumnsAndRows() {
+  const ui::ListView& list = List();
+  Quietly([&] {
+    while (ListView_DeleteColumn(Window(), 0)) {
+    }
+    const UINT dpi = FormPeer().Dpi();
+    for (int n = 1; n <= list.ColumnHeaderCount(); ++n) {
+      std::wstring text = Utf8ToWide(list.ColumnHeaderText(n));
+      LVCOLUMNW column{};
+      column.mask = LVCF_TEXT | LVCF_WIDTH;
+      column.pszText = text.data();
+      column.cx = TwipsToPixels(list.ColumnWidth(n), dpi);
+      ListView_InsertColumn(Window(), n - 1, &column);
+    }
+    ListView_SetItemCountEx(Window(), list.ListItemCount(), LVSICF_NOSCROLL);
+    InvalidateRect(Window(), nullptr, TRUE);
+  });
+  ShowSelection();
+}
+
+void Win32ListViewPeer::ShowSelection() {
+  Quietly([&] {
+    const int selected = List().SelectedItem();
+    ListView_SetItemState(Window(), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    if (selected > 0)
+      ListView_SetItemState(Window(), selected - 1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  });
+}
+
+void Win32ListViewPeer::ApplyColours() {
+  Win32WindowedPeer::ApplyColours();
+  const COLORREF back = ToColorRef(Model().BackColor());
+  ListView_SetBkColor(Window(), back);
+  ListView_SetTextBkColor(Window(), back);
+  ListView_SetTextColor(Window(), ToColorRef(Model().ForeColor()));
+}
+
+// The list view holds no rows of its own: a change costs a count or the repaint of one row,
+// whatever the length of the list.
+void Win32ListViewPeer::ListRowAdded(int row) {
+  Quietly([&] {
+    ListView_SetItemCountEx(Window(), List().ListItemCount(), LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
+    ListView_RedrawItems(Window(), row - 1, row - 1);
+  });
+}
+
+void Win32ListViewPeer::ListRowRemoved(int /*row*/) {
+  Quietly([&] {
+    ListView_SetItemCountEx(Window(), List().ListItemCount(), LVSICF_NOSCROLL);
+    InvalidateRect(Window(), nullptr, TRUE);  // the rows below moved up
+  });
+  ShowSelection();  // the selection is held by row number: it moved with them
+}
+
+void Win32ListViewPeer::ListCellChanged(int row, int /*column*/) { ListView_RedrawItems(Window(), row - 1, row - 1); }
+
+void Win32ListViewPeer::ShowCell(NMLVDISPINFOW& request) {
+  const ui::ListView& list = List();
+  LVITEMW& item = request.item;
+  const int row = item.iItem + 1;
+  if (!(item.mask & LVIF_TEXT) || row < 1 || row > list.ListItemCount() || item.cchTextMax <= 0) return;
+  cellText_ = Utf8ToWide(item.iSubItem == 0 ? list.ListItemText(row) : list.SubItem(row, item.iSubItem));
+  lstrcpynW(item.pszText, cellText_.c_str(), item.cchTextMax);
+}
+
+LRESULT Win32ListViewPeer::OnNotify(const NMHDR& header) {
+  // A cell asked for while the peer changes the list too: always answered.
+  if (header.code == LVN_GETDISPINFOW) {
+    ShowCell(const_cast<NMLVDISPINFOW&>(reinterpret_cast<const NMLVDISPINFOW&>(header)));
+    return 0;
+  }
+  if (Syncing()) return 0;
+  auto& list = static_cast<ui::ListView&>(Model());
+  if (header.code == LVN_ITEMCHANGED) {
+    const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+    const bool selectedNow = (change.uNewState & LVIS_SELECTED) != 0;
+    const bool selectedBefore = (change.uOldState & LVIS_SELECTED) != 0;
+    if ((change.uChanged & LVIF_STATE) && selectedNow && !selectedBefore && change.iItem >= 0)
+      list.UserSelectItem(change.iItem + 1);
+    // The highlight taken off the last selected row (or off all rows at once, item -1): the
+    // list shows no selection any more.
+    if ((change.uChanged & LVIF_STATE) && selectedBefore && !selectedNow &&
+        ListView_GetNextItem(Window(), -1, LVNI_SELECTED) == -1)
+      list.UserClearSelection();
+  } else if (header.code == NM_DBLCLK) {
+    list.UserDoubleClick();
+  } else if (header.code == HDN_ENDTRACKW || header.code == HDN_ITEMCHANGEDW) {
+    const UINT dpi = FormPeer().Dpi();
+    for (int n = 1; n <= list.ColumnHeaderCount(); ++n)
+      list.UserResizeColumn(n, PixelsToTwips(ListView_GetColumnWidth(Window(), n - 1), dpi));
+  }
+  return 0;
+}
+
+}  // namespace curfew::platform::win32

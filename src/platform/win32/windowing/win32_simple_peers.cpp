@@ -1,0 +1,62 @@
+// The date and time pickers, the status bar and the tab strip.
+#include "platform/win32/system_time.h"
+#include "platform/win32/text_conversion.h"
+#include "platform/win32/windowing/win32_control_peers.h"
+
+namespace curfew::platform::win32 {
+
+Win32DateTimePeer::Win32DateTimePeer(Win32FormPeer& form, ui::Control& control) : Win32WindowedPeer(form, control) {
+  const bool time = control.Kind() == ui::ControlKind::TimePicker;
+  Create(DATETIMEPICK_CLASSW, WS_TABSTOP | (time ? DTS_TIMEFORMAT | DTS_UPDOWN : DTS_SHORTDATEFORMAT));
+}
+
+void Win32DateTimePeer::ShowOwn(ui::Aspect aspect) {
+  if (aspect != ui::Aspect::Value) return;
+  SYSTEMTIME time = ToSystemTime(static_cast<const ui::DateTimePicker&>(Model()).GetDateTime());
+  if (time.wYear >= 1601) Quietly([&] { DateTime_SetSystemtime(Window(), GDT_VALID, &time); });
+}
+
+LRESULT Win32DateTimePeer::OnNotify(const NMHDR& header) {
+  if (Syncing() || header.code != DTN_DATETIMECHANGE) return 0;
+  const auto& change = reinterpret_cast<const NMDATETIMECHANGE&>(header);
+  if (change.dwFlags == GDT_VALID) static_cast<ui::DateTimePicker&>(Model()).UserChange(FromSystemTime(change.st));
+  return 0;
+}
+
+Win32StatusBarPeer::Win32StatusBarPeer(Win32FormPeer& form, ui::Control& control) : Win32WindowedPeer(form, control) {
+  Create(STATUSCLASSNAMEW, SBARS_SIZEGRIP);
+}
+
+void Win32StatusBarPeer::ShowOwn(ui::Aspect aspect) {
+  if (aspect == ui::Aspect::Text) Quietly([&] { SetWindowTextW(Window(), Utf8ToWide(Model().Text()).c_str()); });
+}
+
+void Win32StatusBarPeer::Place() { SendMessageW(Window(), WM_SIZE, 0, 0); }  // a status bar places itself
+
+Win32TabStripPeer::Win32TabStripPeer(Win32FormPeer& form, ui::Control& control) : Win32WindowedPeer(form, control) {
+  Create(WC_TABCONTROLW, WS_TABSTOP);
+}
+
+void Win32TabStripPeer::ShowOwn(ui::Aspect aspect) {
+  if (aspect != ui::Aspect::Items) return;
+  const auto& tabs = static_cast<const ui::TabStrip&>(Model());
+  Quietly([&] {
+    TabCtrl_DeleteAllItems(Window());
+    for (int n = 1; n <= tabs.TabCount(); ++n) {
+      std::wstring text = Utf8ToWide(tabs.TabCaption(n));
+      TCITEMW item{};
+      item.mask = TCIF_TEXT;
+      item.pszText = text.data();
+      TabCtrl_InsertItem(Window(), n - 1, &item);
+    }
+    TabCtrl_SetCurSel(Window(), tabs.SelectedTab() - 1);
+  });
+}
+
+LRESULT Win32TabStripPeer::OnNotify(const NMHDR& header) {
+  if (!Syncing() && header.code == TCN_SELCHANGE)
+    static_cast<ui::TabStrip&>(Model()).UserSelectTab(TabCtrl_GetCurSel(Window()) + 1);
+  return 0;
+}
+
+}  // namespace curfew::platform::win32

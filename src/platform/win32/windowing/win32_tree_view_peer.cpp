@@ -1,0 +1,68 @@
+#include "platform/win32/text_conversion.h"
+#include "platform/win32/windowing/win32_control_peers.h"
+#include "platform/win32/windowing/win32_form_peer.h"
+#include "platform/win32/windowing/win32_runtime.h"
+
+namespace curfew::platform::win32 {
+
+Win32TreeViewPeer::Win32TreeViewPeer(Win32FormPeer& form, ui::Control& control) : Win32WindowedPeer(form, control) {
+  Create(WC_TREEVIEWW, WS_TABSTOP | TVS_HASLINES | TVS_LINESATROOT | TVS_HASBUTTONS | TVS_SHOWSELALWAYS,
+         WS_EX_CLIENTEDGE);
+}
+
+// The check boxes' images are made only when the style is added after creation.
+void Win32TreeViewPeer::Prepare() {
+  SetWindowLongPtrW(Window(), GWL_STYLE, GetWindowLongPtrW(Window(), GWL_STYLE) | TVS_CHECKBOXES);
+}
+
+void Win32TreeViewPeer::ShowOwn(ui::Aspect aspect) {
+  const auto& tree = static_cast<const ui::TreeView&>(Model());
+  if (aspect == ui::Aspect::Items) {
+    Quietly([&] {
+      TreeView_DeleteAllItems(Window());
+      items_.clear();
+      for (const ui::TreeView::Node& node : tree.Nodes()) {
+        std::wstring text = Utf8ToWide(node.text);
+        TVINSERTSTRUCTW insert{};
+        insert.hParent = node.parent > 0 ? items_[static_cast<std::size_t>(node.parent - 1)] : TVI_ROOT;
+        insert.hInsertAfter = TVI_LAST;
+        insert.item.mask = TVIF_TEXT;
+        insert.item.pszText = text.data();
+        items_.push_back(TreeView_InsertItem(Window(), &insert));
+      }
+    });
+    ShowOwn(ui::Aspect::Value);
+  } else if (aspect == ui::Aspect::Value) {
+    Quietly([&] {
+      for (std::size_t i = 0; i < items_.size(); ++i)
+        TreeView_SetCheckState(Window(), items_[i], tree.Nodes()[i].checked);
+    });
+  }
+}
+
+void Win32TreeViewPeer::ApplyColours() {
+  Win32WindowedPeer::ApplyColours();
+  TreeView_SetBkColor(Window(), ToColorRef(Model().BackColor()));
+  TreeView_SetTextColor(Window(), ToColorRef(Model().ForeColor()));
+}
+
+void Win32TreeViewPeer::ReadChecks() {
+  auto& tree = static_cast<ui::TreeView&>(Model());
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    const bool checked = TreeView_GetCheckState(Window(), items_[i]) == 1;
+    if (checked != tree.Nodes()[i].checked) tree.UserCheckNode(static_cast<int>(i + 1), checked);
+  }
+}
+
+LRESULT Win32TreeViewPeer::OnNotify(const NMHDR& header) {
+  if (Syncing()) return 0;
+  // A click or the space bar toggles a check box only after its notification: look again once
+  // it has. Newer common controls also report the change itself.
+  if (header.code == NM_CLICK || header.code == TVN_KEYDOWN)
+    FormPeer().PostDeferredRead(Window());
+  else if (header.code == TVN_ITEMCHANGEDW)
+    ReadChecks();
+  return 0;
+}
+
+}  // namespace curfew::platform::win32
