@@ -41,6 +41,8 @@ class frmSample final : public ui::Form {
   bool failUnload = false;
   std::vector<ui::UnloadMode> queryUnloadModes;
   std::vector<ui::SystemChange> systemChanges;
+  int paints = 0;
+  bool paintedOnADevice = false;
 
  protected:
   void Form_Load() override { ++loads; }
@@ -50,6 +52,12 @@ class frmSample final : public ui::Form {
     cancel = cancelQueryUnload;
   }
   void Form_SystemChange(ui::SystemChange change) override { systemChanges.push_back(change); }
+  void Form_Paint(ui::Canvas& canvas) override {
+    ++paints;
+    paintedOnADevice = canvas.NativeDevice() != 0;
+    canvas.FillRect(canvas.Area(), BackColor());
+    canvas.DrawText({120, 5500, 3000, 300}, "Painted", GetFont(), ui::kButtonText);
+  }
   void Form_Unload(bool&) override {
     if (failUnload) throw std::runtime_error("unload failed");
   }

@@ -302,6 +302,15 @@ TEST_F(Win32WindowingTest, MenuEntriesGetAccessKeys) {
   EXPECT_EQ(form_.mnuFile.Caption(), "Datei") << "the caption itself is unchanged";
 }
 
+TEST_F(Win32WindowingTest, PaintHandlersDrawOnTheWindowsDevice) {
+  const int before = form_.paints;
+  InvalidateRect(Of(form_), nullptr, TRUE);
+  UpdateWindow(Of(form_));
+  EXPECT_GT(form_.paints, before);
+  EXPECT_TRUE(form_.paintedOnADevice);
+  EXPECT_FALSE(GetUpdateRect(Of(form_), nullptr, FALSE)) << "the paint ended with EndPaint";
+}
+
 TEST_F(Win32WindowingTest, BringingAMinimisedWindowToTheFrontKeepsItMinimised) {
   form_.SetWindowState(ui::WindowState::Minimized);
   ASSERT_TRUE(IsIconic(Of(form_)));

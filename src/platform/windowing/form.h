@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/native_window.h"
+#include "platform/windowing/canvas.h"
 #include "platform/windowing/control.h"
 
 namespace curfew::ui {
@@ -106,7 +107,7 @@ class Form {
   // What the back end reports.
   void UserClose(UnloadMode mode = UnloadMode::ControlMenu) { Unload(mode); }
   void Resized();
-  void Painted() { Form_Paint(); }
+  void Painted(Canvas& canvas) { Form_Paint(canvas); }
   void SystemChanged(SystemChange change) { Form_SystemChange(change); }
   void StateChangedByUser(WindowState state);
 
@@ -115,7 +116,7 @@ class Form {
   virtual void Form_QueryUnload(bool& /*cancel*/, UnloadMode /*mode*/) {}
   virtual void Form_Unload(bool& /*cancel*/) {}
   virtual void Form_Resize() {}
-  virtual void Form_Paint() {}
+  virtual void Form_Paint(Canvas& /*canvas*/) {}
   virtual void Form_SystemChange(SystemChange /*change*/) {}
 
  private:

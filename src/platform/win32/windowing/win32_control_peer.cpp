@@ -4,6 +4,7 @@
 
 #include "platform/win32/callback_guard.h"
 #include "platform/win32/text_conversion.h"
+#include "platform/win32/windowing/win32_canvas.h"
 #include "platform/win32/windowing/win32_form_peer.h"
 #include "platform/win32/windowing/win32_runtime.h"
 
@@ -135,11 +136,7 @@ void Win32WindowedPeer::Place() {
 }
 
 void Win32WindowedPeer::ApplyFont() {
-  const ui::Font& font = control_.GetFont();
-  const int height = -MulDiv(static_cast<int>(font.points * 100 + 50), static_cast<int>(form_.Dpi()), 7200);
-  font_.reset(CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, font.underline, FALSE,
-                          DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                          DEFAULT_PITCH | FF_DONTCARE, Utf8ToWide(font.name).c_str()));
+  font_ = MakeFont(control_.GetFont(), form_.Dpi());
   SendMessageW(window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
 }
 

@@ -6,6 +6,7 @@
 
 #include "platform/win32/callback_guard.h"
 #include "platform/win32/text_conversion.h"
+#include "platform/win32/windowing/win32_canvas.h"
 #include "platform/win32/windowing/win32_control_peer.h"
 #include "platform/win32/windowing/win32_runtime.h"
 
@@ -283,12 +284,16 @@ LRESULT Win32FormPeer::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_SIZE: return OnSize(wParam);
     case WM_PAINT: {
-      PAINTSTRUCT paint{};
-      BeginPaint(window_.get(), &paint);
-      EndPaint(window_.get(), &paint);
-      form_.Painted();
+      Win32PaintCanvas canvas(window_.get(), Dpi());
+      form_.Painted(canvas);
       return 0;
     }
+    case WM_DRAWITEM:
+      if (OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+      break;
+    case WM_MEASUREITEM:
+      if (OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
+      break;
     case kDeferredRead: {
       const auto found = children_.find(reinterpret_cast<HWND>(lParam));
       if (found != children_.end()) found->second->OnDeferredRead();
@@ -344,6 +349,25 @@ LRESULT Win32FormPeer::OnNotify(const NMHDR& header) {
   // A list view's column header reports through the list view.
   if (found == children_.end()) found = children_.find(GetParent(header.hwndFrom));
   return found == children_.end() ? 0 : found->second->OnNotify(header);
+}
+
+// Owner-drawn items go to the peer of their control, or of their menu entry.
+bool Win32FormPeer::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  if (item.CtlType == ODT_MENU) {
+    const auto found = commands_.find(item.itemID);
+    return found != commands_.end() && found->second->OnDrawItem(item);
+  }
+  const auto found = children_.find(item.hwndItem);
+  return found != children_.end() && found->second->OnDrawItem(item);
+}
+
+bool Win32FormPeer::OnMeasureItem(MEASUREITEMSTRUCT& item) {
+  if (item.CtlType == ODT_MENU) {
+    const auto found = commands_.find(item.itemID);
+    return found != commands_.end() && found->second->OnMeasureItem(item);
+  }
+  const auto found = children_.find(GetDlgItem(window_.get(), static_cast<int>(item.CtlID)));
+  return found != children_.end() && found->second->OnMeasureItem(item);
 }
 
 LRESULT Win32FormPeer::OnControlColour(HDC dc, HWND child) {

@@ -47,6 +47,8 @@ class Win32FormPeer final : public ui::FormPeer {
   LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnNotify(const NMHDR& header);
   LRESULT OnControlColour(HDC dc, HWND child);
+  bool OnDrawItem(const DRAWITEMSTRUCT& item);
+  bool OnMeasureItem(MEASUREITEMSTRUCT& item);
   LRESULT OnSize(WPARAM wParam);
   bool OnEraseBackground(HDC dc);
   void ShowAsStated();
@@ -64,7 +66,6 @@ class Win32FormPeer final : public ui::FormPeer {
   HMENU menuBar_ = nullptr;
   // The control that had the focus when the window was last active.
   HWND focus_ = nullptr;
-  FontObject font_;
   BrushObject background_;
   std::unordered_map<HWND, Win32ControlPeer*> children_;
   std::unordered_map<UINT, Win32ControlPeer*> commands_;
