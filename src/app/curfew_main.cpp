@@ -3,11 +3,13 @@
 
 #include "app/win32_program_services.h"
 #include "platform/win32/callback_guard.h"
+#include "platform/win32/ole_session.h"
 #include "ui/application.h"
 
 namespace {
 
 int RunProgram() {
+  const curfew::platform::win32::OleSession ole;
   curfew::app::Win32ProgramServices windows;
   curfew::Application application(windows.Services());
   application.Start();

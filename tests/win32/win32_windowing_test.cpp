@@ -124,6 +124,14 @@ TEST_F(Win32WindowingTest, TypingAndPickingReachTheHandlers) {
   NotifyCommand(form_.cbShutdown, CBN_SELCHANGE);
   EXPECT_EQ(picked, "Reboot");
   EXPECT_EQ(form_.cbShutdown.ListIndex(), 1);
+
+  form_.cbShutdown.AddItem("Log Off");
+  form_.cbShutdown.RemoveItem(0);
+  ASSERT_EQ(SendMessageW(Of(form_.cbShutdown), CB_GETCOUNT, 0, 0), 2);
+  wchar_t entry[32] = {};
+  SendMessageW(Of(form_.cbShutdown), CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(entry));
+  EXPECT_EQ(WideToUtf8(entry), "Log Off");
+  EXPECT_EQ(SendMessageW(Of(form_.cbShutdown), CB_GETCURSEL, 0, 0), 0) << "Reboot, still chosen, moved up";
 }
 
 TEST_F(Win32WindowingTest, ListViewShowsRowsAndReportsTheSelection) {

@@ -50,7 +50,7 @@ void OptionButton::UserClick() {
 
 void ListControl::AddItem(std::string item) {
   items_.push_back(std::move(item));
-  Show(Aspect::Items);
+  if (ControlPeer* peer = Peer()) peer->EntryAdded(ListCount() - 1);
 }
 
 void ListControl::RemoveItem(int index) {
@@ -60,7 +60,7 @@ void ListControl::RemoveItem(int index) {
     listIndex_ = -1;
   else if (listIndex_ > index)
     --listIndex_;
-  Show(Aspect::Items);
+  if (ControlPeer* peer = Peer()) peer->EntryRemoved(index);
 }
 
 void ListControl::Clear() {
@@ -160,7 +160,7 @@ void ListView::UserSelectItem(int row) {
 
 int TreeView::AddNode(std::string key, std::string text, int parent) {
   nodes_.push_back({std::move(key), std::move(text), parent, false});
-  Show(Aspect::Items);
+  if (ControlPeer* peer = Peer()) peer->NodeAdded(NodeCount());
   return NodeCount();
 }
 

@@ -33,6 +33,8 @@ class Win32ListPeer final : public Win32WindowedPeer {
  public:
   Win32ListPeer(Win32FormPeer& form, ui::Control& control);
   void OnCommand(WORD code) override;
+  void EntryAdded(int index) override;
+  void EntryRemoved(int index) override;
 
  private:
   void ShowOwn(ui::Aspect aspect) override;
@@ -67,12 +69,14 @@ class Win32TreeViewPeer final : public Win32WindowedPeer {
   Win32TreeViewPeer(Win32FormPeer& form, ui::Control& control);
   LRESULT OnNotify(const NMHDR& header) override;
   void OnDeferredRead() override { ReadChecks(); }
+  void NodeAdded(int node) override;
 
  private:
   void Prepare() override;
   void ShowOwn(ui::Aspect aspect) override;
   void ApplyColours() override;
   void ReadChecks();
+  void InsertNode(int node);
 
   std::vector<HTREEITEM> items_;
 };

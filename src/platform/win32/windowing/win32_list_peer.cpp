@@ -46,6 +46,20 @@ void Win32ListPeer::ShowOwn(ui::Aspect aspect) {
   }
 }
 
+// One window call per entry added or removed.
+void Win32ListPeer::EntryAdded(int index) {
+  const std::wstring item = Utf8ToWide(static_cast<const ui::ListControl&>(Model()).List(index));
+  Quietly([&] {
+    SendMessageW(Window(), IsCombo() ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  });
+}
+
+void Win32ListPeer::EntryRemoved(int index) {
+  Quietly(
+      [&] { SendMessageW(Window(), IsCombo() ? CB_DELETESTRING : LB_DELETESTRING, static_cast<WPARAM>(index), 0); });
+  ShowOwn(ui::Aspect::Selection);  // the selection is held by number: it may have moved
+}
+
 // A combo box's window height includes its drop-down list.
 void Win32ListPeer::Place() {
   Win32WindowedPeer::Place();

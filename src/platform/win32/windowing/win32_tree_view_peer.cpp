@@ -21,15 +21,7 @@ void Win32TreeViewPeer::ShowOwn(ui::Aspect aspect) {
     Quietly([&] {
       TreeView_DeleteAllItems(Window());
       items_.clear();
-      for (const ui::TreeView::Node& node : tree.Nodes()) {
-        std::wstring text = Utf8ToWide(node.text);
-        TVINSERTSTRUCTW insert{};
-        insert.hParent = node.parent > 0 ? items_[static_cast<std::size_t>(node.parent - 1)] : TVI_ROOT;
-        insert.hInsertAfter = TVI_LAST;
-        insert.item.mask = TVIF_TEXT;
-        insert.item.pszText = text.data();
-        items_.push_back(TreeView_InsertItem(Window(), &insert));
-      }
+      for (int node = 1; node <= tree.NodeCount(); ++node) InsertNode(node);
     });
     ShowOwn(ui::Aspect::Value);
   } else if (aspect == ui::Aspect::Value) {
@@ -38,6 +30,25 @@ void Win32TreeViewPeer::ShowOwn(ui::Aspect aspect) {
         TreeView_SetCheckState(Window(), items_[i], tree.Nodes()[i].checked);
     });
   }
+}
+
+void Win32TreeViewPeer::InsertNode(int n) {
+  const ui::TreeView::Node& node = static_cast<const ui::TreeView&>(Model()).GetNode(n);
+  std::wstring text = Utf8ToWide(node.text);
+  TVINSERTSTRUCTW insert{};
+  insert.hParent = node.parent > 0 ? items_[static_cast<std::size_t>(node.parent - 1)] : TVI_ROOT;
+  insert.hInsertAfter = TVI_LAST;
+  insert.item.mask = TVIF_TEXT;
+  insert.item.pszText = text.data();
+  items_.push_back(TreeView_InsertItem(Window(), &insert));
+}
+
+// One node inserted, its check state shown.
+void Win32TreeViewPeer::NodeAdded(int node) {
+  Quietly([&] {
+    InsertNode(node);
+    TreeView_SetCheckState(Window(), items_.back(), static_cast<const ui::TreeView&>(Model()).GetNode(node).checked);
+  });
 }
 
 void Win32TreeViewPeer::ApplyColours() {
