@@ -225,6 +225,50 @@ TEST_F(Win32WindowingTest, AControlMadeAfterLoadIsARealWindowUntilItGoes) {
   EXPECT_FALSE(IsWindow(window)) << "gone with its control";
 }
 
+TEST_F(Win32WindowingTest, StatusBarPanelsAndToolTipsReachTheirWindows) {
+  ui::StatusBar bar(form_, "sbStatus");
+  bar.AddPanel(2000);
+  bar.AddPanel(3000);
+  form_.LoadControl(bar);
+  bar.SetPanelText(2, "Completed");
+  EXPECT_EQ(SendMessageW(Of(bar), SB_GETPARTS, 0, 0), 2);
+  wchar_t text[64] = {};
+  SendMessageW(Of(bar), SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(text));
+  EXPECT_EQ(WideToUtf8(text), "Completed");
+
+  // Whether some tool tip window of this thread has a tip for the button (the list and tree
+  // views have tool tip windows of their own).
+  const auto buttonTip = [&]() -> std::string {
+    struct Search {
+      HWND form;
+      HWND button;
+      std::string text;
+    } search{Of(form_), Of(form_.cmdGo), {}};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) {
+          auto& found = *reinterpret_cast<Search*>(data);
+          wchar_t name[32] = {};
+          GetClassNameW(window, name, 32);
+          if (lstrcmpiW(name, TOOLTIPS_CLASSW) != 0) return TRUE;
+          wchar_t tip[80] = {};
+          TTTOOLINFOW tool{};
+          tool.cbSize = TTTOOLINFOW_V2_SIZE;
+          tool.hwnd = found.form;
+          tool.uId = reinterpret_cast<UINT_PTR>(found.button);
+          tool.lpszText = tip;
+          if (SendMessageW(window, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool))) found.text = WideToUtf8(tip);
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.text;
+  };
+  form_.cmdGo.SetToolTipText("Carries out the action");
+  EXPECT_EQ(buttonTip(), "Carries out the action");
+  form_.cmdGo.SetToolTipText("");
+  EXPECT_EQ(buttonTip(), "");
+}
+
 TEST_F(Win32WindowingTest, AFailingHandlerEndsQuietlyAndTheProgramGoesOn) {
   int clicks = 0;
   form_.cmdGo.OnClick = [&] {
@@ -343,9 +387,13 @@ TEST_F(Win32WindowingTest, TreeViewCheckBoxesReportTheirState) {
   EXPECT_EQ(TreeView_GetCheckState(tree, second), 1U);
 
   int checkedNode = 0;
+  int clickedNode = 0;
   form_.tvDays.OnNodeCheck = [&](int n) { checkedNode = n; };
+  form_.tvDays.OnNodeClick = [&](int n) { clickedNode = n; };
   HTREEITEM third = TreeView_GetNextSibling(tree, second);
   TreeView_SelectItem(tree, third);
+  EXPECT_EQ(clickedNode, 3);
+  EXPECT_EQ(GetWindowLongW(tree, GWL_STYLE) & TVS_EDITLABELS, 0) << "labels cannot be edited";
   SetFocus(tree);
   SendMessageW(tree, WM_KEYDOWN, VK_SPACE, 0);  // the space bar toggles the selected node's box
   SendMessageW(tree, WM_KEYUP, VK_SPACE, 0);
@@ -360,6 +408,12 @@ TEST_F(Win32WindowingTest, PickersAndTabsReportChanges) {
   SYSTEMTIME shown{};
   DateTime_GetSystemtime(Of(form_.dtDate), &shown);
   EXPECT_EQ(shown.wDay, 8);
+  using std::chrono::day, std::chrono::month, std::chrono::year, std::chrono::year_month_day;
+  form_.dtDate.SetRange({year_month_day{year(2026), month(1), day(1)}, {}},
+                        {year_month_day{year(2027), month(12), day(31)}, {}});
+  SYSTEMTIME limits[2] = {};
+  EXPECT_EQ(DateTime_GetRange(Of(form_.dtDate), limits), static_cast<DWORD>(GDTR_MIN | GDTR_MAX));
+  EXPECT_EQ(limits[1].wYear, 2027);
 
   bool changed = false;
   form_.dtDate.OnChange = [&] { changed = true; };

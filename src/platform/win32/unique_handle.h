@@ -86,6 +86,7 @@ using FindHandle = UniqueHandle<handle_traits::Find>;
 using KeyHandle = UniqueHandle<handle_traits::RegistryKey>;
 using WindowHandle = UniqueHandle<handle_traits::Simple<HWND, DestroyWindow>>;
 using MenuHandle = UniqueHandle<handle_traits::Simple<HMENU, DestroyMenu>>;
+using IconHandle = UniqueHandle<handle_traits::Simple<HICON, DestroyIcon>>;
 // A device context made by CreateCompatibleDC; one of a window's is released by its painter.
 using MemoryDcHandle = UniqueHandle<handle_traits::Simple<HDC, DeleteDC>>;
 using FontObject = UniqueHandle<handle_traits::Gdi<HFONT>>;

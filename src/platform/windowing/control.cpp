@@ -74,6 +74,11 @@ void Control::SetFont(Font font) {
   Show(Aspect::Font);
 }
 
+void Control::SetToolTipText(std::string text) {
+  toolTip_ = std::move(text);
+  Show(Aspect::ToolTip);
+}
+
 void Control::Refresh() {
   if (peer_) peer_->Refresh();
 }

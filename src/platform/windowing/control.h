@@ -45,7 +45,21 @@ struct Font {
 
 // What of a control changed, for the back end to show.
 // Role: whether a push button answers Enter or Esc for its window.
-enum class Aspect { Caption, Text, Value, Enabled, Visible, Position, Colours, Font, Items, Selection, Timer, Role };
+enum class Aspect {
+  Caption,
+  Text,
+  Value,
+  Enabled,
+  Visible,
+  Position,
+  Colours,
+  Font,
+  Items,
+  Selection,
+  Timer,
+  Role,
+  ToolTip,
+};
 
 // The back end's side of one control: a real child window, or nothing at all headless.
 class ControlPeer {
@@ -111,6 +125,9 @@ class Control {
   void SetColours(Colour back, Colour fore);
   const Font& GetFont() const { return font_; }
   void SetFont(Font font);
+  // The tip shown while the mouse rests on the control; empty for none.
+  const std::string& ToolTipText() const { return toolTip_; }
+  void SetToolTipText(std::string text);
   // Repaints the control.
   void Refresh();
 
@@ -156,6 +173,7 @@ class Control {
   Colour backColor_;
   Colour foreColor_;
   Font font_{};
+  std::string toolTip_;
   std::unique_ptr<ControlPeer> peer_;
 };
 

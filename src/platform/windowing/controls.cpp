@@ -185,10 +185,38 @@ void TreeView::UserCheckNode(int n, bool checked) {
   if (OnNodeCheck) OnNodeCheck(n);
 }
 
+void TreeView::UserClickNode(int n) {
+  if (n < 1 || n > NodeCount() || !Enabled()) return;
+  if (OnNodeClick) OnNodeClick(n);
+}
+
+// Status bar -----------------------------------------------------------------------------
+
+int StatusBar::AddPanel(int widthTwips) {
+  panels_.push_back({{}, widthTwips});
+  Show(Aspect::Items);
+  return PanelCount();
+}
+
+void StatusBar::SetPanelText(int n, std::string text) {
+  panels_.at(static_cast<std::size_t>(n - 1)).text = std::move(text);
+  Show(Aspect::Text);
+}
+
+void StatusBar::SetPanelWidth(int n, int widthTwips) {
+  panels_.at(static_cast<std::size_t>(n - 1)).widthTwips = widthTwips;
+  Show(Aspect::Items);
+}
+
 // Date and time pickers ------------------------------------------------------------------
 
 void DateTimePicker::SetDateTime(const LocalDateTime& value) {
   dateTime_ = value;
+  Show(Aspect::Value);
+}
+
+void DateTimePicker::SetRange(const LocalDateTime& earliest, const LocalDateTime& latest) {
+  range_ = std::pair{earliest, latest};
   Show(Aspect::Value);
 }
 

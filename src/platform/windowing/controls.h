@@ -23,14 +23,40 @@ using Frame = SimpleControl<ControlKind::Frame>;
 using PictureBox = SimpleControl<ControlKind::PictureBox>;
 using Image = SimpleControl<ControlKind::Image>;
 using Line = SimpleControl<ControlKind::Line>;
-using StatusBar = SimpleControl<ControlKind::StatusBar>;
+
+// A status bar along the bottom of its window, in panels numbered from 1. A bar without
+// panels shows its Text.
+class StatusBar : public Control {
+ public:
+  struct Panel {
+    std::string text;
+    int widthTwips;
+  };
+  StatusBar(Form& form, std::string name, std::optional<int> index = std::nullopt, Control* container = nullptr)
+      : Control(form, ControlKind::StatusBar, std::move(name), index, container) {}
+  int AddPanel(int widthTwips);
+  int PanelCount() const { return static_cast<int>(panels_.size()); }
+  const Panel& GetPanel(int n) const { return panels_.at(static_cast<std::size_t>(n - 1)); }
+  void SetPanelText(int n, std::string text);
+  void SetPanelWidth(int n, int widthTwips);
+
+ private:
+  std::vector<Panel> panels_;
+};
 
 // A push button. The default button is pressed by Enter anywhere in its window, the cancel
-// button by Esc; one button may be both (the only button of a message).
+// button by Esc; one button may be both (the only button of a message). A button may show a
+// picture (an icon of the program's resources) beside its caption.
 class CommandButton : public Control {
  public:
   CommandButton(Form& form, std::string name, std::optional<int> index = std::nullopt, Control* container = nullptr)
       : Control(form, ControlKind::CommandButton, std::move(name), index, container) {}
+  // The icon's resource number; 0 for none.
+  int Picture() const { return picture_; }
+  void SetPicture(int iconResource) {
+    picture_ = iconResource;
+    Show(Aspect::Caption);
+  }
   bool Default() const { return default_; }
   void SetDefault(bool on) {
     default_ = on;
@@ -45,6 +71,7 @@ class CommandButton : public Control {
  private:
   bool default_ = false;
   bool cancel_ = false;
+  int picture_ = 0;
 };
 
 // Setting the value in code raises Click, as a click of the user does.
@@ -199,6 +226,9 @@ class TreeView : public Control {
   void SetNodeChecked(int n, bool checked);
   void UserCheckNode(int n, bool checked);
   std::function<void(int node)> OnNodeCheck;
+  // The user clicked a node (or moved to it with the keyboard); its label cannot be edited.
+  void UserClickNode(int n);
+  std::function<void(int node)> OnNodeClick;
 
  private:
   std::vector<Node> nodes_;
@@ -211,10 +241,14 @@ class DateTimePicker : public Control {
       : Control(form, kind, std::move(name), std::nullopt, container) {}
   const LocalDateTime& GetDateTime() const { return dateTime_; }
   void SetDateTime(const LocalDateTime& value);
+  // The earliest and latest values the user may pick; none by default.
+  void SetRange(const LocalDateTime& earliest, const LocalDateTime& latest);
+  const std::optional<std::pair<LocalDateTime, LocalDateTime>>& Range() const { return range_; }
   void UserChange(const LocalDateTime& value);
 
  private:
   LocalDateTime dateTime_{};
+  std::optional<std::pair<LocalDateTime, LocalDateTime>> range_;
 };
 
 class DatePicker : public DateTimePicker {

@@ -4,6 +4,7 @@
 
 #include "platform/win32/text_conversion.h"
 #include "platform/win32/windowing/win32_control_peers.h"
+#include "platform/win32/windowing/win32_form_peer.h"
 
 namespace curfew::platform::win32 {
 namespace {
@@ -30,7 +31,10 @@ void Win32ButtonPeer::ShowOwn(ui::Aspect aspect) {
   const ui::Control& control = Model();
   switch (aspect) {
     case ui::Aspect::Caption:
-    case ui::Aspect::Text: Quietly([&] { SetWindowTextW(Window(), Utf8ToWide(control.Caption()).c_str()); }); break;
+    case ui::Aspect::Text:
+      Quietly([&] { SetWindowTextW(Window(), Utf8ToWide(control.Caption()).c_str()); });
+      if (control.Kind() == ControlKind::CommandButton) ShowPicture();
+      break;
     case ui::Aspect::Value:
       Quietly([&] {
         if (control.Kind() == ControlKind::CheckBox) {
@@ -70,6 +74,21 @@ void Win32ButtonPeer::KeepGroupReachable() {
     const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
     SetWindowLongPtrW(window, GWL_STYLE, stop ? style | WS_TABSTOP : style & ~static_cast<LONG_PTR>(WS_TABSTOP));
   }
+}
+
+// The button's icon at the size small icons have at the window's dots per inch, beside its
+// caption.
+void Win32ButtonPeer::ShowPicture() {
+  const int resource = static_cast<const ui::CommandButton&>(Model()).Picture();
+  if (resource == 0) {
+    SendMessageW(Window(), BM_SETIMAGE, IMAGE_ICON, 0);
+    picture_.reset();
+    return;
+  }
+  const int size = GetSystemMetricsForDpi(SM_CXSMICON, FormPeer().Dpi());
+  picture_.reset(static_cast<HICON>(
+      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+  SendMessageW(Window(), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(picture_.get()));
 }
 
 void Win32ButtonPeer::OnCommand(WORD code) {

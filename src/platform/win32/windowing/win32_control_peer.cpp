@@ -71,7 +71,10 @@ std::wstring WindowText(HWND window) {
   return text;
 }
 
-Win32WindowedPeer::~Win32WindowedPeer() { form_.Unregister(*this); }
+Win32WindowedPeer::~Win32WindowedPeer() {
+  form_.SetToolTip(window_.get(), "");
+  form_.Unregister(*this);
+}
 
 void Win32WindowedPeer::Create(const wchar_t* className, DWORD style, DWORD extendedStyle) {
   style |= WS_CHILD | WS_CLIPSIBLINGS | (StartsGroup(control_) ? WS_GROUP : 0);
@@ -97,6 +100,7 @@ void Win32WindowedPeer::Create(const wchar_t* className, DWORD style, DWORD exte
   for (ui::Aspect aspect : {ui::Aspect::Text, ui::Aspect::Items, ui::Aspect::Value, ui::Aspect::Selection})
     ShowOwn(aspect);
   Place();
+  if (!control_.ToolTipText().empty()) form_.SetToolTip(window_.get(), control_.ToolTipText());
   EnableWindow(window_.get(), control_.Enabled());
   ShowWindow(window_.get(), control_.Visible() ? SW_SHOWNA : SW_HIDE);
 }
@@ -120,6 +124,7 @@ void Win32WindowedPeer::Sync(ui::Aspect aspect) {
     case ui::Aspect::Items:
     case ui::Aspect::Selection:
     case ui::Aspect::Role: ShowOwn(aspect); break;
+    case ui::Aspect::ToolTip: form_.SetToolTip(window_.get(), control_.ToolTipText()); break;
     case ui::Aspect::Timer: break;
   }
 }

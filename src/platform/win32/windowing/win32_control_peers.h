@@ -17,6 +17,9 @@ class Win32ButtonPeer final : public Win32WindowedPeer {
  private:
   void ShowOwn(ui::Aspect aspect) override;
   void KeepGroupReachable();
+  void ShowPicture();
+
+  IconHandle picture_;
 };
 
 class Win32EditPeer final : public Win32WindowedPeer {
@@ -77,6 +80,7 @@ class Win32TreeViewPeer final : public Win32WindowedPeer {
   void ApplyColours() override;
   void ReadChecks();
   void InsertNode(int node);
+  void ClickNode(HTREEITEM item);
 
   std::vector<HTREEITEM> items_;
 };

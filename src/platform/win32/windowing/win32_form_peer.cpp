@@ -1,5 +1,6 @@
 #include "platform/win32/windowing/win32_form_peer.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include <stdexcept>
@@ -151,6 +152,26 @@ void Win32FormPeer::StopTimer(const ui::Timer& timer) {
 
 void Win32FormPeer::PostDeferredRead(HWND child) {
   PostMessageW(window_.get(), kDeferredRead, 0, reinterpret_cast<LPARAM>(child));
+}
+
+void Win32FormPeer::SetToolTip(HWND child, const std::string& text) {
+  if (!child || (!toolTips_ && text.empty())) return;
+  if (!toolTips_) {
+    toolTips_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_.get(), nullptr,
+                                    GetModuleHandleW(nullptr), nullptr));
+    if (!toolTips_) return;  // a window without tips still works
+  }
+  TTTOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;  // what every version of the common controls takes
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = window_.get();
+  tool.uId = reinterpret_cast<UINT_PTR>(child);
+  SendMessageW(toolTips_.get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  if (text.empty()) return;
+  std::wstring wide = Utf8ToWide(text);
+  tool.lpszText = wide.data();
+  SendMessageW(toolTips_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void Win32FormPeer::RunCommand(UINT id) {

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <unordered_map>
 
 #include "platform/win32/unique_handle.h"
@@ -40,6 +41,8 @@ class Win32FormPeer final : public ui::FormPeer {
   void PostDeferredRead(HWND child);
   // Runs the Click of the menu entry with this command id.
   void RunCommand(UINT id);
+  // The tip a child window shows while the mouse rests on it; empty text takes it away.
+  void SetToolTip(HWND child, const std::string& text);
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -67,6 +70,8 @@ class Win32FormPeer final : public ui::FormPeer {
   // The control that had the focus when the window was last active.
   HWND focus_ = nullptr;
   BrushObject background_;
+  // The tool tips of the window's controls, made with the first of them.
+  WindowHandle toolTips_;
   std::unordered_map<HWND, Win32ControlPeer*> children_;
   std::unordered_map<UINT, Win32ControlPeer*> commands_;
   std::unordered_map<UINT_PTR, const ui::Timer*> timers_;

@@ -1,7 +1,11 @@
 // The date and time pickers, the status bar and the tab strip.
+#include <vector>
 #include "platform/win32/system_time.h"
 #include "platform/win32/text_conversion.h"
+
 #include "platform/win32/windowing/win32_control_peers.h"
+#include "platform/win32/windowing/win32_form_peer.h"
+#include "platform/win32/windowing/win32_runtime.h"
 
 namespace curfew::platform::win32 {
 
@@ -12,8 +16,15 @@ Win32DateTimePeer::Win32DateTimePeer(Win32FormPeer& form, ui::Control& control) 
 
 void Win32DateTimePeer::ShowOwn(ui::Aspect aspect) {
   if (aspect != ui::Aspect::Value) return;
-  SYSTEMTIME time = ToSystemTime(static_cast<const ui::DateTimePicker&>(Model()).GetDateTime());
-  if (time.wYear >= 1601) Quietly([&] { DateTime_SetSystemtime(Window(), GDT_VALID, &time); });
+  const auto& picker = static_cast<const ui::DateTimePicker&>(Model());
+  Quietly([&] {
+    if (const auto& range = picker.Range()) {
+      SYSTEMTIME limits[2] = {ToSystemTime(range->first), ToSystemTime(range->second)};
+      DateTime_SetRange(Window(), GDTR_MIN | GDTR_MAX, limits);
+    }
+    SYSTEMTIME time = ToSystemTime(picker.GetDateTime());
+    if (time.wYear >= 1601) DateTime_SetSystemtime(Window(), GDT_VALID, &time);
+  });
 }
 
 LRESULT Win32DateTimePeer::OnNotify(const NMHDR& header) {
@@ -28,7 +39,30 @@ Win32StatusBarPeer::Win32StatusBarPeer(Win32FormPeer& form, ui::Control& control
 }
 
 void Win32StatusBarPeer::ShowOwn(ui::Aspect aspect) {
-  if (aspect == ui::Aspect::Text) Quietly([&] { SetWindowTextW(Window(), Utf8ToWide(Model().Text()).c_str()); });
+  const auto& bar = static_cast<const ui::StatusBar&>(Model());
+  if (aspect == ui::Aspect::Items) {
+    // Each panel's right edge; the last panel takes the rest of the bar.
+    std::vector<int> edges;
+    int right = 0;
+    const UINT dpi = FormPeer().Dpi();
+    for (int n = 1; n <= bar.PanelCount(); ++n) {
+      right += TwipsToPixels(bar.GetPanel(n).widthTwips, dpi);
+      edges.push_back(n == bar.PanelCount() ? -1 : right);
+    }
+    SendMessageW(Window(), SB_SIMPLE, edges.empty(), 0);
+    if (!edges.empty()) SendMessageW(Window(), SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+  }
+  if (aspect != ui::Aspect::Items && aspect != ui::Aspect::Text) return;
+  Quietly([&] {
+    if (bar.PanelCount() == 0) {
+      SetWindowTextW(Window(), Utf8ToWide(bar.Text()).c_str());
+      return;
+    }
+    for (int n = 1; n <= bar.PanelCount(); ++n) {
+      const std::wstring text = Utf8ToWide(bar.GetPanel(n).text);
+      SendMessageW(Window(), SB_SETTEXTW, static_cast<WPARAM>(n - 1), reinterpret_cast<LPARAM>(text.c_str()));
+    }
+  });
 }
 
 void Win32StatusBarPeer::Place() { SendMessageW(Window(), WM_SIZE, 0, 0); }  // a status bar places itself

@@ -57,6 +57,11 @@ void Win32TreeViewPeer::ApplyColours() {
   TreeView_SetTextColor(Window(), ToColorRef(Model().ForeColor()));
 }
 
+void Win32TreeViewPeer::ClickNode(HTREEITEM item) {
+  for (std::size_t i = 0; i < items_.size(); ++i)
+    if (items_[i] == item) static_cast<ui::TreeView&>(Model()).UserClickNode(static_cast<int>(i + 1));
+}
+
 void Win32TreeViewPeer::ReadChecks() {
   auto& tree = static_cast<ui::TreeView&>(Model());
   for (std::size_t i = 0; i < items_.size(); ++i) {
@@ -73,6 +78,10 @@ LRESULT Win32TreeViewPeer::OnNotify(const NMHDR& header) {
     FormPeer().PostDeferredRead(Window());
   else if (header.code == TVN_ITEMCHANGEDW)
     ReadChecks();
+  else if (header.code == TVN_SELCHANGEDW)
+    ClickNode(reinterpret_cast<const NMTREEVIEWW&>(header).itemNew.hItem);
+  else if (header.code == TVN_BEGINLABELEDITW)
+    return TRUE;  // the labels are the program's, not the user's
   return 0;
 }
 
