@@ -67,6 +67,21 @@ TEST_F(WindowingTest, ValueChangesThroughTheBaseClassRaiseTheirClick) {
   EXPECT_EQ(form_.optMode0.Value(), 0) << "the group's other option is cleared";
 }
 
+TEST_F(WindowingTest, AnArrayElementMadeAtRunTimeJoinsTheLoadedWindow) {
+  form_.Show();
+  const std::size_t before = form_.Controls().size();
+  {
+    Label element(form_, "lblHint", 1);
+    EXPECT_EQ(element.Peer(), nullptr) << "not before it is complete";
+    form_.LoadControl(element);
+    EXPECT_NE(element.Peer(), nullptr);
+    EXPECT_EQ(form_.Controls().back(), &element);
+    form_.Unload();
+    EXPECT_EQ(element.Peer(), nullptr) << "it goes with its window";
+  }
+  EXPECT_EQ(form_.Controls().size(), before);
+}
+
 TEST_F(WindowingTest, ClicksReachTheHandlersOfEnabledControls) {
   int clicks = 0;
   form_.cmdGo.OnClick = [&] { ++clicks; };
