@@ -263,6 +263,11 @@ TEST_F(Win32WindowingTest, StatusBarPanelsAndToolTipsReachTheirWindows) {
         reinterpret_cast<LPARAM>(&search));
     return search.text;
   };
+  form_.cmdGo.SetPicture(1);  // the program's icon
+  EXPECT_NE(SendMessageW(Of(form_.cmdGo), BM_GETIMAGE, IMAGE_ICON, 0), 0) << "the picture beside the caption";
+  form_.cmdGo.SetPicture(0);
+  EXPECT_EQ(SendMessageW(Of(form_.cmdGo), BM_GETIMAGE, IMAGE_ICON, 0), 0);
+
   form_.cmdGo.SetToolTipText("Carries out the action");
   EXPECT_EQ(buttonTip(), "Carries out the action");
   form_.cmdGo.SetToolTipText("");
