@@ -9,6 +9,8 @@
 #include "platform/win32/text_conversion.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_locale.h"
+#include "platform/win32/windowing/win32_control_peer.h"
+#include "platform/win32/windowing/win32_form_peer.h"
 #include "platform/win32/windowing/win32_runtime.h"
 #include "support/sample_form.h"
 #include "support/temp_folder.h"
@@ -366,6 +368,26 @@ TEST_F(Win32WindowingTest, PaintHandlersDrawOnTheWindowsDevice) {
   EXPECT_GT(form_.paints, before);
   EXPECT_TRUE(form_.paintedOnADevice);
   EXPECT_FALSE(GetUpdateRect(Of(form_), nullptr, FALSE)) << "the paint ended with EndPaint";
+}
+
+TEST_F(Win32WindowingTest, OwnerDrawnItemsReachThePeerOfTheirControl) {
+  struct Drawer final : Win32ControlPeer {
+    int draws = 0;
+    void Sync(ui::Aspect) override {}
+    bool OnDrawItem(const DRAWITEMSTRUCT& item) override {
+      ++draws;
+      FillRect(item.hDC, &item.rcItem, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+      return true;
+    }
+  } drawer;
+  auto& peer = *static_cast<Win32FormPeer*>(form_.Peer());
+  const WindowHandle button(CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 0, 0, 60, 20,
+                                            Of(form_), nullptr, GetModuleHandleW(nullptr), nullptr));
+  SetWindowLongPtrW(button.get(), GWLP_ID, static_cast<LONG_PTR>(peer.RegisterChild(button.get(), drawer)));
+  InvalidateRect(button.get(), nullptr, TRUE);
+  UpdateWindow(button.get());
+  EXPECT_GT(drawer.draws, 0);
+  peer.Unregister(drawer);
 }
 
 TEST_F(Win32WindowingTest, BringingAMinimisedWindowToTheFrontKeepsItMinimised) {

@@ -15,7 +15,6 @@ DWORD ButtonStyle(const ui::Control& control) {
   switch (control.Kind()) {
     case ControlKind::CheckBox: return WS_TABSTOP | BS_AUTOCHECKBOX;
     case ControlKind::OptionButton: return WS_TABSTOP | BS_AUTORADIOBUTTON;
-    case ControlKind::Frame: return BS_GROUPBOX;
     default:
       return WS_TABSTOP | (static_cast<const ui::CommandButton&>(control).Default() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
   }

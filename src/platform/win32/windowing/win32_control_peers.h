@@ -8,7 +8,7 @@
 // One peer class per kind of control. The runtime's factory picks the class by the kind.
 namespace curfew::platform::win32 {
 
-// Push buttons, check boxes, option buttons and frames: the system's BUTTON class.
+// Push buttons, check boxes and option buttons: the system's BUTTON class.
 class Win32ButtonPeer final : public Win32WindowedPeer {
  public:
   Win32ButtonPeer(Win32FormPeer& form, ui::Control& control);
@@ -104,14 +104,42 @@ class Win32StatusBarPeer final : public Win32WindowedPeer {
   void Place() override;
 };
 
-// Labels, skinned labels, picture boxes, images and lines: the system's STATIC class.
-class Win32StaticPeer final : public Win32WindowedPeer {
+// Labels and skinned labels: text that a click reaches.
+class Win32LabelPeer final : public Win32WindowedPeer {
  public:
-  Win32StaticPeer(Win32FormPeer& form, ui::Control& control);
+  Win32LabelPeer(Win32FormPeer& form, ui::Control& control);
   void OnCommand(WORD code) override;
 
  private:
   void ShowOwn(ui::Aspect aspect) override;
+};
+
+// A frame: a captioned group box drawn around the controls it holds.
+class Win32FramePeer final : public Win32WindowedPeer {
+ public:
+  Win32FramePeer(Win32FormPeer& form, ui::Control& control);
+
+ private:
+  void ShowOwn(ui::Aspect aspect) override;
+};
+
+// Picture boxes and images: an area that clicks reach (and that paints its picture).
+class Win32PicturePeer final : public Win32WindowedPeer {
+ public:
+  Win32PicturePeer(Win32FormPeer& form, ui::Control& control);
+  void OnCommand(WORD code) override;
+
+ private:
+  void ShowOwn(ui::Aspect) override {}
+};
+
+// A line: an etched line across its rectangle, horizontal when it is wider than high.
+class Win32LinePeer final : public Win32WindowedPeer {
+ public:
+  Win32LinePeer(Win32FormPeer& form, ui::Control& control);
+
+ private:
+  void ShowOwn(ui::Aspect) override {}
 };
 
 class Win32TabStripPeer final : public Win32WindowedPeer {

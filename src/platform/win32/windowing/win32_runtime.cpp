@@ -40,8 +40,8 @@ std::unique_ptr<ui::ControlPeer> Win32Runtime::CreateControlPeer(ui::Control& co
   switch (control.Kind()) {
     case ControlKind::CommandButton:
     case ControlKind::CheckBox:
-    case ControlKind::OptionButton:
-    case ControlKind::Frame: return std::make_unique<Win32ButtonPeer>(form, control);
+    case ControlKind::OptionButton: return std::make_unique<Win32ButtonPeer>(form, control);
+    case ControlKind::Frame: return std::make_unique<Win32FramePeer>(form, control);
     case ControlKind::TextBox: return std::make_unique<Win32EditPeer>(form, control);
     case ControlKind::ComboBox:
     case ControlKind::ListBox: return std::make_unique<Win32ListPeer>(form, control);
@@ -51,10 +51,10 @@ std::unique_ptr<ui::ControlPeer> Win32Runtime::CreateControlPeer(ui::Control& co
     case ControlKind::TimePicker: return std::make_unique<Win32DateTimePeer>(form, control);
     case ControlKind::StatusBar: return std::make_unique<Win32StatusBarPeer>(form, control);
     case ControlKind::Label:
-    case ControlKind::SkinLabel:
+    case ControlKind::SkinLabel: return std::make_unique<Win32LabelPeer>(form, control);
     case ControlKind::PictureBox:
-    case ControlKind::Image:
-    case ControlKind::Line: return std::make_unique<Win32StaticPeer>(form, control);
+    case ControlKind::Image: return std::make_unique<Win32PicturePeer>(form, control);
+    case ControlKind::Line: return std::make_unique<Win32LinePeer>(form, control);
     case ControlKind::TabStrip: return std::make_unique<Win32TabStripPeer>(form, control);
     case ControlKind::Menu: return std::make_unique<Win32MenuPeer>(form, control);
     case ControlKind::Timer: return std::make_unique<Win32TimerPeer>(form, static_cast<ui::Timer&>(control));

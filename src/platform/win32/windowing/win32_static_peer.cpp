@@ -1,38 +1,53 @@
+// Labels, frames, pictures and lines: the system's STATIC and group-box windows.
 #include "platform/win32/text_conversion.h"
 #include "platform/win32/windowing/win32_control_peers.h"
 
 namespace curfew::platform::win32 {
 namespace {
 
-DWORD StaticStyle(const ui::Control& control) {
-  switch (control.Kind()) {
-    case ui::ControlKind::Line:
-      return control.Position().height <= control.Position().width ? SS_ETCHEDHORZ : SS_ETCHEDVERT;
-    case ui::ControlKind::PictureBox:
-    case ui::ControlKind::Image: return SS_NOTIFY;
-    default: return SS_LEFT | SS_NOTIFY;
-  }
+// A click and a double click on a window that reports them (SS_NOTIFY).
+void RaiseClicks(ui::Control& control, WORD code) {
+  if (code == STN_CLICKED)
+    control.UserClick();
+  else if (code == STN_DBLCLK)
+    control.UserDoubleClick();
 }
-
-bool ShowsCaption(ui::ControlKind kind) { return kind == ui::ControlKind::Label || kind == ui::ControlKind::SkinLabel; }
 
 }  // namespace
 
-Win32StaticPeer::Win32StaticPeer(Win32FormPeer& form, ui::Control& control) : Win32WindowedPeer(form, control) {
-  Create(L"STATIC", StaticStyle(control));
+Win32LabelPeer::Win32LabelPeer(Win32FormPeer& form, ui::Control& control) : Win32WindowedPeer(form, control) {
+  Create(L"STATIC", SS_LEFT | SS_NOTIFY);
 }
 
-void Win32StaticPeer::ShowOwn(ui::Aspect aspect) {
-  if ((aspect != ui::Aspect::Caption && aspect != ui::Aspect::Text) || !ShowsCaption(Model().Kind())) return;
+void Win32LabelPeer::ShowOwn(ui::Aspect aspect) {
+  if (aspect != ui::Aspect::Caption && aspect != ui::Aspect::Text) return;
   Quietly([&] { SetWindowTextW(Window(), Utf8ToWide(Model().Caption()).c_str()); });
 }
 
-void Win32StaticPeer::OnCommand(WORD code) {
-  if (Syncing() || Model().Kind() == ui::ControlKind::Line) return;
-  if (code == STN_CLICKED)
-    Model().UserClick();
-  else if (code == STN_DBLCLK)
-    Model().UserDoubleClick();
+void Win32LabelPeer::OnCommand(WORD code) {
+  if (!Syncing()) RaiseClicks(Model(), code);
+}
+
+Win32FramePeer::Win32FramePeer(Win32FormPeer& form, ui::Control& control) : Win32WindowedPeer(form, control) {
+  Create(L"BUTTON", BS_GROUPBOX);
+}
+
+void Win32FramePeer::ShowOwn(ui::Aspect aspect) {
+  if (aspect != ui::Aspect::Caption && aspect != ui::Aspect::Text) return;
+  Quietly([&] { SetWindowTextW(Window(), Utf8ToWide(Model().Caption()).c_str()); });
+}
+
+Win32PicturePeer::Win32PicturePeer(Win32FormPeer& form, ui::Control& control) : Win32WindowedPeer(form, control) {
+  Create(L"STATIC", SS_NOTIFY);
+}
+
+void Win32PicturePeer::OnCommand(WORD code) {
+  if (!Syncing()) RaiseClicks(Model(), code);
+}
+
+Win32LinePeer::Win32LinePeer(Win32FormPeer& form, ui::Control& control) : Win32WindowedPeer(form, control) {
+  const bool horizontal = control.Position().height <= control.Position().width;
+  Create(L"STATIC", horizontal ? SS_ETCHEDHORZ : SS_ETCHEDVERT);
 }
 
 }  // namespace curfew::platform::win32
