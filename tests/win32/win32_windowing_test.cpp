@@ -370,6 +370,32 @@ TEST_F(Win32WindowingTest, PaintHandlersDrawOnTheWindowsDevice) {
   EXPECT_FALSE(GetUpdateRect(Of(form_), nullptr, FALSE)) << "the paint ended with EndPaint";
 }
 
+TEST_F(Win32WindowingTest, ListBoxesPicturesAndLinesRoundTrip) {
+  ui::ListBox names(form_, "lstNames");
+  names.AddItem("First");
+  ui::PictureBox picture(form_, "pctImage");
+  ui::Line line(form_, "Line1");
+  line.Move({120, 5800, 3000, 15});
+  for (ui::Control* control :
+       {static_cast<ui::Control*>(&names), static_cast<ui::Control*>(&picture), static_cast<ui::Control*>(&line)})
+    form_.LoadControl(*control);
+  names.AddItem("Second");
+  EXPECT_EQ(SendMessageW(Of(names), LB_GETCOUNT, 0, 0), 2);
+  int picks = 0;
+  names.OnClick = [&] { ++picks; };
+  SendMessageW(Of(names), LB_SETCURSEL, 1, 0);
+  NotifyCommand(names, LBN_SELCHANGE);
+  EXPECT_EQ(picks, 1);
+  EXPECT_EQ(names.ListIndex(), 1);
+
+  int clicks = 0;
+  picture.OnClick = [&] { ++clicks; };
+  NotifyCommand(picture, STN_CLICKED);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(GetWindowLongW(Of(line), GWL_STYLE) & SS_TYPEMASK, SS_ETCHEDHORZ);
+  EXPECT_EQ(TextOf(Of(form_.frOptions)), "Options") << "a frame shows its caption";
+}
+
 TEST_F(Win32WindowingTest, OwnerDrawnItemsReachThePeerOfTheirControl) {
   struct Drawer final : Win32ControlPeer {
     int draws = 0;
