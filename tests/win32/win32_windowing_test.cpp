@@ -447,6 +447,16 @@ TEST_F(Win32WindowingTest, TreeViewCheckBoxesReportTheirState) {
   TreeView_SelectItem(tree, third);
   EXPECT_EQ(clickedNode, 3);
   EXPECT_EQ(GetWindowLongW(tree, GWL_STYLE) & TVS_EDITLABELS, 0) << "labels cannot be edited";
+  form_.tvDays.SetNodeText(3, "Mittwoch");  // a language applied to the nodes
+  wchar_t label[32] = {};
+  TVITEMW item{};
+  item.mask = TVIF_TEXT;
+  item.hItem = third;
+  item.pszText = label;
+  item.cchTextMax = 32;
+  TreeView_GetItem(tree, &item);
+  EXPECT_EQ(WideToUtf8(label), "Mittwoch");
+  EXPECT_EQ(TreeView_GetSelection(tree), third) << "the node itself, not a rebuilt one";
   SetFocus(tree);
   SendMessageW(tree, WM_KEYDOWN, VK_SPACE, 0);  // the space bar toggles the selected node's box
   SendMessageW(tree, WM_KEYUP, VK_SPACE, 0);

@@ -75,10 +75,11 @@ class ControlPeer {
   virtual void ListRowRemoved(int /*row*/) { Sync(Aspect::Items); }
   virtual void ListCellChanged(int /*row*/, int /*column*/) { Sync(Aspect::Items); }
   // An entry of a list or combo box added at the end or removed (counted from 0), or a tree
-  // node added at the end (counted from 1).
+  // node added at the end or given a new text (counted from 1).
   virtual void EntryAdded(int /*index*/) { Sync(Aspect::Items); }
   virtual void EntryRemoved(int /*index*/) { Sync(Aspect::Items); }
   virtual void NodeAdded(int /*node*/) { Sync(Aspect::Items); }
+  virtual void NodeTextChanged(int /*node*/) { Sync(Aspect::Items); }
 };
 
 // One control of a window: its identity, its common properties and its events. A window's

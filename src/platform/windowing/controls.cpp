@@ -171,7 +171,7 @@ void TreeView::ClearNodes() {
 
 void TreeView::SetNodeText(int n, std::string text) {
   nodes_.at(static_cast<std::size_t>(n - 1)).text = std::move(text);
-  Show(Aspect::Items);
+  if (ControlPeer* peer = Peer()) peer->NodeTextChanged(n);
 }
 
 void TreeView::SetNodeChecked(int n, bool checked) {

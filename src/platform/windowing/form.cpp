@@ -70,8 +70,7 @@ void Form::Load() {
 }
 
 void Form::LoadControl(Control& control) {
-  if (Loaded() && !control.Peer() && &control.Parent() == this)
-    control.AttachPeer(runtime_.CreateControlPeer(control));
+  if (Loaded() && !control.Peer() && &control.Parent() == this) control.AttachPeer(runtime_.CreateControlPeer(control));
 }
 
 void Form::Show(bool modal) {

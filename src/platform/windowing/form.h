@@ -58,7 +58,9 @@ class Form {
   void SetClientSize(int widthTwips, int heightTwips);
   const std::optional<TwipsRect>& RequestedClientSize() const { return clientSize_; }
   // The smallest client area the user may size the window to; none by default.
-  void SetMinimumClientSize(int widthTwips, int heightTwips) { minimumClientSize_ = TwipsRect{0, 0, widthTwips, heightTwips}; }
+  void SetMinimumClientSize(int widthTwips, int heightTwips) {
+    minimumClientSize_ = TwipsRect{0, 0, widthTwips, heightTwips};
+  }
   const std::optional<TwipsRect>& MinimumClientSize() const { return minimumClientSize_; }
   // The client area's size in twips.
   int ScaleWidth() const;

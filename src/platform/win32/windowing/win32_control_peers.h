@@ -73,6 +73,7 @@ class Win32TreeViewPeer final : public Win32WindowedPeer {
   LRESULT OnNotify(const NMHDR& header) override;
   void OnDeferredRead() override { ReadChecks(); }
   void NodeAdded(int node) override;
+  void NodeTextChanged(int node) override;
 
  private:
   void Prepare() override;

@@ -51,6 +51,15 @@ void Win32TreeViewPeer::NodeAdded(int node) {
   });
 }
 
+void Win32TreeViewPeer::NodeTextChanged(int node) {
+  std::wstring text = Utf8ToWide(static_cast<const ui::TreeView&>(Model()).GetNode(node).text);
+  TVITEMW item{};
+  item.mask = TVIF_TEXT;
+  item.hItem = items_.at(static_cast<std::size_t>(node - 1));
+  item.pszText = text.data();
+  Quietly([&] { TreeView_SetItem(Window(), &item); });
+}
+
 void Win32TreeViewPeer::ApplyColours() {
   Win32WindowedPeer::ApplyColours();
   TreeView_SetBkColor(Window(), ToColorRef(Model().BackColor()));
