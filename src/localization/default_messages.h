@@ -11,7 +11,7 @@ struct DefaultMessage {
 };
 
 // The English texts every message starts with, in registration order.
-inline constexpr std::array<DefaultMessage, 18> kDefaultMessages = {{
+inline constexpr std::array<DefaultMessage, 19> kDefaultMessages = {{
     {"MSG_NEWNAME", "Error: An item with that name already exists.  Please choose a different name"},
     {"MSG_NONAME", "Error: You must choose a name for this schedule"},
     {"MSG_DELETE", "Are you sure you want to delete the selected item?"},
@@ -30,6 +30,7 @@ inline constexpr std::array<DefaultMessage, 18> kDefaultMessages = {{
     {"MSG_SATURDAY", "Saturday"},
     {"MSG_SUNDAY", "Sunday"},
     {"MSG_DOWNLOADED", "The most recent language file has been downloaded.  Please check for new languages."},
+    {"MSG_NODAYS", "Error: Choose at least one day for this schedule"},
 }};
 
 }  // namespace curfew

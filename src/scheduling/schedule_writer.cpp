@@ -62,10 +62,10 @@ bool IsSafeScheduleName(std::string_view name) {
   return !badCharacter && !IsDeviceName(name);
 }
 
-void SaveScheduleFile(const ScheduleRecord& record, const ScheduleWriterServices& services) {
+bool SaveScheduleFile(const ScheduleRecord& record, const ScheduleWriterServices& services) {
   if (!IsSafeScheduleName(record.name)) {
     ShowFailure(services.messages, platform::FileFault::BadName);
-    return;
+    return false;
   }
   const std::string path = ScheduleFilePath(services.dataFolder, record.name);
   // A short name of its own, so that the longest legal schedule name still fits; the list reads
@@ -77,7 +77,9 @@ void SaveScheduleFile(const ScheduleRecord& record, const ScheduleWriterServices
   if (fault != platform::FileFault::None) {
     services.files.RemoveFile(temporaryPath);
     ShowFailure(services.messages, fault);
+    return false;
   }
+  return true;
 }
 
 }  // namespace curfew

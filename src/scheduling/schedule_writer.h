@@ -25,6 +25,7 @@ struct ScheduleWriterServices {
 // Writes the record to its file in the data folder, replacing any file of that name in one
 // step: the text goes to a temporary file first, so a failure leaves the old file as it was.
 // A failure is shown to the user ("Error 75 - Path/File access error") and not retried.
-void SaveScheduleFile(const ScheduleRecord& record, const ScheduleWriterServices& services);
+// Returns whether the file was written.
+bool SaveScheduleFile(const ScheduleRecord& record, const ScheduleWriterServices& services);
 
 }  // namespace curfew

@@ -20,7 +20,6 @@ namespace curfew {
 // disabled.
 struct OtherWindows {
   std::function<void()> showLanguageDialogModal;
-  std::function<void(bool editMode)> showScheduleEditor;
   std::function<void()> showPreferences;
   std::function<void()> showLanguages;
   std::function<void()> showHelp;

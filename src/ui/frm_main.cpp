@@ -14,6 +14,7 @@
 #include "scheduling/xfile_exists.h"
 #include "settings/setting_table.h"
 #include "ui/frm_still_running.h"
+#include "ui/frm_wizard.h"
 
 namespace curfew {
 namespace {
@@ -113,8 +114,6 @@ void frmMain::Design() {
 
   // Commands whose windows another part of the program provides stay off until it does.
   const OtherWindows& windows = services_.windows;
-  cmdNewSchedule.SetEnabled(static_cast<bool>(windows.showScheduleEditor));
-  mnuFileItem0.SetEnabled(static_cast<bool>(windows.showScheduleEditor));
   mnuFileItem4.SetEnabled(static_cast<bool>(windows.showPreferences));
   cmdWebsite.SetEnabled(static_cast<bool>(windows.showWebsite));
   mnuLanguageItem.SetEnabled(static_cast<bool>(windows.showLanguages));
@@ -124,20 +123,10 @@ void frmMain::Design() {
 
 void frmMain::WireHandlers() {
   const OtherWindows& windows = services_.windows;
-  const auto newSchedule = [this] {
-    EditMode = false;
-    services_.windows.showScheduleEditor(false);
-  };
-  const auto editSchedule = [this] {
-    EditMode = true;
-    services_.windows.showScheduleEditor(true);
-  };
-  if (windows.showScheduleEditor) {
-    cmdNewSchedule.OnClick = newSchedule;
-    mnuFileItem0.OnClick = newSchedule;
-    cmdEdit.OnClick = editSchedule;
-    mnuFileItem1.OnClick = editSchedule;
-  }
+  cmdNewSchedule.OnClick = [this] { ShowScheduleEditor(false); };
+  mnuFileItem0.OnClick = [this] { ShowScheduleEditor(false); };
+  cmdEdit.OnClick = [this] { ShowScheduleEditor(true); };
+  mnuFileItem1.OnClick = [this] { ShowScheduleEditor(true); };
   cmdDelete.OnClick = [this] { cmdDelete_Click(); };
   mnuFileItem2.OnClick = [this] { cmdDelete_Click(); };
   if (windows.showPreferences) mnuFileItem4.OnClick = windows.showPreferences;
@@ -268,11 +257,22 @@ void frmMain::loadData() {
 }
 
 void frmMain::EnableSelectionCommands() {
-  const bool editor = static_cast<bool>(services_.windows.showScheduleEditor);
   cmdDelete.SetEnabled(true);
-  cmdEdit.SetEnabled(editor);
-  mnuFileItem1.SetEnabled(editor);
+  cmdEdit.SetEnabled(true);
+  mnuFileItem1.SetEnabled(true);
   mnuFileItem2.SetEnabled(true);
+}
+
+// EditMode stays as it was while the editor is open: its "Ok" reads it again, and an edit must
+// not meet the new-schedule name test.
+void frmMain::ShowScheduleEditor(bool editMode) {
+  if (wizard_ && wizard_->Loaded()) {
+    services_.runtime.ActivateWindowByTitle(wizard_->Caption());
+    return;
+  }
+  EditMode = editMode;
+  wizard_ = std::make_unique<frmWizard>(*this);
+  wizard_->Show();
 }
 
 void frmMain::DisableSelectionCommands() {
@@ -546,6 +546,9 @@ void frmMain::Form_Unload(bool&) {
   for (ui::Form* other : othersToUnload_) step([other] { other->Unload(); });
   step([this] {
     if (stillRunning_) stillRunning_->Unload();
+  });
+  step([this] {
+    if (wizard_) wizard_->Unload();
   });
   step([this] { objPower_.reset(); });
   SaveColumnWidths();

@@ -16,6 +16,7 @@
 namespace curfew {
 
 class frmStillRunning;
+class frmWizard;
 
 // The working window: the tool row, the quick schedule, the two options, the schedule list,
 // the menus; and the scheduler engine on its timers, the tray icon and the close rules.
@@ -83,6 +84,10 @@ class frmMain final : public ui::Form {
   void DisableSelectionCommands();
   int FindScheduleRow(std::string_view name) const;
   void RunScheduledAction(std::string_view actionName, bool force);
+  // New and Edit: the editor for a new schedule or for the one last clicked. While it is open it
+  // is only brought to the front, as it is.
+  void ShowScheduleEditor(bool editMode);
+  frmWizard* ScheduleEditor() const { return wizard_.get(); }
   // The tray routine: re-asserts the icon, or adds it.
   void TrayIconRoutine();
   // A notification of the tray icon, as a mouse-down at X = mouse message times 15 twips.
@@ -135,6 +140,7 @@ class frmMain final : public ui::Form {
   std::optional<clsLanguages> languages_;
   std::optional<CPower> objPower_;
   std::unique_ptr<frmStillRunning> stillRunning_;
+  std::unique_ptr<frmWizard> wizard_;
   std::vector<ui::Form*> othersToUnload_;
   NextRunWatch nextRunWatch_;
   bool detecting_ = false;

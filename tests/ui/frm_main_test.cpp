@@ -33,7 +33,8 @@ TEST_F(MainWindowTest, StartsWithItsSchedulesTheActionsAndTheTrayIcon) {
   EXPECT_EQ(tray.Tip(), "Curfew");
   EXPECT_EQ(Main().tmrTrayIcon.Interval(), 15000);
   EXPECT_EQ(Main().lstSchedules.ColumnWidth(3), 2500);
-  EXPECT_FALSE(Main().cmdNewSchedule.Enabled()) << "the schedule editor is not part of the program yet";
+  EXPECT_TRUE(Main().cmdNewSchedule.Enabled());
+  EXPECT_FALSE(Main().cmdEdit.Enabled()) << "until a row is clicked";
 }
 
 TEST_F(MainWindowTest, OffersHibernationFirstWhereItIsAvailable) {

@@ -1,0 +1,253 @@
+#include "ui/frm_wizard.h"
+
+#include <array>
+#include <cstdio>
+
+#include "platform/date_arithmetic.h"
+#include "power/mod_power.h"
+#include "scheduling/schedule_writer.h"
+#include "scheduling/value_reading.h"
+#include "ui/frm_main.h"
+
+namespace curfew {
+namespace {
+
+constexpr std::array<const char*, 7> kWeekKeys = {"mon", "tue", "wed", "thu", "fri", "sat", "sun"};
+constexpr std::array<const char*, 7> kWeekMessages = {"MSG_MONDAY",   "MSG_TUESDAY", "MSG_WEDNESDAY", "MSG_THURSDAY",
+                                                      "MSG_FRIDAY",   "MSG_SATURDAY", "MSG_SUNDAY"};
+
+std::vector<std::string> SplitAtCommas(const std::string& text) {
+  std::vector<std::string> pieces;
+  std::size_t start = 0;
+  while (!text.empty()) {
+    const std::size_t comma = text.find(',', start);
+    pieces.push_back(text.substr(start, comma - start));
+    if (comma == std::string::npos) break;
+    start = comma + 1;
+  }
+  return pieces;
+}
+
+LocalDateTime AtHour(const LocalDateTime& day, int hour) { return {day.date, {hour, 0, 0}}; }
+
+}  // namespace
+
+frmWizard::frmWizard(frmMain& main) : ui::Form(main.Runtime(), "frmWizard"), main_(main) { Design(); }
+
+void frmWizard::Design() {
+  SetClientSize(6390, 5700);
+  SetCentred(true);
+  Label1.SetCaption("Schedule Name:");
+  Label1.Move({60, 120, 2295, 195});
+  txtName.Move({2520, 60, 3795, 285});
+  Label2.SetCaption("ScheduleType:");
+  Label2.Move({60, 420, 2295, 195});
+  cbShutdown.Move({2520, 420, 3795, 315});
+  Frame6.SetCaption("Schedule");
+  Frame6.Move({120, 840, 6195, 3975});
+  chkScheduler.SetCaption("Enable Scheduler");
+  chkScheduler.Move({240, 300, 5715, 255});
+  SkinLabel12.SetCaption("Start:");
+  SkinLabel12.Move({240, 660, 615, 255});
+  dtDate.Move({1080, 600, 2895, 300});
+  dtTime.Move({4140, 600, 1335, 300});
+  // Until the scheduler is enabled a start means nothing: the pickers wait for it.
+  dtDate.SetEnabled(false);
+  dtTime.SetEnabled(false);
+  frRepeat.Move({240, 960, 5775, 2895});
+  chkRepeat.SetCaption("Run Schedule");
+  chkRepeat.Move({240, 300, 5235, 195});
+  chkRepeat.SetEnabled(false);
+  const std::pair<ui::OptionButton*, const char*> options[] = {
+      {&optRepeat0, "Daily"}, {&optRepeat1, "Weekly"}, {&optRepeat2, "Monthly"}};
+  int top = 600;
+  for (const auto& [option, caption] : options) {
+    option->SetCaption(caption);
+    option->Move({480, top, option == &optRepeat1 ? 1995 : 1455, 195});
+    option->SetEnabled(false);
+    top += 300;
+  }
+  optRepeat0.SetValue(1);
+  for (ui::TreeView* tree : {&tvScheduleWeek, &tvScheduleMonth}) {
+    tree->Move({2880, 540, 2655, 2055});
+    tree->SetVisible(false);
+  }
+  ui::Font bold;
+  bold.bold = true;
+  cmdCancel.SetCaption("Cancel");
+  cmdCancel.Move({3420, 4920, 1395, 735});
+  cmdCancel.SetFont(bold);
+  cmdCancel.SetCancel(true);
+  cmdOK.SetCaption("Ok");
+  cmdOK.Move({4920, 4920, 1395, 735});
+  cmdOK.SetFont(bold);
+  cmdOK.SetDefault(true);
+
+  chkScheduler.OnClick = [this] { chkScheduler_Click(); };
+  chkRepeat.OnClick = [this] { chkRepeat_Click(); };
+  optRepeat0.OnClick = [this] { optRepeat_Click(0); };
+  optRepeat1.OnClick = [this] { optRepeat_Click(1); };
+  optRepeat2.OnClick = [this] { optRepeat_Click(2); };
+  tvScheduleMonth.OnNodeClick = [this](int node) {
+    tvScheduleMonth.SetNodeChecked(node, !tvScheduleMonth.GetNode(node).checked);
+  };
+  cmdCancel.OnClick = [this] { Unload(); };
+  cmdOK.OnClick = [this] { cmdOK_Click(); };
+}
+
+void frmWizard::Form_Load() {
+  clsLanguages& languages = main_.Languages();
+  // 1.
+  languages.ChangeLanguage(*this, languages.strCurrentLanguage());
+  SetCaption(languages.getMessages("MSG_TITLEWIZARD"));
+  // 2.
+  cbShutdown.Clear();
+  if (HibernationAvailable(main_.Services().power)) cbShutdown.AddItem("Hibernate");
+  for (const char* action : {"Shut Down", "Reboot", "Log Off", "Stand by"}) cbShutdown.AddItem(action);
+  cbShutdown.SetListIndex(0);
+  // 3. The next full hour today (after 23:00, hour 0, still today).
+  const LocalDateTime now = main_.Services().clock.Now();
+  dtDate.SetDateTime(now);
+  dtTime.SetDateTime(AtHour(now, (now.time.hour + 1) % 24));
+  // 4.
+  for (std::size_t day = 0; day < kWeekKeys.size(); ++day)
+    tvScheduleWeek.AddNode(kWeekKeys[day], languages.getMessages(kWeekMessages[day]));
+  for (int day = 1; day <= 31; ++day) tvScheduleMonth.AddNode("", std::to_string(day));
+  // 5.
+  if (main_.EditMode) ShowSelectedSchedule();
+}
+
+// Values the pickers or trees cannot take (a hand-edited file, another regional setting) leave
+// today, the next full hour or an unchecked node in their place.
+void frmWizard::ShowSelectedSchedule() {
+  const ScheduleRecord& selected = main_.SelectedSchedule;
+  const auto& services = main_.Services();
+  txtName.SetEnabled(false);
+  txtName.SetText(selected.name);
+  cbShutdown.SetText(selected.ItemType);
+  const LocalDateTime now = services.clock.Now();
+  if (!selected.Enabled) {
+    chkScheduler.SetValue(0);
+    dtDate.SetDateTime(now);
+    dtTime.SetDateTime(AtHour(now, now.time.hour));
+    return;
+  }
+  if (selected.StartTime.empty()) {
+    dtDate.SetDateTime(now);
+    dtTime.SetDateTime(now);
+  } else {
+    if (const auto date = services.locale.ReadDate(selected.StartDate)) dtDate.SetDateTime({*date, {}});
+    if (const auto time = services.locale.ReadTimeOfDay(selected.StartTime)) dtTime.SetDateTime({now.date, *time});
+  }
+  if (selected.Repeat) {
+    const int mode = selected.SAccurancy >= 0 && selected.SAccurancy <= 2 ? selected.SAccurancy : 0;
+    const std::array<ui::OptionButton*, 3> modes = {&optRepeat0, &optRepeat1, &optRepeat2};
+    modes[static_cast<std::size_t>(mode)]->SetValue(1);
+    for (const std::string& piece : SplitAtCommas(selected.Period)) {
+      if (mode == 1) {
+        for (std::size_t day = 0; day < kWeekKeys.size(); ++day)
+          if (piece == kWeekKeys[day]) tvScheduleWeek.SetNodeChecked(static_cast<int>(day + 1), true);
+      } else if (mode == 2) {
+        const auto day = ReadInteger16(piece);
+        if (day && *day >= 1 && *day <= 31) tvScheduleMonth.SetNodeChecked(*day, true);
+      }
+    }
+    chkRepeat.SetValue(1);
+  } else {
+    chkRepeat.SetValue(0);
+  }
+  chkScheduler.SetValue(1);
+}
+
+// Enabling rules --------------------------------------------------------------------------------
+
+void frmWizard::chkScheduler_Click() {
+  const bool on = chkScheduler.Value() == 1;
+  dtDate.SetEnabled(on);
+  dtTime.SetEnabled(on);
+  chkRepeat.SetEnabled(on);
+  if (on) {
+    chkRepeat_Click();
+    return;
+  }
+  for (ui::OptionButton* option : {&optRepeat0, &optRepeat1, &optRepeat2}) option->SetEnabled(false);
+  tvScheduleWeek.SetVisible(false);
+  tvScheduleMonth.SetVisible(false);
+}
+
+void frmWizard::chkRepeat_Click() {
+  const bool on = chkRepeat.Value() == 1;
+  for (ui::OptionButton* option : {&optRepeat0, &optRepeat1, &optRepeat2}) option->SetEnabled(on);
+  if (!on) {
+    tvScheduleWeek.SetVisible(false);
+    tvScheduleMonth.SetVisible(false);
+    return;
+  }
+  if (optRepeat1.Value() == 1) tvScheduleWeek.SetVisible(true);
+  if (optRepeat2.Value() == 1) tvScheduleMonth.SetVisible(true);
+}
+
+void frmWizard::optRepeat_Click(int index) {
+  tvScheduleWeek.SetVisible(index == 1);
+  tvScheduleMonth.SetVisible(index == 2);
+}
+
+// Saving ----------------------------------------------------------------------------------------
+
+int frmWizard::SelectedRepeatMode() const {
+  if (optRepeat1.Value() == 1) return 1;
+  if (optRepeat2.Value() == 1) return 2;
+  return 0;
+}
+
+ScheduleRecord frmWizard::ComposeRecord() const {
+  ScheduleRecord record;
+  record.name = txtName.Text();
+  record.ItemType = cbShutdown.Text();
+  record.Enabled = chkScheduler.Value() == 1;
+  if (!record.Enabled) return record;
+  record.StartDate = main_.Services().locale.FormatShortDate(dtDate.GetDateTime().date);
+  const TimeOfDay& time = dtTime.GetDateTime().time;
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d:%02d:%02d", time.hour, time.minute, time.second);
+  record.StartTime = text;
+  record.Repeat = chkRepeat.Value() == 1;
+  if (!record.Repeat) return record;
+  record.SAccurancy = static_cast<std::int16_t>(SelectedRepeatMode());
+  const ui::TreeView* tree = record.SAccurancy == 1 ? &tvScheduleWeek : record.SAccurancy == 2 ? &tvScheduleMonth
+                                                                                              : nullptr;
+  if (!tree) return record;
+  for (const ui::TreeView::Node& node : tree->Nodes()) {
+    if (!node.checked) continue;
+    if (!record.Period.empty()) record.Period += ",";
+    record.Period += record.SAccurancy == 1 ? node.key : node.text;
+  }
+  return record;
+}
+
+void frmWizard::cmdOK_Click() {
+  clsLanguages& languages = main_.Languages();
+  platform::MessageBoxes& messages = Runtime().Messages();
+  const auto refuse = [&](const char* message) {
+    messages.Show(languages.getMessages(message), platform::MessageButtons::Ok, platform::MessageIcon::None, "");
+  };
+  // 1. A new schedule may not take the name of a row, in any letter case.
+  if (!main_.EditMode) {
+    const std::string name = main_.Services().locale.ToUpper(txtName.Text());
+    for (int row = 1; row <= main_.lstSchedules.ListItemCount(); ++row) {
+      if (main_.Services().locale.ToUpper(main_.lstSchedules.ListItemText(row)) == name) return refuse("MSG_NEWNAME");
+    }
+  }
+  // 2.
+  if (txtName.Text().empty()) return refuse("MSG_NONAME");
+  const ScheduleRecord record = ComposeRecord();
+  // A repeat on chosen days with no day chosen would never run.
+  if (record.Repeat && record.SAccurancy != 0 && record.Period.empty()) return refuse("MSG_NODAYS");
+  // 3. A write error is shown by the writer; the editor stays open with what the user entered.
+  if (!SaveScheduleFile(record, {main_.Services().files, messages, main_.DataFolderPath()})) return;
+  // 4., 5.
+  main_.loadData();
+  Unload();
+}
+
+}  // namespace curfew

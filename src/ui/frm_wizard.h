@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/windowing/controls.h"
+#include "platform/windowing/form.h"
+#include "scheduling/schedule_record.h"
+
+namespace curfew {
+
+class frmMain;
+
+// The schedule editor: a new schedule, or the one last clicked in the main window's list, with
+// its name, its action, its start and how it repeats. "Ok" writes the schedule's file.
+class frmWizard final : public ui::Form {
+ public:
+  explicit frmWizard(frmMain& main);
+
+  ui::SkinLabel Label1{*this, "Label1"};
+  ui::TextBox txtName{*this, "txtName"};
+  ui::SkinLabel Label2{*this, "Label2"};
+  ui::ComboBox cbShutdown{*this, "cbShutdown"};
+  ui::Frame Frame6{*this, "Frame6"};
+  ui::CheckBox chkScheduler{*this, "chkScheduler", std::nullopt, &Frame6};
+  ui::SkinLabel SkinLabel12{*this, "SkinLabel12", std::nullopt, &Frame6};
+  ui::DatePicker dtDate{*this, "dtDate", &Frame6};
+  ui::TimePicker dtTime{*this, "dtTime", &Frame6};
+  ui::Frame frRepeat{*this, "frRepeat", std::nullopt, &Frame6};
+  ui::CheckBox chkRepeat{*this, "chkRepeat", std::nullopt, &frRepeat};
+  ui::OptionButton optRepeat0{*this, "optRepeat", 0, &frRepeat};
+  ui::OptionButton optRepeat1{*this, "optRepeat", 1, &frRepeat};
+  ui::OptionButton optRepeat2{*this, "optRepeat", 2, &frRepeat};
+  ui::TreeView tvScheduleWeek{*this, "tvScheduleWeek", std::nullopt, &frRepeat};
+  ui::TreeView tvScheduleMonth{*this, "tvScheduleMonth", std::nullopt, &frRepeat};
+  ui::CommandButton cmdCancel{*this, "cmdCancel"};
+  ui::CommandButton cmdOK{*this, "cmdOK"};
+
+  // The record the controls describe now, as "Ok" would write it.
+  ScheduleRecord ComposeRecord() const;
+
+ protected:
+  void Form_Load() override;
+
+ private:
+  void Design();
+  void ShowSelectedSchedule();
+  void chkScheduler_Click();
+  void chkRepeat_Click();
+  void optRepeat_Click(int index);
+  void cmdOK_Click();
+  int SelectedRepeatMode() const;
+
+  frmMain& main_;
+};
+
+}  // namespace curfew
