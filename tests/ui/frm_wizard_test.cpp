@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 #include "scheduling/schedule_writer.h"
+#include "support/program_folder.h"
 #include "ui/main_window_fixture.h"
 
 namespace curfew {
@@ -26,7 +30,8 @@ class ScheduleEditorTest : public MainWindowTest {
   std::string Written(const std::string& name) { return folder.Read("data/" + name + ".sch"); }
   int FilesInData() const {
     int count = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.host() / "data")) count += entry.is_regular_file();
+    for (const auto& entry : std::filesystem::directory_iterator(folder.host() / "data"))
+      count += entry.is_regular_file();
     return count;
   }
 };
@@ -101,35 +106,34 @@ TEST_P(Compositions, WriteTheRecordTheControlsShow) {
 
 INSTANTIATE_TEST_SUITE_P(
     Editor, Compositions,
-    testing::Values(
-        Composition{"no scheduler: no start and no repetition, whatever else shows",
-                    [](frmWizard& e) { e.optRepeat2.SetValue(1); }, Expect(0, false, "", false)},
-        Composition{"a start without repetition",
-                    [](frmWizard& e) { e.chkScheduler.UserClick(); }, Expect(0, false, "")},
-        Composition{"daily: no period",
-                    [](frmWizard& e) {
-                      e.chkScheduler.UserClick();
-                      e.chkRepeat.UserClick();
-                    },
-                    Expect(0, true, "")},
-        Composition{"weekly in node order, not click order",
-                    [](frmWizard& e) {
-                      e.chkScheduler.UserClick();
-                      e.chkRepeat.UserClick();
-                      e.optRepeat1.UserClick();
-                      Check(e.tvScheduleWeek, {7, 1, 3});
-                    },
-                    Expect(1, true, "mon,wed,sun")},
-        Composition{"monthly on the 31st, and a label click toggles",
-                    [](frmWizard& e) {
-                      e.chkScheduler.UserClick();
-                      e.chkRepeat.UserClick();
-                      e.optRepeat2.UserClick();
-                      e.tvScheduleMonth.UserClickNode(31);
-                      e.tvScheduleMonth.UserClickNode(15);
-                      e.tvScheduleMonth.UserClickNode(15);
-                    },
-                    Expect(2, true, "31")}));
+    testing::Values(Composition{"no scheduler: no start and no repetition, whatever else shows",
+                                [](frmWizard& e) { e.optRepeat2.SetValue(1); }, Expect(0, false, "", false)},
+                    Composition{"a start without repetition", [](frmWizard& e) { e.chkScheduler.UserClick(); },
+                                Expect(0, false, "")},
+                    Composition{"daily: no period",
+                                [](frmWizard& e) {
+                                  e.chkScheduler.UserClick();
+                                  e.chkRepeat.UserClick();
+                                },
+                                Expect(0, true, "")},
+                    Composition{"weekly in node order, not click order",
+                                [](frmWizard& e) {
+                                  e.chkScheduler.UserClick();
+                                  e.chkRepeat.UserClick();
+                                  e.optRepeat1.UserClick();
+                                  Check(e.tvScheduleWeek, {7, 1, 3});
+                                },
+                                Expect(1, true, "mon,wed,sun")},
+                    Composition{"monthly on the 31st, and a label click toggles",
+                                [](frmWizard& e) {
+                                  e.chkScheduler.UserClick();
+                                  e.chkRepeat.UserClick();
+                                  e.optRepeat2.UserClick();
+                                  e.tvScheduleMonth.UserClickNode(31);
+                                  e.tvScheduleMonth.UserClickNode(15);
+                                  e.tvScheduleMonth.UserClickNode(15);
+                                },
+                                Expect(2, true, "31")}));
 
 struct Refusal {
   const char* description;
@@ -216,6 +220,38 @@ TEST_F(ScheduleEditorTest, EditOfADisabledOrUnreadableScheduleShowsTodayAndNever
   frmWizard& off = Open(true);
   EXPECT_EQ(off.chkScheduler.Value(), 0);
   EXPECT_EQ(off.dtTime.GetDateTime().time, (TimeOfDay{10, 0, 0})) << "the current hour on the hour";
+}
+
+// The editor in the shipped languages, and its keys in the template the program writes.
+TEST_F(ScheduleEditorTest, SpeaksEveryShippedLanguageAndItsKeysAreInTheTemplate) {
+  std::ifstream shippedFile(std::filesystem::path(test::TestProgramFolder()) / "Localization.xml", std::ios::binary);
+  std::stringstream shipped;
+  shipped << shippedFile.rdbuf();
+  folder.Write("Localization.xml", shipped.str());
+  registry.Put(platform::RegistryRoot::CurrentUser, test::kUserSettings, "Language", platform::kRegistryString,
+               "Deutsch");
+  Start();
+  frmWizard& editor = Open();
+  EXPECT_EQ(editor.chkScheduler.Caption(), "Zeitplan aktivieren");
+  EXPECT_EQ(editor.tvScheduleWeek.GetNode(1).text, "Montag");
+  EXPECT_EQ(editor.tvScheduleMonth.GetNode(31).text, "31") << "day labels are never translated";
+
+  Main().Languages().makeLocalizationFile();
+  const std::string written = folder.Read("Localization.txt");
+  int keys = 0;
+  for (const ui::Control* control : editor.Controls()) {
+    const std::string type(control->TypeName());
+    if (type != "SkinLabel" && type != "Frame" && type != "CheckBox" && type != "OptionButton" &&
+        type != "CommandButton")
+      continue;
+    if (control->Caption().empty()) continue;  // the frame around the repetition has none
+    std::string key = "FRMWIZARD_" + control->Name() + (control->Index() ? std::to_string(*control->Index()) : "");
+    for (char& c : key) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    EXPECT_NE(written.find("<" + key + ">"), std::string::npos) << key << " in the template";
+    EXPECT_NE(shipped.str().find("<" + key + ">"), std::string::npos) << key << " in the shipped file";
+    ++keys;
+  }
+  EXPECT_EQ(keys, 11);
 }
 
 TEST_F(ScheduleEditorTest, TheMainWindowsUnloadClosesTheEditor) {
