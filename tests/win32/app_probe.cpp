@@ -4,6 +4,7 @@
 //   app_probe close TITLE                 the close box
 //   app_probe end-session TITLE           tells the window that Windows logs the user off
 //   app_probe press TITLE KEY             presses enter, escape or tab in that window
+//   app_probe click TITLE CAPTION         clicks the button of that caption in that window
 //   app_probe tray-icon TIP SECONDS       exit 0 once the program's notification icon is there
 //   app_probe schedule-time MINUTES       prints "DATE HH:MM:00" for the start of the minute
 //                                         that many minutes on, in the user's short date form
@@ -37,6 +38,10 @@ int main() {
   LocalFree(wide);
   if (args.empty()) return 2;
   const std::string& command = args[0];
+  // A program started in a desktop of its own (Wine's virtual desktop) is found only there.
+  if (const wchar_t* desktopName = _wgetenv(L"CURFEW_PROBE_DESKTOP")) {
+    if (HDESK desktop = OpenDesktopW(desktopName, 0, FALSE, GENERIC_ALL)) SetThreadDesktop(desktop);
+  }
 
   if (command == "wait-window" && args.size() == 3) {
     for (int step = 0; step < std::stoi(args[2]) * 100; ++step) {
@@ -74,6 +79,13 @@ int main() {
     const WPARAM key = args[2] == "enter" ? VK_RETURN : args[2] == "escape" ? VK_ESCAPE : VK_TAB;
     PostMessageW(target, WM_KEYDOWN, key, 0);
     PostMessageW(target, WM_KEYUP, key, 0);
+    return 0;
+  }
+  if (command == "click" && args.size() == 3) {
+    const HWND window = Find(args[1]);
+    const HWND button = window ? FindWindowExW(window, nullptr, L"Button", Utf8ToWide(args[2]).c_str()) : nullptr;
+    if (!button) return 1;
+    PostMessageW(button, BM_CLICK, 0, 0);
     return 0;
   }
   if (command == "tray-icon" && args.size() == 3) {
