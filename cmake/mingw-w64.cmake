@@ -12,6 +12,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# Tests and tools built here run under Wine.
+# Tests and tools built here run under Wine, through a wrapper that makes a second start only
+# when Wine failed to start the program at all.
 find_program(CURFEW_WINE wine REQUIRED)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CURFEW_WINE})
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/lib/wine-test-run)
