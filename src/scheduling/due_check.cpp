@@ -12,8 +12,6 @@ Due Compare(const std::optional<RunMinute>& run, const LocalDateTime& now) {
   return runMinute < nowMinute ? Due::Missed : Due::Ahead;
 }
 
-}  // namespace
-
 std::optional<RunMinute> ReadNextRunText(std::string_view nextRunText, const platform::Locale& locale) {
   const std::size_t blank = nextRunText.find(' ');
   const std::string_view datePart = nextRunText.substr(0, blank);
@@ -25,10 +23,7 @@ std::optional<RunMinute> ReadNextRunText(std::string_view nextRunText, const pla
   return RunMinute{*date, time->hour, time->minute};
 }
 
-Due IsDue(std::string_view nextRunText, const LocalDateTime& now, const platform::Locale& locale) {
-  if (nextRunText.empty()) return Due::No;
-  return Compare(ReadNextRunText(nextRunText, locale), now);
-}
+}  // namespace
 
 Due NextRunWatch::Check(int row, const std::string& nextRunText, const LocalDateTime& now,
                         const platform::Locale& locale) {

@@ -19,19 +19,16 @@ enum class Due {
   Unreadable,  // not a date and a time
 };
 
-// The minute a "Next Run Time" text names. The text is split at its first blank into a date
-// and a time (which may carry AM or PM); a date alone means midnight.
+// The minute a "Next Run Time" text names.
 struct RunMinute {
   std::chrono::year_month_day date;
   int hour = 0;
   int minute = 0;
 };
-std::optional<RunMinute> ReadNextRunText(std::string_view nextRunText, const platform::Locale& locale);
-
-Due IsDue(std::string_view nextRunText, const LocalDateTime& now, const platform::Locale& locale);
 
 // What detection knows of each row's "Next Run Time": the text it read last and the minute
-// that text names. A row's text is read again only when it differs from the remembered one,
+// that text names. A text is split at its first blank into a date and a time (which may carry
+// AM or PM); a date alone means midnight. A row's text is read again only when it differs from the remembered one,
 // so a pass over an unchanged list only compares texts.
 class NextRunWatch {
  public:

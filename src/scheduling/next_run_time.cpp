@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "scheduling/mod_globals.h"
+#include "scheduling/period.h"
 #include "scheduling/value_reading.h"
 
 namespace curfew {
@@ -20,19 +21,6 @@ bool LaterToTheMinute(const TimeOfDay& a, const TimeOfDay& b) {
 }
 
 year_month_day AddDays(year_month_day date, int count) { return year_month_day(sys_days(date) + days(count)); }
-
-std::vector<std::string> SplitAtCommas(std::string_view text) {
-  std::vector<std::string> pieces;
-  if (text.empty()) return pieces;
-  std::size_t start = 0;
-  while (true) {
-    const std::size_t comma = text.find(',', start);
-    pieces.emplace_back(text.substr(start, comma - start));
-    if (comma == std::string_view::npos) break;
-    start = comma + 1;
-  }
-  return pieces;
-}
 
 // The pieces of a Period text that are numbers, in their order; other pieces are ignored.
 std::vector<int> NumberPieces(const std::vector<std::string>& pieces) {
@@ -62,12 +50,12 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
 }
 
 std::optional<year_month_day> NextWeekly(std::string_view period, const year_month_day& today, bool timeStillAhead) {
-  static constexpr std::array<std::string_view, 7> kCodes = {"mon", "tue", "wed", "thu", "fri", "sat", "sun"};
   std::string numbered(period);
-  for (std::size_t i = 0; i < kCodes.size(); ++i) numbered = ReplaceAll(numbered, kCodes[i], std::to_string(i + 1));
+  for (std::size_t i = 0; i < kWeekdayCodes.size(); ++i)
+    numbered = ReplaceAll(numbered, kWeekdayCodes[i], std::to_string(i + 1));
   // Every number counts as a weekday number, also one outside 1..7: "9" lies a week after
   // Tuesday, and "0" before Monday.
-  const std::vector<int> chosen = NumberPieces(SplitAtCommas(numbered));
+  const std::vector<int> chosen = NumberPieces(SplitPeriod(numbered));
   if (chosen.empty()) return std::nullopt;
 
   const int weekdayToday = static_cast<int>(weekday(sys_days(today)).iso_encoding());
@@ -83,7 +71,7 @@ std::optional<year_month_day> NextWeekly(std::string_view period, const year_mon
 }
 
 std::optional<year_month_day> NextMonthly(std::string_view period, const year_month_day& today, bool timeStillAhead) {
-  std::vector<int> chosen = MonthDays(SplitAtCommas(period));
+  std::vector<int> chosen = MonthDays(SplitPeriod(period));
   if (chosen.empty()) return std::nullopt;
   std::sort(chosen.begin(), chosen.end());
 

@@ -5,28 +5,17 @@
 
 #include "platform/date_arithmetic.h"
 #include "power/mod_power.h"
+#include "scheduling/period.h"
 #include "scheduling/schedule_writer.h"
 #include "scheduling/value_reading.h"
+#include "ui/action_choices.h"
 #include "ui/frm_main.h"
 
 namespace curfew {
 namespace {
 
-constexpr std::array<const char*, 7> kWeekKeys = {"mon", "tue", "wed", "thu", "fri", "sat", "sun"};
-constexpr std::array<const char*, 7> kWeekMessages = {"MSG_MONDAY",   "MSG_TUESDAY", "MSG_WEDNESDAY", "MSG_THURSDAY",
-                                                      "MSG_FRIDAY",   "MSG_SATURDAY", "MSG_SUNDAY"};
-
-std::vector<std::string> SplitAtCommas(const std::string& text) {
-  std::vector<std::string> pieces;
-  std::size_t start = 0;
-  while (!text.empty()) {
-    const std::size_t comma = text.find(',', start);
-    pieces.push_back(text.substr(start, comma - start));
-    if (comma == std::string::npos) break;
-    start = comma + 1;
-  }
-  return pieces;
-}
+constexpr std::array<const char*, 7> kWeekMessages = {"MSG_MONDAY", "MSG_TUESDAY",  "MSG_WEDNESDAY", "MSG_THURSDAY",
+                                                      "MSG_FRIDAY", "MSG_SATURDAY", "MSG_SUNDAY"};
 
 LocalDateTime AtHour(const LocalDateTime& day, int hour) { return {day.date, {hour, 0, 0}}; }
 
@@ -101,17 +90,14 @@ void frmWizard::Form_Load() {
   languages.ChangeLanguage(*this, languages.strCurrentLanguage());
   SetCaption(languages.getMessages("MSG_TITLEWIZARD"));
   // 2.
-  cbShutdown.Clear();
-  if (HibernationAvailable(main_.Services().power)) cbShutdown.AddItem("Hibernate");
-  for (const char* action : {"Shut Down", "Reboot", "Log Off", "Stand by"}) cbShutdown.AddItem(action);
-  cbShutdown.SetListIndex(0);
+  FillActionChoices(cbShutdown, HibernationAvailable(main_.Services().power));
   // 3. The next full hour today (after 23:00, hour 0, still today).
   const LocalDateTime now = main_.Services().clock.Now();
   dtDate.SetDateTime(now);
   dtTime.SetDateTime(AtHour(now, (now.time.hour + 1) % 24));
   // 4.
-  for (std::size_t day = 0; day < kWeekKeys.size(); ++day)
-    tvScheduleWeek.AddNode(kWeekKeys[day], languages.getMessages(kWeekMessages[day]));
+  for (std::size_t day = 0; day < kWeekdayCodes.size(); ++day)
+    tvScheduleWeek.AddNode(std::string(kWeekdayCodes[day]), languages.getMessages(kWeekMessages[day]));
   for (int day = 1; day <= 31; ++day) tvScheduleMonth.AddNode("", std::to_string(day));
   // 5.
   if (main_.EditMode) ShowSelectedSchedule();
@@ -143,10 +129,10 @@ void frmWizard::ShowSelectedSchedule() {
     const int mode = selected.SAccurancy >= 0 && selected.SAccurancy <= 2 ? selected.SAccurancy : 0;
     const std::array<ui::OptionButton*, 3> modes = {&optRepeat0, &optRepeat1, &optRepeat2};
     modes[static_cast<std::size_t>(mode)]->SetValue(1);
-    for (const std::string& piece : SplitAtCommas(selected.Period)) {
+    for (const std::string& piece : SplitPeriod(selected.Period)) {
       if (mode == 1) {
-        for (std::size_t day = 0; day < kWeekKeys.size(); ++day)
-          if (piece == kWeekKeys[day]) tvScheduleWeek.SetNodeChecked(static_cast<int>(day + 1), true);
+        for (std::size_t day = 0; day < kWeekdayCodes.size(); ++day)
+          if (piece == kWeekdayCodes[day]) tvScheduleWeek.SetNodeChecked(static_cast<int>(day + 1), true);
       } else if (mode == 2) {
         const auto day = ReadInteger16(piece);
         if (day && *day >= 1 && *day <= 31) tvScheduleMonth.SetNodeChecked(*day, true);
@@ -214,8 +200,9 @@ ScheduleRecord frmWizard::ComposeRecord() const {
   record.Repeat = chkRepeat.Value() == 1;
   if (!record.Repeat) return record;
   record.SAccurancy = static_cast<std::int16_t>(SelectedRepeatMode());
-  const ui::TreeView* tree = record.SAccurancy == 1 ? &tvScheduleWeek : record.SAccurancy == 2 ? &tvScheduleMonth
-                                                                                              : nullptr;
+  const ui::TreeView* tree = record.SAccurancy == 1   ? &tvScheduleWeek
+                             : record.SAccurancy == 2 ? &tvScheduleMonth
+                                                      : nullptr;
   if (!tree) return record;
   for (const ui::TreeView::Node& node : tree->Nodes()) {
     if (!node.checked) continue;
