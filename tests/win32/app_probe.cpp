@@ -3,8 +3,12 @@
 //   app_probe visible TITLE               exit 0 when the window is visible, 1 when hidden
 //   app_probe close TITLE                 the close box
 //   app_probe end-session TITLE           tells the window that Windows logs the user off
-//   app_probe press TITLE KEY             presses enter, escape or tab in that window
+//   app_probe press TITLE KEY [COUNT]     presses enter, escape, tab, left, right, up or down in
+//                                         that window, COUNT times (1 unless given)
+//   app_probe type TITLE TEXT             types TEXT into the control with the focus there
 //   app_probe click TITLE CAPTION         clicks the button of that caption in that window
+//   app_probe click-control TITLE CLASS N clicks near the left edge of the Nth control (from 0,
+//                                         in tab order) of that window class, which takes the focus
 //   app_probe tray-icon TIP SECONDS       exit 0 once the program's notification icon is there
 //   app_probe schedule-time MINUTES       prints "DATE HH:MM:00" for the start of the minute
 //                                         that many minutes on, in the user's short date form
@@ -27,6 +31,54 @@ using curfew::platform::win32::Utf8ToWide;
 using curfew::platform::win32::WideToUtf8;
 
 HWND Find(const std::string& title) { return FindWindowW(nullptr, Utf8ToWide(title).c_str()); }
+
+// The control with the keyboard focus in the thread of that window, once it lies inside the
+// window (a window just shown may still be taking the focus); the window itself otherwise.
+HWND FocusIn(HWND window) {
+  for (int step = 0; step < 200; ++step) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    if (GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) && info.hwndFocus &&
+        (info.hwndFocus == window || IsChild(window, info.hwndFocus)))
+      return info.hwndFocus;
+    Sleep(10);
+  }
+  return window;
+}
+
+bool WaitForFocus(HWND window, HWND control) {
+  for (int step = 0; step < 200; ++step) {
+    if (FocusIn(window) == control) return true;
+    Sleep(10);
+  }
+  return false;
+}
+
+WPARAM KeyNamed(const std::string& name) {
+  if (name == "enter") return VK_RETURN;
+  if (name == "escape") return VK_ESCAPE;
+  if (name == "left") return VK_LEFT;
+  if (name == "right") return VK_RIGHT;
+  if (name == "up") return VK_UP;
+  if (name == "down") return VK_DOWN;
+  return VK_TAB;
+}
+
+struct ControlSearch {
+  std::wstring windowClass;
+  int wanted;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK CountControl(HWND control, LPARAM context) {
+  auto& search = *reinterpret_cast<ControlSearch*>(context);
+  wchar_t name[64];
+  if (GetClassNameW(control, name, 64) && search.windowClass == name && search.wanted-- == 0) {
+    search.found = control;
+    return FALSE;
+  }
+  return TRUE;
+}
 
 }  // namespace
 
@@ -68,18 +120,40 @@ int main() {
     PostMessageW(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
     return 0;
   }
-  if (command == "press" && args.size() == 3) {
+  if (command == "press" && (args.size() == 3 || args.size() == 4)) {
     const HWND window = Find(args[1]);
     if (!window) return 1;
     // The key goes where the user's would: to the control with the focus in that window.
-    GUITHREADINFO info{};
-    info.cbSize = sizeof(info);
-    const HWND target =
-        GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) && info.hwndFocus ? info.hwndFocus : window;
-    const WPARAM key = args[2] == "enter" ? VK_RETURN : args[2] == "escape" ? VK_ESCAPE : VK_TAB;
-    PostMessageW(target, WM_KEYDOWN, key, 0);
-    PostMessageW(target, WM_KEYUP, key, 0);
+    const HWND target = FocusIn(window);
+    const WPARAM key = KeyNamed(args[2]);
+    const int presses = args.size() == 4 ? std::stoi(args[3]) : 1;
+    for (int press = 0; press < presses; ++press) {
+      PostMessageW(target, WM_KEYDOWN, key, 0);
+      PostMessageW(target, WM_KEYUP, key, 0);
+    }
+    // A Tab moves the focus: the next command must find it where it went.
+    if (key == VK_TAB) Sleep(200);
     return 0;
+  }
+  if (command == "type" && args.size() == 3) {
+    const HWND window = Find(args[1]);
+    if (!window) return 1;
+    const HWND target = FocusIn(window);
+    for (const wchar_t unit : Utf8ToWide(args[2])) PostMessageW(target, WM_CHAR, unit, 0);
+    return 0;
+  }
+  if (command == "click-control" && args.size() == 4) {
+    const HWND window = Find(args[1]);
+    if (!window) return 1;
+    ControlSearch search{Utf8ToWide(args[2]), std::stoi(args[3])};
+    EnumChildWindows(window, CountControl, reinterpret_cast<LPARAM>(&search));
+    if (!search.found) return 1;
+    RECT area{};
+    GetClientRect(search.found, &area);
+    const LPARAM point = MAKELPARAM(4, area.bottom / 2);
+    PostMessageW(search.found, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    PostMessageW(search.found, WM_LBUTTONUP, 0, point);
+    return WaitForFocus(window, search.found) ? 0 : 1;
   }
   if (command == "click" && args.size() == 3) {
     const HWND window = Find(args[1]);
