@@ -30,8 +30,10 @@ minute=$((10#${time:3:2}))
 wine "$program/curfew.exe" </dev/null >/dev/null 2>&1 &
 program_pid=$!
 wine "$probe" wait-window "$main" 30 || fail "the main window did not appear"
+clicked=$(date +%s%N)
 wine "$probe" click "$main" "New Schedule" || fail "no New Schedule button"
 wine "$probe" wait-window "$editor" 10 || fail "New Schedule did not open the editor"
+echo "the editor was shown $((($(date +%s%N) - clicked) / 1000000)) ms after the click (two probe starts included)"
 
 wine "$probe" type "$editor" "Log off soon"
 wine "$probe" press "$editor" tab
