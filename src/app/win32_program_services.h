@@ -3,7 +3,9 @@
 #include <string>
 
 #include "platform/win32/win32_clock.h"
+#include "build_identity.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_internet.h"
 #include "platform/win32/win32_locale.h"
 #include "platform/win32/win32_power_broadcast.h"
 #include "platform/win32/win32_power_system.h"
@@ -44,8 +46,10 @@ class Win32ProgramServices {
   platform::win32::Win32PowerBroadcastFilter powerFilter_;
   platform::win32::Win32TrayIcon tray_;
   platform::win32::Win32Process process_;
-  AppServices services_{runtime_, files_,   clock_,       locale_, registry_, power_,
-                        powerFilter_, tray_, process_, versionInfo_, {}};
+  platform::win32::Win32Internet internet_;
+  AppServices services_{runtime_,      files_, clock_,   locale_,      registry_, power_,
+                        powerFilter_,  tray_,  process_, versionInfo_, internet_, CURFEW_LANGUAGE_SERVER,
+                        {}};
 };
 
 }  // namespace curfew::app

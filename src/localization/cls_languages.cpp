@@ -87,17 +87,27 @@ std::string clsLanguages::LangTrimPath(std::string_view asPath) {
   return std::string(lastBackslash == std::string_view::npos ? asPath : asPath.substr(lastBackslash + 1));
 }
 
-void clsLanguages::LoadLanguageGroup(std::string_view name) {
-  currentLanguage_ = std::string(name);
+std::optional<std::string> clsLanguages::LanguageFileText() const {
   const std::string path = LanguageFilePath();
-  if (!LangFileExists(path)) return;
+  if (!LangFileExists(path)) return std::nullopt;
   const auto bytes = services_.files.ReadFileBytes(path, kMaxLanguageFileBytes);
-  if (!bytes) return;
+  if (!bytes) return std::nullopt;
   std::string_view raw = *bytes;
   if (raw.starts_with(kByteOrderMark)) raw.remove_prefix(kByteOrderMark.size());
-  const std::string text = utf8::Sanitized(raw);
+  return utf8::Sanitized(raw);
+}
 
-  auto items = language_file::FindGroupItems(text, name, services_.locale);
+std::vector<std::string> clsLanguages::LanguageNames() const {
+  const auto text = LanguageFileText();
+  return text ? language_file::LanguageNames(*text) : std::vector<std::string>{};
+}
+
+void clsLanguages::LoadLanguageGroup(std::string_view name) {
+  currentLanguage_ = std::string(name);
+  const auto text = LanguageFileText();
+  if (!text) return;
+
+  auto items = language_file::FindGroupItems(*text, name, services_.locale);
   if (!items) return;
   translationLines_ = language_file::SplitAtLineEnds(*items);
   translationLinesFilled_ = true;

@@ -51,6 +51,10 @@ class clsLanguages {
   void LoadLanguageGroup(std::string_view name);
   std::string GetTranslation(std::string_view key) const;
   bool LangFileExists(std::string_view asPath) const;
+  // "Localization.xml" in the program folder.
+  std::string LanguageFilePath() const;
+  // The names of the file's languages in file order; none without a readable file.
+  std::vector<std::string> LanguageNames() const;
   static std::string LangTrimPath(std::string_view asPath);
   // Writes "Localization.txt", the template for translators: every loaded window's captions
   // and every message as they are now. loadScheduleEditor loads the schedule editor first, so
@@ -64,7 +68,7 @@ class clsLanguages {
   const std::string& strCurrentLanguage() const { return currentLanguage_; }
 
  private:
-  std::string LanguageFilePath() const;
+  std::optional<std::string> LanguageFileText() const;
   std::string Displayed(std::string_view text) const;
   void IndexTranslationLines();
 

@@ -11,7 +11,7 @@ struct DefaultMessage {
 };
 
 // The English texts every message starts with, in registration order.
-inline constexpr std::array<DefaultMessage, 19> kDefaultMessages = {{
+inline constexpr std::array<DefaultMessage, 20> kDefaultMessages = {{
     {"MSG_NEWNAME", "Error: An item with that name already exists.  Please choose a different name"},
     {"MSG_NONAME", "Error: You must choose a name for this schedule"},
     {"MSG_DELETE", "Are you sure you want to delete the selected item?"},
@@ -31,6 +31,7 @@ inline constexpr std::array<DefaultMessage, 19> kDefaultMessages = {{
     {"MSG_SUNDAY", "Sunday"},
     {"MSG_DOWNLOADED", "The most recent language file has been downloaded.  Please check for new languages."},
     {"MSG_NODAYS", "Error: Choose at least one day for this schedule"},
+    {"MSG_BADSETTING", "These preferences could not be read and are shown unchecked:"},
 }};
 
 }  // namespace curfew

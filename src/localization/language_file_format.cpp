@@ -1,5 +1,7 @@
 #include "localization/language_file_format.h"
 
+#include <functional>
+
 #include "platform/ascii.h"
 #include "platform/windowing/controls.h"
 
@@ -27,30 +29,49 @@ std::optional<std::pair<std::size_t, std::size_t>> Between(std::string_view uppe
 
 }  // namespace
 
-std::optional<std::string> FindGroupItems(std::string_view text, std::string_view name,
-                                          const platform::Locale& locale) {
+static void WalkGroups(std::string_view text, const std::function<bool(std::string_view, std::string_view)>& visit) {
   // Markers are ASCII: an ASCII upper-cased copy keeps every byte where it was.
   const std::string upper = ascii::ToUpper(text);
   const std::string_view upperText = upper;
   std::size_t pos = 0;
   while (true) {
     const std::size_t start = upperText.find(kGroupStart, pos);
-    if (start == std::string_view::npos) return std::nullopt;
+    if (start == std::string_view::npos) return;
     const std::size_t end = upperText.find(kGroupEnd, pos);
-    // A group without its end marker, or an end marker before the group, ends the scan.
-    if (end == std::string_view::npos || end < start) return std::nullopt;
+    // A group without its end marker, or an end marker before the group, ends the walk.
+    if (end == std::string_view::npos || end < start) return;
 
     const std::string_view group = text.substr(start, end - start);
     const std::string_view upperGroup = upperText.substr(start, end - start);
     const auto nameAt = Between(upperGroup, kNameStart, kNameEnd);
     const auto itemsAt = Between(upperGroup, kItemsStart, kItemsEnd);
-    if (!nameAt || !itemsAt) return std::nullopt;
+    if (!nameAt || !itemsAt) return;
 
-    const std::string_view groupName = group.substr(nameAt->first, nameAt->second - nameAt->first);
-    if (locale.EqualIgnoringCase(groupName, name))
-      return std::string(group.substr(itemsAt->first, itemsAt->second - itemsAt->first));
+    if (visit(group.substr(nameAt->first, nameAt->second - nameAt->first),
+              group.substr(itemsAt->first, itemsAt->second - itemsAt->first)))
+      return;
     pos = end + kGroupEnd.size();
   }
+}
+
+std::optional<std::string> FindGroupItems(std::string_view text, std::string_view name,
+                                          const platform::Locale& locale) {
+  std::optional<std::string> found;
+  WalkGroups(text, [&](std::string_view groupName, std::string_view items) {
+    if (!locale.EqualIgnoringCase(groupName, name)) return false;
+    found.emplace(items);
+    return true;
+  });
+  return found;
+}
+
+std::vector<std::string> LanguageNames(std::string_view text) {
+  std::vector<std::string> names;
+  WalkGroups(text, [&](std::string_view groupName, std::string_view) {
+    names.emplace_back(groupName);
+    return false;
+  });
+  return names;
 }
 
 std::vector<std::string> SplitAtLineEnds(std::string_view text) {

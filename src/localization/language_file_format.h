@@ -16,6 +16,9 @@ namespace curfew::language_file {
 // group. Every marker is found without regard to letter case; the cost is linear in the text.
 std::optional<std::string> FindGroupItems(std::string_view text, std::string_view name, const platform::Locale& locale);
 
+// The names of every group in file order, up to the end of the groups or a broken group.
+std::vector<std::string> LanguageNames(std::string_view text);
+
 // The text split at every CR LF; an empty text has no lines at all.
 std::vector<std::string> SplitAtLineEnds(std::string_view text);
 

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <functional>
+#include <string_view>
 
 #include "localization/mod_identity.h"
 #include "platform/clock.h"
 #include "platform/files.h"
+#include "platform/internet.h"
 #include "platform/locale.h"
 #include "platform/power.h"
 #include "platform/power_broadcast.h"
@@ -19,11 +21,6 @@ namespace curfew {
 // Windows that other parts of the program provide. A command whose window is not there stays
 // disabled.
 struct OtherWindows {
-  std::function<void()> showLanguageDialogModal;
-  std::function<void()> showPreferences;
-  std::function<void()> showLanguages;
-  std::function<void()> showHelp;
-  std::function<void()> showAbout;
   std::function<void()> showWebsite;
 };
 
@@ -39,6 +36,9 @@ struct AppServices {
   platform::TrayIcon& tray;
   platform::ProcessServices& process;
   const platform::VersionInfo& versionInfo;
+  platform::Internet& internet;
+  // The language server's base address: scheme and host, no trailing slash.
+  std::string_view languageServer;
   OtherWindows windows;
 };
 

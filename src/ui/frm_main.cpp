@@ -11,6 +11,9 @@
 #include "scheduling/xfile_exists.h"
 #include "settings/setting_table.h"
 #include "ui/action_choices.h"
+#include "ui/frm_about.h"
+#include "ui/frm_language.h"
+#include "ui/frm_options.h"
 #include "ui/frm_still_running.h"
 #include "ui/frm_wizard.h"
 
@@ -112,11 +115,7 @@ void frmMain::Design() {
 
   // Commands whose windows another part of the program provides stay off until it does.
   const OtherWindows& windows = services_.windows;
-  mnuFileItem4.SetEnabled(static_cast<bool>(windows.showPreferences));
   cmdWebsite.SetEnabled(static_cast<bool>(windows.showWebsite));
-  mnuLanguageItem.SetEnabled(static_cast<bool>(windows.showLanguages));
-  mnuHelpItem.SetEnabled(static_cast<bool>(windows.showHelp));
-  mnuAboutItem.SetEnabled(static_cast<bool>(windows.showAbout));
 }
 
 void frmMain::WireHandlers() {
@@ -127,7 +126,7 @@ void frmMain::WireHandlers() {
   mnuFileItem1.OnClick = [this] { ShowScheduleEditor(true); };
   cmdDelete.OnClick = [this] { cmdDelete_Click(); };
   mnuFileItem2.OnClick = [this] { cmdDelete_Click(); };
-  if (windows.showPreferences) mnuFileItem4.OnClick = windows.showPreferences;
+  mnuFileItem4.OnClick = [this] { ShowPreferences(); };
   mnuFileItem6.OnClick = [this] {
     ExitRequested = true;
     Unload();
@@ -139,9 +138,9 @@ void frmMain::WireHandlers() {
   cmdPower.OnClick = powerOptions;
   mnuPowerOptions.OnClick = powerOptions;
   if (windows.showWebsite) cmdWebsite.OnClick = windows.showWebsite;
-  if (windows.showLanguages) mnuLanguageItem.OnClick = windows.showLanguages;
-  if (windows.showHelp) mnuHelpItem.OnClick = windows.showHelp;
-  if (windows.showAbout) mnuAboutItem.OnClick = windows.showAbout;
+  mnuLanguageItem.OnClick = [this] { ShowLanguageDialog(false); };
+  mnuHelpItem.OnClick = [this] { ShowHelp(); };
+  mnuAboutItem.OnClick = [this] { ShowAbout(); };
 
   cmdGo.OnClick = [this] { cmdGo_Click(); };
   cbShutdown.OnKeyPress = [this](int& keyAscii) {
@@ -201,7 +200,7 @@ void frmMain::Form_Load() {
   languages_->RegisterDefaultMessages();
   languages_->ChangeLanguage(*this, language);
   // 5.
-  if (firstRunMarker.empty() && services_.windows.showLanguageDialogModal) services_.windows.showLanguageDialogModal();
+  if (firstRunMarker.empty()) ShowLanguageDialog(true);
   // 6.
   SetCaption(languages_->getMessages("MSG_TITLE"));
   // 7.
@@ -223,8 +222,8 @@ void frmMain::Form_Load() {
     lstSchedules.SetColumnWidth(column, ReadInteger16(width).value_or(2500));
   }
   // 14. The help opens once, on the first English start.
-  if (services_.windows.showHelp && ReadSetting(settings, "showHelp", SettingStore::User) == "1") {
-    if (ReadSetting(settings, "Language", SettingStore::User) == "English") services_.windows.showHelp();
+  if (ReadSetting(settings, "showHelp", SettingStore::User) == "1") {
+    if (ReadSetting(settings, "Language", SettingStore::User) == "English") ShowHelp();
     WriteSetting(settings, "showHelp", SettingStore::User, "0");
   }
   // 15. Started minimised: the tray icon alone, and no dialog that nobody would see.
@@ -268,6 +267,40 @@ void frmMain::ShowScheduleEditor(bool editMode) {
   EditMode = editMode;
   wizard_ = std::make_unique<frmWizard>(*this);
   wizard_->Show();
+}
+
+void frmMain::ShowPreferences() {
+  if (options_ && options_->Loaded()) {
+    services_.runtime.ActivateWindowByTitle(options_->Caption());
+    return;
+  }
+  options_ = std::make_unique<frmOptions>(*this);
+  options_->Show();
+}
+
+void frmMain::ShowAbout() {
+  if (about_ && about_->Loaded()) {
+    services_.runtime.ActivateWindowByTitle(about_->Caption());
+    return;
+  }
+  about_ = std::make_unique<frmAbout>(*this);
+  about_->Show();
+}
+
+void frmMain::ShowLanguageDialog(bool modal) {
+  if (!language_) language_ = std::make_unique<frmLanguage>(*this);
+  if (language_->Loaded() && !modal) {
+    services_.runtime.ActivateWindowByTitle(language_->Caption());
+    return;
+  }
+  language_->Show(modal);
+}
+
+void frmMain::ShowHelp() {
+  help_ = std::make_unique<Form8>(*this);
+  help_->Show();
+  services_.runtime.DoEvents();
+  help_->Unload();
 }
 
 void frmMain::DisableSelectionCommands() {
@@ -429,6 +462,12 @@ void frmMain::Form_Unload(bool&) {
     } catch (const std::exception&) {
     }
   };
+  // The other windows in a fixed order: help launcher, about, language, preferences, splash,
+  // reminder, editor.
+  for (ui::Form* other : std::initializer_list<ui::Form*>{help_.get(), about_.get(), language_.get(), options_.get()})
+    step([other] {
+      if (other) other->Unload();
+    });
   for (ui::Form* other : othersToUnload_) step([other] { other->Unload(); });
   step([this] {
     if (stillRunning_) stillRunning_->Unload();

@@ -15,6 +15,10 @@
 
 namespace curfew {
 
+class Form8;
+class frmAbout;
+class frmLanguage;
+class frmOptions;
 class frmStillRunning;
 class frmWizard;
 
@@ -88,6 +92,17 @@ class frmMain final : public ui::Form {
   // is only brought to the front, as it is.
   void ShowScheduleEditor(bool editMode);
   frmWizard* ScheduleEditor() const { return wizard_.get(); }
+  // General Preferences and About: one window each, brought to the front while open.
+  void ShowPreferences();
+  frmOptions* Preferences() const { return options_.get(); }
+  void ShowAbout();
+  frmAbout* About() const { return about_.get(); }
+  // The language dialog, modal on the first start. The window object lives on after it is
+  // closed, so that an update still running in it when it closes ends in a valid window.
+  void ShowLanguageDialog(bool modal);
+  frmLanguage* LanguageDialog() const { return language_.get(); }
+  // Opens the help file through the help launcher, which is unloaded again at once.
+  void ShowHelp();
   // The tray routine: re-asserts the icon, or adds it.
   void TrayIconRoutine();
   // A notification of the tray icon, as a mouse-down at X = mouse message times 15 twips.
@@ -141,6 +156,10 @@ class frmMain final : public ui::Form {
   std::optional<CPower> objPower_;
   std::unique_ptr<frmStillRunning> stillRunning_;
   std::unique_ptr<frmWizard> wizard_;
+  std::unique_ptr<Form8> help_;
+  std::unique_ptr<frmAbout> about_;
+  std::unique_ptr<frmLanguage> language_;
+  std::unique_ptr<frmOptions> options_;
   std::vector<ui::Form*> othersToUnload_;
   NextRunWatch nextRunWatch_;
   bool detecting_ = false;

@@ -49,8 +49,9 @@ TEST_F(LanguagesTest, DefaultMessagesAreRegisteredInOrder) {
   EXPECT_EQ(slots[0].Message, "Error: An item with that name already exists.  Please choose a different name");
   EXPECT_EQ(slots[17].Name, "MSG_DOWNLOADED");
   EXPECT_EQ(slots[18].Name, "MSG_NODAYS");
-  EXPECT_TRUE(slots[18].InUse);
-  EXPECT_FALSE(slots[19].InUse);
+  EXPECT_EQ(slots[19].Name, "MSG_BADSETTING");
+  EXPECT_TRUE(slots[19].InUse);
+  EXPECT_FALSE(slots[20].InUse);
   EXPECT_EQ(languages_.getMessages("msg_title"), "Curfew by Curfew Team");
   EXPECT_EQ(languages_.getMessages("MSG_TITLEABOUT"), "About Curfew");
   EXPECT_EQ(languages_.getMessages("MSG_UNKNOWN"), "");

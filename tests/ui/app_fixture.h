@@ -10,6 +10,7 @@
 #include "platform/headless/recorded_power_system.h"
 #include "platform/headless/recorded_shell.h"
 #include "platform/headless/runtime_clock.h"
+#include "platform/headless/scripted_internet.h"
 #include "platform/headless/simulated_power_broadcast.h"
 #include "support/temp_folder.h"
 #include "ui/application.h"
@@ -45,6 +46,7 @@ class AppFixture {
   platform::RecordedTray tray;
   platform::RecordedProcess process;
   platform::FixedVersionInfo versionInfo{{"Curfew", "Curfew Team", "curfew.example.org", 1, 0}};
+  platform::ScriptedInternet internet;
   AppServices services;
   std::unique_ptr<Application> app;
   LocalDateTime start;

@@ -4,6 +4,7 @@
 
 #include "scheduling/quick_schedule.h"
 #include "ui/frm_still_running.h"
+#include "ui/frm_language.h"
 #include "ui/main_window_fixture.h"
 
 namespace curfew {
@@ -308,15 +309,20 @@ TEST_F(MainWindowTest, TheListStretchesWithTheWindow) {
 TEST_F(MainWindowTest, TheFirstStartShowsTheLanguageDialogAndTheHelpOnce) {
   registry.Put(RegistryRoot::CurrentUser, kUserSettings, "Language", platform::kRegistryDword, "");
   registry.Put(RegistryRoot::CurrentUser, kUserSettings, "showHelp", platform::kRegistryString, "1");
-  int dialogs = 0;
-  int helps = 0;
-  services.windows.showLanguageDialogModal = [&] { ++dialogs; };
-  services.windows.showHelp = [&] { ++helps; };
+  folder.Write("Help.chm", "ITSF");
+  std::vector<std::string> modal;
+  runtime.onModal = [&](ui::Form& form) {
+    modal.push_back(form.Name() + " over '" + Main().Caption() + "'");
+    form.Unload();
+  };
   Start();
-  EXPECT_EQ(dialogs, 1) << "a language that is not a text counts as not chosen";
-  EXPECT_EQ(helps, 1);
+  EXPECT_EQ(modal, (std::vector<std::string>{"frmLanguage over ''"}))
+      << "a language that is not a text counts as not chosen; the dialog comes before the caption";
+  ASSERT_EQ(process.opened.size(), 1u);
+  EXPECT_EQ(process.opened[0].path, files.ProgramFolder() + "\\Help.chm");
   EXPECT_EQ(registry.Get(RegistryRoot::CurrentUser, kUserSettings, "showHelp"), "0");
-  EXPECT_TRUE(Main().mnuHelpItem.Enabled());
+  EXPECT_EQ(registry.Get(RegistryRoot::LocalMachine, kMachineSettings, "showHelp"), "0");
+  EXPECT_FALSE(Main().LanguageDialog()->Loaded());
 }
 
 TEST_F(MainWindowTest, StartingMinimisedShowsOnlyTheTrayIcon) {

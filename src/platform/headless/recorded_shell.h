@@ -35,9 +35,20 @@ class RecordedProcess final : public ProcessServices {
  public:
   bool AnotherInstanceRunning() override { return anotherInstance; }
   void StartCommandLine(std::string_view commandLine) override { started.emplace_back(commandLine); }
+  std::string ExeName() const override { return "curfew"; }
+  int OpenDocument(std::string_view path, NativeWindow owner, int showMode) override {
+    opened.push_back({std::string(path), owner, showMode});
+    return 42;
+  }
 
+  struct OpenedDocument {
+    std::string path;
+    NativeWindow owner;
+    int showMode;
+  };
   bool anotherInstance = false;
   std::vector<std::string> started;
+  std::vector<OpenedDocument> opened;
 };
 
 }  // namespace curfew::platform

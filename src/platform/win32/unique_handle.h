@@ -90,6 +90,7 @@ using IconHandle = UniqueHandle<handle_traits::Simple<HICON, DestroyIcon>>;
 // A device context made by CreateCompatibleDC; one of a window's is released by its painter.
 using MemoryDcHandle = UniqueHandle<handle_traits::Simple<HDC, DeleteDC>>;
 using FontObject = UniqueHandle<handle_traits::Gdi<HFONT>>;
+using BitmapObject = UniqueHandle<handle_traits::Gdi<HBITMAP>>;
 using BrushObject = UniqueHandle<handle_traits::Gdi<HBRUSH>>;
 using BitmapObject = UniqueHandle<handle_traits::Gdi<HBITMAP>>;
 

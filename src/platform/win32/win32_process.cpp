@@ -1,5 +1,9 @@
 #include "platform/win32/win32_process.h"
 
+#include <shellapi.h>
+
+#include <vector>
+
 #include "platform/win32/text_conversion.h"
 #include "platform/win32/unique_handle.h"
 
@@ -29,6 +33,23 @@ void Win32Process::StartCommandLine(std::string_view commandLine) {
     const KernelHandle processHandle(process.hProcess);
     const KernelHandle threadHandle(process.hThread);
   }
+}
+
+std::string Win32Process::ExeName() const {
+  std::vector<wchar_t> path(MAX_PATH);
+  DWORD length = 0;
+  while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) == path.size())
+    path.resize(path.size() * 2);
+  std::wstring name(path.data(), length);
+  name = name.substr(name.find_last_of(L"\\/") + 1);
+  if (const auto dot = name.find_last_of(L'.'); dot != std::wstring::npos) name.resize(dot);
+  return WideToUtf8(name);
+}
+
+int Win32Process::OpenDocument(std::string_view path, NativeWindow owner, int showMode) {
+  const HINSTANCE result = ShellExecuteW(reinterpret_cast<HWND>(owner), L"open", Utf8ToWide(path).c_str(), nullptr,
+                                         nullptr, showMode);
+  return static_cast<int>(reinterpret_cast<INT_PTR>(result));
 }
 
 }  // namespace curfew::platform::win32

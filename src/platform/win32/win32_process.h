@@ -19,6 +19,8 @@ class Win32Process final : public ProcessServices {
 
   bool AnotherInstanceRunning() override;
   void StartCommandLine(std::string_view commandLine) override;
+  std::string ExeName() const override;
+  int OpenDocument(std::string_view path, NativeWindow owner, int showMode) override;
 
  private:
   std::string instanceName_;

@@ -20,9 +20,24 @@ using Label = SimpleControl<ControlKind::Label>;
 using SkinLabel = SimpleControl<ControlKind::SkinLabel>;
 using TextBox = SimpleControl<ControlKind::TextBox>;
 using Frame = SimpleControl<ControlKind::Frame>;
-using PictureBox = SimpleControl<ControlKind::PictureBox>;
 using Image = SimpleControl<ControlKind::Image>;
 using Line = SimpleControl<ControlKind::Line>;
+
+// A box that may show a picture (a bitmap of the program's resources), stretched to its size.
+class PictureBox : public Control {
+ public:
+  PictureBox(Form& form, std::string name, std::optional<int> index = std::nullopt, Control* container = nullptr)
+      : Control(form, ControlKind::PictureBox, std::move(name), index, container) {}
+  // The bitmap's resource number; 0 for none.
+  int Picture() const { return picture_; }
+  void SetPicture(int bitmapResource) {
+    picture_ = bitmapResource;
+    Show(Aspect::Caption);
+  }
+
+ private:
+  int picture_ = 0;
+};
 
 // A status bar along the bottom of its window, in panels numbered from 1. A bar without
 // panels shows its Text.

@@ -74,6 +74,9 @@ class Form {
   void SetBorderStyle(BorderStyle style) { borderStyle_ = style; }
   bool ControlBox() const { return controlBox_; }
   void SetControlBox(bool shown) { controlBox_ = shown; }
+  // Whether a sizable window has its minimise and maximise buttons (it has by default).
+  bool MinMaxButtons() const { return minMaxButtons_; }
+  void SetMinMaxButtons(bool shown) { minMaxButtons_ = shown; }
   bool Centred() const { return centred_; }
   void SetCentred(bool centred) { centred_ = centred; }
   WindowState GetWindowState() const { return windowState_; }
@@ -136,6 +139,7 @@ class Form {
   Font font_{};
   BorderStyle borderStyle_ = BorderStyle::Sizable;
   bool controlBox_ = true;
+  bool minMaxButtons_ = true;
   bool centred_ = false;
   bool visible_ = false;
   bool unloading_ = false;

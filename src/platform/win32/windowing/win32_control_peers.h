@@ -131,7 +131,8 @@ class Win32PicturePeer final : public Win32WindowedPeer {
   void OnCommand(WORD code) override;
 
  private:
-  void ShowOwn(ui::Aspect) override {}
+  void ShowOwn(ui::Aspect aspect) override;
+  BitmapObject picture_;
 };
 
 // A line: an etched line across its rectangle, horizontal when it is wider than high.

@@ -66,6 +66,7 @@ Win32FormPeer::Win32FormPeer(Win32Runtime& runtime, ui::Form& form) : runtime_(r
       break;
   }
   if (!form_.ControlBox()) style &= ~static_cast<DWORD>(WS_SYSMENU);
+  if (!form_.MinMaxButtons()) style &= ~static_cast<DWORD>(WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
   style_ = style;
   extendedStyle_ = extendedStyle;
   int width = TwipsToPixels(position.width, dpi);

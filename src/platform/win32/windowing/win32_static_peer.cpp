@@ -38,7 +38,20 @@ void Win32FramePeer::ShowOwn(ui::Aspect aspect) {
 }
 
 Win32PicturePeer::Win32PicturePeer(Win32FormPeer& form, ui::Control& control) : Win32WindowedPeer(form, control) {
-  Create(L"STATIC", SS_NOTIFY);
+  const bool picture = static_cast<const ui::PictureBox&>(control).Picture() != 0;
+  Create(L"STATIC", SS_NOTIFY | (picture ? SS_BITMAP | SS_REALSIZECONTROL : 0));
+}
+
+void Win32PicturePeer::ShowOwn(ui::Aspect aspect) {
+  if (aspect != ui::Aspect::Caption) return;
+  const int resource = static_cast<const ui::PictureBox&>(Model()).Picture();
+  if (resource == 0) return;
+  // The control draws the bitmap but does not own it: the peer keeps it for the control's life.
+  BitmapObject picture(static_cast<HBITMAP>(
+      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  if (!picture) return;
+  SendMessageW(Window(), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture.get()));
+  picture_ = std::move(picture);
 }
 
 void Win32PicturePeer::OnCommand(WORD code) {

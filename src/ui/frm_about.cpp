@@ -1,0 +1,65 @@
+#include "ui/frm_about.h"
+
+#include "scheduling/xfile_exists.h"
+#include "settings/setting_table.h"
+#include "ui/frm_main.h"
+
+namespace curfew {
+
+frmAbout::frmAbout(frmMain& main) : ui::Form(main.Runtime(), "frmAbout"), main_(main) {
+  SetClientSize(7455, 2925);
+  SetBorderStyle(ui::BorderStyle::FixedDialog);
+  SetCentred(true);
+  Picture1.Move({0, 0, 7515, 1035});
+  Picture1.SetPicture(kProductImage);
+  ui::Font bold;
+  bold.bold = true;
+  bold.points = 12;
+  Label1.SetCaption("YourProgramName");
+  Label1.Move({120, 1200, 7095, 435});
+  Label1.SetFont(bold);
+  const std::pair<ui::Control*, const char*> fields[] = {
+      {&Label2, "Version:"}, {&Label3, "Owned By:"}, {&Label4, "Website:"}};
+  int top = 1680;
+  for (const auto& [label, caption] : fields) {
+    label->SetCaption(caption);
+    label->Move({180, top, 2295, 315});
+    top += 420;
+  }
+  top = 1680;
+  for (ui::SkinLabel* value : {&lblVersion, &lblCompany, &lblWebsite}) {
+    value->SetCaption("Version");
+    value->Move({2580, top, 4635, 315});
+    top += 420;
+  }
+  SkinLabel1.SetCaption("Windowed Label");
+  SkinLabel1.SetVisible(false);
+}
+
+void frmAbout::Form_Load() {
+  clsLanguages& languages = main_.Languages();
+  languages.ChangeLanguage(*this, languages.strCurrentLanguage());
+  SetCaption(languages.getMessages("MSG_TITLEABOUT"));
+  // The version information has the last word over any translation of these four.
+  const platform::VersionEntries entries = main_.Services().versionInfo.Read();
+  Label1.SetCaption(entries.productName);
+  lblCompany.SetCaption(entries.companyName);
+  lblVersion.SetCaption(std::to_string(entries.majorVersion) + "." + std::to_string(entries.minorVersion));
+  lblWebsite.SetCaption(entries.comments);
+}
+
+Form8::Form8(frmMain& main) : ui::Form(main.Runtime(), "Form8"), main_(main) {
+  // A borderless tool window of no size: no frame, no task bar button, nothing to see.
+  SetBorderStyle(ui::BorderStyle::None);
+  Move({0, 0, 0, 0});
+}
+
+void Form8::Form_Load() {
+  Hide();
+  const std::string path = main_.Services().files.ProgramFolder() + "\\Help.chm";
+  if (!FileExists(main_.Services().files, path)) return;
+  main_.Services().process.OpenDocument(path, Handle(), 1);
+  WriteSetting(main_.Settings(), "showHelp", SettingStore::Machine, "0");
+}
+
+}  // namespace curfew

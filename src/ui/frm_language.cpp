@@ -1,0 +1,70 @@
+#include "ui/frm_language.h"
+
+#include "localization/language_update.h"
+#include "settings/setting_table.h"
+#include "ui/frm_main.h"
+
+namespace curfew {
+
+frmLanguage::frmLanguage(frmMain& main) : ui::Form(main.Runtime(), "frmLanguage"), main_(main) {
+  SetClientSize(8295, 2715);
+  SetCaption("Language Selection");
+  Label1.SetCaption("Please select the language you would like to use:");
+  Label1.Move({60, 180, 6735, 195});
+  Combo1.SetText(kChooseLanguageHere);
+  Combo1.Move({60, 480, 6735, 315});
+  Command2.SetCaption("OK");
+  Command2.Move({6900, 120, 1335, 675});
+  Line1.Move({60, 1080, 8160, 0});
+  Command1.SetCaption("Check for language updates");
+  Command1.Move({60, 1380, 8175, 615});
+  Command3.SetCaption("Translate this program");
+  Command3.Move({60, 2040, 8175, 615});
+
+  Combo1.OnClick = [this] { Combo1_Click(); };
+  Command1.OnClick = [this] { Command1_Click(); };
+  Command2.OnClick = [this] { Unload(); };
+  Command3.OnClick = [this] { Command3_Click(); };
+}
+
+void frmLanguage::Form_Load() {
+  clsLanguages& languages = main_.Languages();
+  SetCaption(languages.getMessages("MSG_TITLELANGUAGE"));
+  languages.ChangeLanguage(*this, languages.strCurrentLanguage());
+  FillLanguageList();
+}
+
+void frmLanguage::FillLanguageList() {
+  Combo1.Clear();
+  clsLanguages& languages = main_.Languages();
+  if (!languages.LangFileExists(languages.LanguageFilePath())) return;
+  for (std::string& name : languages.LanguageNames()) Combo1.AddItem(std::move(name));
+  Combo1.SetText(ReadSetting(main_.Settings(), "Language", SettingStore::User));
+}
+
+void frmLanguage::Combo1_Click() {
+  const std::string choice = Combo1.Text();
+  if (choice == kChooseLanguageHere) return;
+  WriteSetting(main_.Settings(), "Language", SettingStore::User, choice);
+  main_.Languages().ChangeLanguage(main_, choice);
+  main_.Languages().ChangeLanguage(*this, choice);
+}
+
+void frmLanguage::Command1_Click() {
+  AppServices& services = main_.Services();
+  const std::string address = LanguageUpdateAddress(services.languageServer, main_.Identity().ProductNumber);
+  const std::string body = DownloadUrlText(services.internet, address, [this] { Runtime().DoEvents(); });
+  if (!StoreLanguageUpdate(services.files, main_.Languages().LanguageFilePath(), body)) return;
+  FillLanguageList();
+  Runtime().Messages().Show(main_.Languages().getMessages("MSG_DOWNLOADED"), platform::MessageButtons::Ok,
+                            platform::MessageIcon::None, main_.Identity().strProgramName);
+}
+
+void frmLanguage::Command3_Click() {
+  clsLanguages& languages = main_.Languages();
+  const std::string path = languages.LanguageFilePath();
+  if (!languages.LangFileExists(path)) return;
+  main_.Services().process.OpenDocument(path, 0, 1);
+}
+
+}  // namespace curfew

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/windowing/controls.h"
+#include "platform/windowing/form.h"
+
+namespace curfew {
+
+class frmMain;
+
+// Language Selection: the languages of the language file, the choice applied at once, an
+// update of the file from the language server and the file opened for translators.
+class frmLanguage final : public ui::Form {
+ public:
+  static constexpr const char* kChooseLanguageHere = "Choose Language Here";
+
+  explicit frmLanguage(frmMain& main);
+
+  ui::SkinLabel Label1{*this, "Label1"};
+  ui::ComboBox Combo1{*this, "Combo1"};
+  ui::CommandButton Command1{*this, "Command1"};
+  ui::CommandButton Command2{*this, "Command2"};
+  ui::CommandButton Command3{*this, "Command3"};
+  ui::Line Line1{*this, "Line1"};
+
+  // Refills the list from the language file and shows the saved language.
+  void FillLanguageList();
+
+ protected:
+  void Form_Load() override;
+
+ private:
+  void Combo1_Click();
+  void Command1_Click();
+  void Command3_Click();
+
+  frmMain& main_;
+};
+
+}  // namespace curfew

@@ -1,0 +1,88 @@
+#include "ui/frm_options.h"
+
+#include "settings/apply_run_at_start.h"
+#include "settings/setting_table.h"
+#include "ui/frm_main.h"
+
+namespace curfew {
+
+frmOptions::frmOptions(frmMain& main) : ui::Form(main.Runtime(), "frmOptions"), main_(main) {
+  SetClientSize(10305, 2730);
+  SetMinMaxButtons(false);
+  ui::Font frameFont;
+  frameFont.bold = true;
+
+  Frame2.SetCaption("Startup Options");
+  Frame2.Move({60, 60, 10095, 1455});
+  Frame2.SetFont(frameFont);
+  chkRunAtStart.SetCaption("Run at Windows Startup (recommended)");
+  chkRunAtStart.Move({180, 360, 9735, 195});
+  chkMin.SetCaption("Open minimized to the system Tray");
+  chkMin.Move({180, 660, 9735, 195});
+  chkSplash.SetCaption("Don't show the splash screen");
+  chkSplash.Move({180, 960, 9855, 195});
+  // The templates of the skinned copies of the frames' labels.
+  SkinLabel5.Move({0, 0, 135, 135});
+  SkinLabel5.SetVisible(false);
+
+  Frame1.SetCaption("Miscellaneous Options");
+  Frame1.Move({60, 1620, 10095, 1035});
+  Frame1.SetFont(frameFont);
+  chkNoShow.SetCaption("Don't show a reminder when I close the program.");
+  chkNoShow.Move({120, 300, 9795, 255});
+  chkAlwaysExit.SetCaption(
+      "Always exit completely when I close the program, don't run scheduled events after closing.");
+  chkAlwaysExit.Move({120, 600, 9795, 315});
+  SkinLabel6.Move({0, 0, 135, 135});
+  SkinLabel6.SetVisible(false);
+
+  StoreOnClick(chkMin, "chkMin");
+  StoreOnClick(chkSplash, "chkSplash");
+  StoreOnClick(chkNoShow, "chkNoShow");
+  StoreOnClick(chkAlwaysExit, "chkAlwaysExit");
+  chkRunAtStart.OnClick = [this] {
+    ApplyRunAtStart(chkRunAtStart.Value(), main_.Settings(), main_.Services().files.ProgramFolder(),
+                    main_.Services().process.ExeName());
+  };
+}
+
+void frmOptions::StoreOnClick(ui::CheckBox& box, const char* key) {
+  box.OnClick = [this, &box, key] {
+    WriteSetting(main_.Settings(), key, SettingStore::Machine, std::to_string(box.Value()));
+  };
+}
+
+void frmOptions::Fill(ui::CheckBox& box, const char* key, std::vector<std::string>& unreadable) {
+  std::string stored;
+  try {
+    stored = ReadSetting(main_.Settings(), key, SettingStore::Machine);
+  } catch (const SettingsError&) {
+    stored.clear();
+  }
+  if (stored != "0" && stored != "1") {
+    unreadable.push_back(box.Caption());
+    return;
+  }
+  // Setting the box raises its click when the value changes; the click stores the same value
+  // again, and for the start-up box registers the program's current path.
+  box.SetValue(stored == "1" ? 1 : 0);
+}
+
+void frmOptions::Form_Load() {
+  clsLanguages& languages = main_.Languages();
+  languages.ChangeLanguage(*this, languages.strCurrentLanguage());
+  SetCaption(languages.getMessages("MSG_TITLEOPTIONS"));
+  std::vector<std::string> unreadable;
+  Fill(chkNoShow, "chkNoShow", unreadable);
+  Fill(chkAlwaysExit, "chkAlwaysExit", unreadable);
+  Fill(chkMin, "chkMin", unreadable);
+  Fill(chkSplash, "chkSplash", unreadable);
+  Fill(chkRunAtStart, "chkRunAtStart", unreadable);
+  if (unreadable.empty()) return;
+  std::string message = languages.getMessages("MSG_BADSETTING");
+  for (const std::string& caption : unreadable) message += "\r\n" + caption;
+  Runtime().Messages().Show(message, platform::MessageButtons::Ok, platform::MessageIcon::Exclamation,
+                            languages.getMessages("MSG_TITLEOPTIONS"));
+}
+
+}  // namespace curfew
