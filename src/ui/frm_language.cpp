@@ -31,6 +31,8 @@ void frmLanguage::Form_Load() {
   clsLanguages& languages = main_.Languages();
   SetCaption(languages.getMessages("MSG_TITLELANGUAGE"));
   languages.ChangeLanguage(*this, languages.strCurrentLanguage());
+  // Every opening starts from the prompt, as a window loaded afresh does.
+  Combo1.SetText(kChooseLanguageHere);
   FillLanguageList();
 }
 

@@ -1,0 +1,103 @@
+// The preferences window on the headless back end: what it reads, what it stores, and what it
+// does with values it cannot read.
+#include "ui/frm_options.h"
+
+#include <gtest/gtest.h>
+
+#include "ui/main_window_fixture.h"
+
+namespace curfew {
+namespace {
+
+using platform::RegistryRoot;
+using test::kMachineSettings;
+using test::MainWindowTest;
+
+constexpr const char* kRun = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+class PreferencesTest : public MainWindowTest {
+ protected:
+  frmOptions& Open() {
+    Main().mnuFileItem4.UserClick();
+    return *Main().Preferences();
+  }
+  int SettingWrites() const {
+    int writes = 0;
+    for (const std::string& entry : registry.Journal()) writes += entry.starts_with("Set ");
+    return writes;
+  }
+  std::optional<std::string> Machine(const char* key) const {
+    return registry.Get(RegistryRoot::LocalMachine, kMachineSettings, key);
+  }
+};
+
+TEST_F(PreferencesTest, AFreshMachineShowsEveryBoxUncheckedAndWritesNothing) {
+  Start();
+  const int before = SettingWrites();
+  frmOptions& options = Open();
+  EXPECT_EQ(options.Caption(), "General Preferences");
+  for (ui::CheckBox* box : {&options.chkRunAtStart, &options.chkMin, &options.chkSplash, &options.chkNoShow,
+                            &options.chkAlwaysExit})
+    EXPECT_EQ(box->Value(), 0) << box->Name();
+  EXPECT_EQ(SettingWrites(), before);
+  EXPECT_TRUE(runtime.messages.shown().empty());
+}
+
+TEST_F(PreferencesTest, EachClickIsStoredAtOnce) {
+  Start();
+  frmOptions& options = Open();
+  const std::pair<ui::CheckBox*, const char*> boxes[] = {{&options.chkMin, "chkMin"},
+                                                         {&options.chkSplash, "chkSplash"},
+                                                         {&options.chkNoShow, "chkNoShow"},
+                                                         {&options.chkAlwaysExit, "chkAlwaysExit"}};
+  for (const auto& [box, key] : boxes) {
+    box->UserClick();
+    EXPECT_EQ(Machine(key), "1") << key;
+    box->UserClick();
+    EXPECT_EQ(Machine(key), "0") << key << " after the second click";
+  }
+}
+
+TEST_F(PreferencesTest, TheStartupBoxRegistersAndOpeningReRegistersTheCurrentPath) {
+  Start();
+  const std::string command = files.ProgramFolder() + "\\curfew.exe";
+  Open().chkRunAtStart.UserClick();
+  EXPECT_EQ(registry.Get(RegistryRoot::LocalMachine, kRun, "Curfew0"), command);
+  Main().Preferences()->Unload();
+
+  // The program moved: merely opening the window puts its new path in the start-up list.
+  registry.Put(RegistryRoot::LocalMachine, kRun, "Curfew0", platform::kRegistryString, "D:\\old\\curfew.exe");
+  EXPECT_EQ(Open().chkRunAtStart.Value(), 1);
+  EXPECT_EQ(registry.Get(RegistryRoot::LocalMachine, kRun, "Curfew0"), command);
+}
+
+TEST_F(PreferencesTest, UnreadableValuesStayUncheckedUnwrittenAndAreNamedOnce) {
+  SetMachine("chkMin", "2");
+  registry.Put(RegistryRoot::LocalMachine, kMachineSettings, "chkNoShow", platform::kRegistryDword, "1");
+  SetMachine("chkSplash", "1");
+  Start();
+  const int before = SettingWrites();
+  frmOptions& options = Open();
+  EXPECT_EQ(options.chkMin.Value(), 0);
+  EXPECT_EQ(options.chkNoShow.Value(), 0);
+  EXPECT_EQ(options.chkSplash.Value(), 1) << "the rest of the window is still filled";
+  EXPECT_EQ(Machine("chkMin"), "2") << "nothing written for a value that could not be read";
+  EXPECT_EQ(SettingWrites(), before + 1) << "only the readable chkSplash is stored back";
+  ASSERT_EQ(runtime.messages.shown().size(), 1u);
+  EXPECT_EQ(runtime.messages.shown()[0].text,
+            "These preferences could not be read and are shown unchecked:\r\n"
+            "Don't show a reminder when I close the program.\r\nOpen minimized to the system Tray");
+}
+
+TEST_F(PreferencesTest, ASecondOpeningBringsTheSameWindowForward) {
+  Start();
+  frmOptions& options = Open();
+  Main().mnuFileItem4.UserClick();
+  EXPECT_EQ(Main().Preferences(), &options);
+  EXPECT_EQ(runtime.activatedTitles.back(), "General Preferences");
+  Main().mnuFileItem6.UserClick();
+  EXPECT_FALSE(options.Loaded()) << "the main window's unload closes it";
+}
+
+}  // namespace
+}  // namespace curfew
