@@ -18,6 +18,16 @@ wine_use_prefix() {
     wineserver -w
     touch "$prefix/.curfew-ready"
   fi
+  # The tests' user has chosen a language and seen the help already: the first-start dialog
+  # would otherwise wait for an answer in every test that starts the program. (Tests of the
+  # first start remove these.)
+  if [[ $graphics == null && ! -f $prefix/.curfew-user ]]; then
+    local settings='HKCU\Software\Curfew Team\Curfew\Settings'
+    wine reg add "$settings" /v Language /d English /f >/dev/null 2>&1
+    wine reg add "$settings" /v showHelp /d 0 /f >/dev/null 2>&1
+    wineserver -w
+    touch "$prefix/.curfew-user"
+  fi
   # The caption buttons are glyphs of the Marlett font, which a new prefix lacks: without it
   # they show as letters.
   local marlett=/usr/share/wine/fonts/marlett.ttf fonts=$prefix/drive_c/windows/Fonts

@@ -43,7 +43,7 @@ Win32PicturePeer::Win32PicturePeer(Win32FormPeer& form, ui::Control& control) : 
 }
 
 void Win32PicturePeer::ShowOwn(ui::Aspect aspect) {
-  if (aspect != ui::Aspect::Caption) return;
+  if (aspect != ui::Aspect::Caption && aspect != ui::Aspect::Text) return;
   const int resource = static_cast<const ui::PictureBox&>(Model()).Picture();
   if (resource == 0) return;
   // The control draws the bitmap but does not own it: the peer keeps it for the control's life.

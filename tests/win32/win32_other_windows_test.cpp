@@ -1,0 +1,86 @@
+// The preferences, language and about windows on real controls, with the real registry and
+// the real version resource.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/win32_program_services.h"
+#include "build_identity.h"
+#include "ui/application.h"
+#include "ui/frm_about.h"
+#include "ui/frm_language.h"
+#include "ui/frm_options.h"
+
+namespace curfew {
+namespace {
+
+HWND Of(const ui::Control& control) { return reinterpret_cast<HWND>(control.Handle()); }
+
+std::wstring WindowText(HWND window) {
+  wchar_t text[256] = {};
+  GetWindowTextW(window, text, 256);
+  return text;
+}
+
+std::wstring MachineSetting(const wchar_t* key) {
+  wchar_t value[64] = {};
+  DWORD size = sizeof(value);
+  if (RegGetValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Curfew Team\\Curfew\\Settings", key, RRF_RT_REG_SZ, nullptr,
+                   value, &size) != ERROR_SUCCESS)
+    return L"(none)";
+  return value;
+}
+
+class Win32OtherWindows : public testing::Test {
+ protected:
+  void SetUp() override {
+    application.Start();
+    application.splash.ShowMainWindow();
+  }
+  void TearDown() override {
+    application.main.ExitRequested = true;
+    application.main.Unload();
+  }
+  app::Win32ProgramServices windows{"Curfew.OtherWindowsTest.Running"};
+  Application application{windows.Services()};
+};
+
+TEST_F(Win32OtherWindows, PreferencesWriteTheRealRegistryAtEachClick) {
+  application.main.mnuFileItem4.UserClick();
+  frmOptions& options = *application.main.Preferences();
+  ASSERT_TRUE(IsWindowVisible(reinterpret_cast<HWND>(options.Handle())));
+  EXPECT_EQ(WindowText(reinterpret_cast<HWND>(options.Handle())), L"General Preferences");
+  const LONG style = GetWindowLongW(reinterpret_cast<HWND>(options.Handle()), GWL_STYLE);
+  EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+
+  SendMessageW(Of(options.chkNoShow), BM_CLICK, 0, 0);
+  EXPECT_EQ(MachineSetting(L"chkNoShow"), L"1");
+  SendMessageW(Of(options.chkNoShow), BM_CLICK, 0, 0);
+  EXPECT_EQ(MachineSetting(L"chkNoShow"), L"0");
+  EXPECT_EQ(SendMessageW(Of(options.chkNoShow), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+}
+
+TEST_F(Win32OtherWindows, TheLanguageDialogListsTheShippedLanguages) {
+  application.main.mnuLanguageItem.UserClick();
+  frmLanguage& dialog = *application.main.LanguageDialog();
+  const HWND combo = Of(dialog.Combo1);
+  EXPECT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 6);
+  EXPECT_EQ(WindowText(combo), L"English");
+  SendMessageW(Of(dialog.Command2), BM_CLICK, 0, 0);
+  EXPECT_FALSE(dialog.Loaded());
+}
+
+TEST_F(Win32OtherWindows, TheAboutWindowReadsTheVersionResource) {
+  application.main.mnuAboutItem.UserClick();
+  frmAbout& about = *application.main.About();
+  const std::string version = std::to_string(CURFEW_VERSION_MAJOR) + "." + std::to_string(CURFEW_VERSION_MINOR);
+  EXPECT_EQ(WindowText(Of(about.lblVersion)), std::wstring(version.begin(), version.end()));
+  EXPECT_EQ(WindowText(Of(about.Label1)), L"" CURFEW_PRODUCT_NAME);
+  EXPECT_EQ(WindowText(reinterpret_cast<HWND>(about.Handle())), L"About " CURFEW_PRODUCT_NAME);
+  EXPECT_NE(SendMessageW(Of(about.Picture1), STM_GETIMAGE, IMAGE_BITMAP, 0), 0) << "the product image is shown";
+}
+
+}  // namespace
+}  // namespace curfew
