@@ -11,9 +11,9 @@
 #include "scheduling/xfile_exists.h"
 #include "settings/setting_table.h"
 #include "ui/action_choices.h"
-#include "ui/frm_about.h"
-#include "ui/frm_language.h"
-#include "ui/frm_options.h"
+#include "appearance/frm_about.h"
+#include "localization/frm_language.h"
+#include "settings/frm_options.h"
 #include "ui/frm_still_running.h"
 #include "ui/frm_wizard.h"
 

@@ -4,7 +4,7 @@
 
 #include "scheduling/quick_schedule.h"
 #include "ui/frm_still_running.h"
-#include "ui/frm_language.h"
+#include "localization/frm_language.h"
 #include "ui/main_window_fixture.h"
 
 namespace curfew {

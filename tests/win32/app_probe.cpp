@@ -5,6 +5,7 @@
 //   app_probe end-session TITLE           tells the window that Windows logs the user off
 //   app_probe press TITLE KEY [COUNT]     presses enter, escape, tab, left, right, up or down in
 //                                         that window, COUNT times (1 unless given)
+//   app_probe alt TITLE LETTER            presses Alt and the letter in that window (its menu)
 //   app_probe type TITLE TEXT             types TEXT into the control with the focus there
 //   app_probe click TITLE CAPTION         clicks the button of that caption in that window
 //   app_probe click-control TITLE CLASS N clicks near the left edge of the Nth control (from 0,
@@ -15,6 +16,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -133,6 +135,16 @@ int main() {
     }
     // A Tab moves the focus: the next command must find it where it went.
     if (key == VK_TAB) Sleep(200);
+    return 0;
+  }
+  if (command == "alt" && args.size() == 3 && args[2].size() == 1) {
+    const HWND window = Find(args[1]);
+    if (!window) return 1;
+    // The context bit says Alt is down; the window's default handling opens its menu.
+    const WPARAM key = static_cast<WPARAM>(std::toupper(static_cast<unsigned char>(args[2][0])));
+    PostMessageW(window, WM_SYSKEYDOWN, key, 1 << 29);
+    PostMessageW(window, WM_SYSKEYUP, key, (1 << 29) | (1u << 30) | (1u << 31));
+    Sleep(300);
     return 0;
   }
   if (command == "type" && args.size() == 3) {

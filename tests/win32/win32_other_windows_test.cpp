@@ -9,9 +9,9 @@
 #include "app/win32_program_services.h"
 #include "build_identity.h"
 #include "ui/application.h"
-#include "ui/frm_about.h"
-#include "ui/frm_language.h"
-#include "ui/frm_options.h"
+#include "appearance/frm_about.h"
+#include "localization/frm_language.h"
+#include "settings/frm_options.h"
 
 namespace curfew {
 namespace {

@@ -1,5 +1,5 @@
 // The about window and the help launcher on the headless back end.
-#include "ui/frm_about.h"
+#include "appearance/frm_about.h"
 
 #include <gtest/gtest.h>
 

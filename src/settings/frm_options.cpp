@@ -1,4 +1,4 @@
-#include "ui/frm_options.h"
+#include "settings/frm_options.h"
 
 #include "settings/apply_run_at_start.h"
 #include "settings/setting_table.h"

@@ -1,6 +1,6 @@
 // The preferences window on the headless back end: what it reads, what it stores, and what it
 // does with values it cannot read.
-#include "ui/frm_options.h"
+#include "settings/frm_options.h"
 
 #include <gtest/gtest.h>
 

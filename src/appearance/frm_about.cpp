@@ -1,4 +1,4 @@
-#include "ui/frm_about.h"
+#include "appearance/frm_about.h"
 
 #include "scheduling/xfile_exists.h"
 #include "settings/setting_table.h"

@@ -1,4 +1,4 @@
-#include "ui/frm_language.h"
+#include "localization/frm_language.h"
 
 #include "localization/language_update.h"
 #include "settings/setting_table.h"

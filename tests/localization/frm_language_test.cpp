@@ -1,6 +1,6 @@
 // The language dialog on the headless back end: the list, the choice, the update from the
 // language server and the file opened for translators.
-#include "ui/frm_language.h"
+#include "localization/frm_language.h"
 
 #include <gtest/gtest.h>
 
