@@ -15,7 +15,8 @@ frmLanguage::frmLanguage(frmMain& main) : ui::Form(main.Runtime(), "frmLanguage"
   Combo1.Move({60, 480, 6735, 315});
   Command2.SetCaption("OK");
   Command2.Move({6900, 120, 1335, 675});
-  Line1.Move({60, 1080, 8160, 0});
+  // Two pixels high, so that the etched line has room to show.
+  Line1.Move({60, 1080, 8160, 30});
   Command1.SetCaption("Check for language updates");
   Command1.Move({60, 1380, 8175, 615});
   Command3.SetCaption("Translate this program");
