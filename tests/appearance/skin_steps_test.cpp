@@ -1,0 +1,133 @@
+// The program's side of skinning: the colour table over a window's controls and the copying
+// of plain labels into skinned-label arrays.
+#include <gtest/gtest.h>
+
+#include "appearance/mirror_labels.h"
+#include "appearance/skin_colours.h"
+#include "platform/headless/headless_runtime.h"
+
+namespace curfew {
+namespace {
+
+constexpr SkinColours kSkin{0x111111, 0x222222, 0x333333};
+constexpr ui::Colour kDesignBack = 0x0A0A0A;
+constexpr ui::Colour kDesignFore = 0x0B0B0B;
+
+// A window with a control of every kind, one of them hidden inside a hidden frame.
+class frmEveryKind final : public ui::Form {
+ public:
+  explicit frmEveryKind(ui::WindowRuntime& runtime) : ui::Form(runtime, "frmEveryKind") {
+    frHidden.SetVisible(false);
+    for (ui::Control* control : Controls()) control->SetColours(kDesignBack, kDesignFore);
+  }
+  ui::CommandButton cmd{*this, "cmd"};
+  ui::TextBox txt{*this, "txt"};
+  ui::ComboBox cbo{*this, "cbo"};
+  ui::ListBox lst{*this, "lst"};
+  ui::ListView lvw{*this, "lvw"};
+  ui::PictureBox pic{*this, "pic"};
+  ui::Label lbl{*this, "lbl"};
+  ui::SkinLabel skl{*this, "skl"};
+  ui::CheckBox chk{*this, "chk"};
+  ui::OptionButton opt{*this, "opt"};
+  ui::TreeView tvw{*this, "tvw"};
+  ui::DatePicker dtp{*this, "dtp"};
+  ui::Timer tmr{*this, "tmr", 100};
+  ui::Frame frHidden{*this, "frHidden"};
+  ui::TextBox txtHidden{*this, "txtHidden", std::nullopt, &frHidden};
+};
+
+struct ColourCase {
+  const char* control;
+  ui::Colour back;
+  ui::Colour fore;
+};
+
+class SkinColoursTest : public testing::TestWithParam<ColourCase> {};
+
+TEST_P(SkinColoursTest, EachTypeTakesTheColoursOfItsRow) {
+  ui::HeadlessRuntime runtime;
+  frmEveryKind form(runtime);
+  SetSkinColours(form, kSkin);
+  for (const ui::Control* control : form.Controls()) {
+    if (control->Name() != GetParam().control) continue;
+    EXPECT_EQ(control->BackColor(), GetParam().back);
+    EXPECT_EQ(control->ForeColor(), GetParam().fore);
+    return;
+  }
+  FAIL() << "no control " << GetParam().control;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TypeTable, SkinColoursTest,
+    testing::Values(ColourCase{"cmd", 0x111111, kDesignFore}, ColourCase{"txt", 0x111111, 0x222222},
+                    ColourCase{"cbo", 0x111111, 0x222222}, ColourCase{"lst", 0x111111, 0x222222},
+                    ColourCase{"lvw", 0x111111, 0x222222}, ColourCase{"txtHidden", 0x111111, 0x222222},
+                    ColourCase{"pic", 0x333333, kDesignFore}, ColourCase{"lbl", kDesignBack, kDesignFore},
+                    ColourCase{"skl", kDesignBack, kDesignFore}, ColourCase{"chk", kDesignBack, kDesignFore},
+                    ColourCase{"opt", kDesignBack, kDesignFore}, ColourCase{"tvw", kDesignBack, kDesignFore},
+                    ColourCase{"dtp", kDesignBack, kDesignFore}, ColourCase{"frHidden", kDesignBack, kDesignFore}),
+    [](const testing::TestParamInfo<ColourCase>& param) { return std::string(param.param.control); });
+
+// The preferences window's pattern: two arrays in one frame, one in another, labels in both
+// frames and one on the window itself.
+class frmFrames final : public ui::Form {
+ public:
+  explicit frmFrames(ui::WindowRuntime& runtime) : ui::Form(runtime, "frmFrames") {
+    lblMail.Move({100, 200, 3000, 250});
+    lblMail.SetCaption("Mail Server:");
+    lblHiddenTip.SetVisible(false);
+    lblHiddenTip.SetCaption("TIP");
+    ui::Font bold;
+    bold.bold = true;
+    lblPort.SetFont(bold);
+  }
+  ui::Frame Frame4{*this, "Frame4"};
+  ui::Frame Frame5{*this, "Frame5"};
+  ui::SkinLabel SkinLabel1{*this, "SkinLabel1", 0, &Frame4};
+  ui::SkinLabel SkinLabel3{*this, "SkinLabel3", 0, &Frame4};
+  ui::SkinLabel SkinLabel4{*this, "SkinLabel4", 0, &Frame5};
+  ui::Label lblMail{*this, "lblMail", std::nullopt, &Frame4};
+  ui::Label lblFolder{*this, "lblFolder", std::nullopt, &Frame5};
+  ui::Label lblHiddenTip{*this, "lblHiddenTip", std::nullopt, &Frame4};
+  ui::Label lblPort{*this, "lblPort", std::nullopt, &Frame5};
+  ui::Label lblOnTheWindow{*this, "lblOnTheWindow"};
+  SkinLabelArray array1{SkinLabel1}, array3{SkinLabel3}, array4{SkinLabel4};
+};
+
+TEST(MirrorLabelsTest, EachLabelGoesToTheFirstArrayOfItsOwnContainer) {
+  ui::HeadlessRuntime runtime;
+  frmFrames form(runtime);
+  form.Load();
+  SkinLabelArray* arrays[] = {&form.array1, &form.array3, &form.array4};
+  MirrorLabels(form, arrays, MirrorRule::SameContainer);
+
+  EXPECT_EQ(form.array1.HighestIndex(), 2) << "the lower-numbered array of the frame takes all its labels";
+  EXPECT_EQ(form.array3.HighestIndex(), 0);
+  EXPECT_EQ(form.array4.HighestIndex(), 2);
+  const ui::SkinLabel& mail = form.array1.Element(1);
+  EXPECT_EQ(mail.Caption(), "Mail Server:");
+  EXPECT_EQ(mail.Position(), form.lblMail.Position());
+  EXPECT_EQ(mail.Container(), &form.Frame4);
+  EXPECT_EQ(mail.Index(), 1);
+  EXPECT_TRUE(mail.Peer()) << "loaded with the window";
+  EXPECT_FALSE(form.array1.Element(2).Visible()) << "a hidden label makes a hidden copy";
+  EXPECT_TRUE(form.array4.Element(2).GetFont().bold);
+  EXPECT_EQ(form.lblMail.Caption(), "Mail Server:") << "the label itself stays";
+
+  MirrorLabels(form, arrays, MirrorRule::SameContainer);
+  EXPECT_EQ(form.array1.HighestIndex(), 2) << "a second load starts from element 0 again";
+}
+
+TEST(MirrorLabelsTest, OneArrayCanTakeEveryLabel) {
+  ui::HeadlessRuntime runtime;
+  frmFrames form(runtime);
+  SkinLabelArray* arrays[] = {&form.array4};
+  MirrorLabels(form, arrays, MirrorRule::EveryLabel);
+  EXPECT_EQ(form.array4.HighestIndex(), 5);
+  EXPECT_EQ(form.array4.Element(5).Caption(), form.lblOnTheWindow.Caption());
+  EXPECT_EQ(form.array4.Element(1).Container(), &form.Frame5) << "copies lie in element 0's container";
+}
+
+}  // namespace
+}  // namespace curfew
