@@ -46,6 +46,10 @@ void frmAbout::Form_Load() {
   lblCompany.SetCaption(entries.companyName);
   lblVersion.SetCaption(std::to_string(entries.majorVersion) + "." + std::to_string(entries.minorVersion));
   lblWebsite.SetCaption(entries.comments);
+  // 4.
+  SkinLabelArray* arrays[] = {&skinLabels1_};
+  MirrorLabels(*this, arrays, MirrorRule::EveryLabel);
+  main_.Skins().ApplySkinToForm(*this);
 }
 
 Form8::Form8(frmMain& main) : ui::Form(main.Runtime(), "Form8"), main_(main) {

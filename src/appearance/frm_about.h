@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appearance/mirror_labels.h"
 #include "platform/windowing/controls.h"
 #include "platform/windowing/form.h"
 
@@ -30,6 +31,7 @@ class frmAbout final : public ui::Form {
 
  private:
   frmMain& main_;
+  SkinLabelArray skinLabels1_{SkinLabel1};
 };
 
 // Opens the help file in the system's help viewer as it loads; never seen itself.

@@ -35,6 +35,8 @@ void frmLanguage::Form_Load() {
   // Every opening starts from the prompt, as a window loaded afresh does.
   Combo1.SetText(kChooseLanguageHere);
   FillLanguageList();
+  // 4. No plain labels to mirror.
+  main_.Skins().ApplySkinToForm(*this);
 }
 
 void frmLanguage::FillLanguageList() {

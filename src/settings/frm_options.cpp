@@ -1,5 +1,6 @@
 #include "settings/frm_options.h"
 
+#include "appearance/mirror_labels.h"
 #include "settings/apply_run_at_start.h"
 #include "settings/setting_table.h"
 #include "ui/frm_main.h"
@@ -78,6 +79,10 @@ void frmOptions::Form_Load() {
   Fill(chkMin, "chkMin", unreadable);
   Fill(chkSplash, "chkSplash", unreadable);
   Fill(chkRunAtStart, "chkRunAtStart", unreadable);
+  // 4. The preferences have no plain labels in their visible frames; the arrays take any there.
+  SkinLabelArray* arrays[] = {&skinLabels5_, &skinLabels6_};
+  MirrorLabels(*this, arrays, MirrorRule::SameContainer);
+  main_.Skins().ApplySkinToForm(*this);
   if (unreadable.empty()) return;
   std::string message = languages.getMessages("MSG_BADSETTING");
   for (const std::string& caption : unreadable) message += "\r\n" + caption;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "appearance/mirror_labels.h"
 #include "platform/windowing/controls.h"
 #include "platform/windowing/form.h"
 
@@ -37,6 +38,8 @@ class frmOptions final : public ui::Form {
   void StoreOnClick(ui::CheckBox& box, const char* key);
 
   frmMain& main_;
+  SkinLabelArray skinLabels5_{SkinLabel5};
+  SkinLabelArray skinLabels6_{SkinLabel6};
 };
 
 }  // namespace curfew

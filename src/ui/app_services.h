@@ -3,6 +3,7 @@
 #include <functional>
 #include <string_view>
 
+#include "appearance/skin.h"
 #include "localization/mod_identity.h"
 #include "platform/clock.h"
 #include "platform/files.h"
@@ -37,6 +38,8 @@ struct AppServices {
   platform::ProcessServices& process;
   const platform::VersionInfo& versionInfo;
   platform::Internet& internet;
+  // The application's skin, as the skin engine provides it.
+  Skin& skin;
   // The language server's base address: scheme and host, no trailing slash.
   std::string_view languageServer;
   OtherWindows windows;

@@ -11,7 +11,9 @@ namespace curfew {
 // "Don't show the splash screen" is set, when it works unseen).
 class Application {
  public:
-  explicit Application(AppServices& services) : services_(services) {}
+  explicit Application(AppServices& services) : services_(services) {
+    main.Skins().SetSplashFallback([this] { splash.LoadForSkin(); });
+  }
   void Start();
 
  private:

@@ -221,6 +221,8 @@ void frmMain::Form_Load() {
     const std::string width = ReadSetting(settings, "BackupSetColumn" + std::to_string(column), SettingStore::User);
     lstSchedules.SetColumnWidth(column, ReadInteger16(width).value_or(2500));
   }
+  // 13. The main window has no plain labels to mirror.
+  skins_.ApplySkinToForm(*this);
   // 14. The help opens once, on the first English start.
   if (ReadSetting(settings, "showHelp", SettingStore::User) == "1") {
     if (ReadSetting(settings, "Language", SettingStore::User) == "English") ShowHelp();

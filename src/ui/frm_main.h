@@ -109,6 +109,8 @@ class frmMain final : public ui::Form {
   void pctTray_MouseDown(int x);
 
   clsLanguages& Languages() { return *languages_; }
+  // The process-wide skin every window's load applies.
+  SkinHost& Skins() { return skins_; }
   CPower& PowerObject();
   SettingsServices Settings() {
     return {services_.registry, services_.runtime.Messages(), identity_, SuppressPermissionDialog};
@@ -153,6 +155,7 @@ class frmMain final : public ui::Form {
   AppServices& services_;
   ProductIdentity& identity_;
   std::optional<clsLanguages> languages_;
+  SkinHost skins_;
   std::optional<CPower> objPower_;
   std::unique_ptr<frmStillRunning> stillRunning_;
   std::unique_ptr<frmWizard> wizard_;

@@ -28,7 +28,22 @@ void frmSplash::Form_Load() {
   const platform::VersionEntries version = services_.versionInfo.Read();
   lblProduct.SetCaption(identity_.strProgramName);
   lblVersion.SetCaption(std::to_string(version.majorVersion) + "." + std::to_string(version.minorVersion));
+  // The skin: this window's skin becomes the process-wide one and skins the window itself. (A
+  // skin library that wants the skin handed over at start-up has nothing to do here: our skin
+  // engine is part of the program and already holds it.)
+  main_.Skins().SetSkinObject(services_.skin);
+  main_.Skins().ApplySkinToForm(*this);
   Timer2.SetEnabled(true);
+}
+
+void frmSplash::LoadForSkin() {
+  const bool loadedBefore = Loaded();
+  Load();
+  if (!loadedBefore) {
+    while (!Timer2.Enabled()) services_.runtime.DoEvents();
+  }
+  Timer2.SetEnabled(false);
+  Hide();
 }
 
 void frmSplash::Timer2_Timer() {

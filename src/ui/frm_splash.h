@@ -30,6 +30,10 @@ class frmSplash final : public ui::Form {
   // Loads and shows the main window and hides the splash: at the end of the splash, or at
   // once when the splash is not wanted.
   void ShowMainWindow();
+  // Loads the splash for a window that is skinned before it (the skin is set by this load),
+  // without letting it go on to open the main window. A splash loaded earlier, whose timer may
+  // have run already, is not waited for.
+  void LoadForSkin();
 
  protected:
   void Form_Load() override;

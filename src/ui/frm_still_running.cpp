@@ -47,6 +47,8 @@ void frmStillRunning::Form_Load() {
   }
   SetCaption(main_.Languages().getMessages("MSG_TITLERUNNING"));
   main_.Languages().ChangeLanguage(*this, main_.Languages().strCurrentLanguage());
+  // The reminder has no plain labels to mirror.
+  main_.Skins().ApplySkinToForm(*this);
 }
 
 void frmStillRunning::cmdOK_Click() {

@@ -101,6 +101,8 @@ void frmWizard::Form_Load() {
   for (int day = 1; day <= 31; ++day) tvScheduleMonth.AddNode("", std::to_string(day));
   // 5.
   if (main_.EditMode) ShowSelectedSchedule();
+  // 6.
+  main_.Skins().ApplySkinToForm(*this);
 }
 
 // Values the pickers or trees cannot take (a hand-edited file, another regional setting) leave

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "appearance/fixed_skin.h"
 #include "platform/headless/fixed_version_info.h"
 #include "platform/headless/headless_runtime.h"
 #include "platform/host/host_file_system.h"
@@ -47,6 +48,7 @@ class AppFixture {
   platform::RecordedProcess process;
   platform::FixedVersionInfo versionInfo{{"Curfew", "Curfew Team", "curfew.example.org", 1, 0}};
   platform::ScriptedInternet internet;
+  FixedSkin skin{{0x111111, 0x222222, 0x333333}};
   AppServices services;
   std::unique_ptr<Application> app;
   LocalDateTime start;

@@ -1,0 +1,23 @@
+#include "appearance/skin.h"
+
+namespace curfew {
+
+void SkinHost::Apply(ui::Form& form) {
+  if (!skinObject_) throw SkinError("no skin has been set up yet");
+  const SkinColours colours = skinObject_->Colours();
+  SetSkinColours(form, colours);
+  skinObject_->SkinWindow(form);
+}
+
+void SkinHost::ApplySkinToForm(ui::Form& form) {
+  try {
+    Apply(form);
+    return;
+  } catch (const std::exception&) {
+    if (!loadSplash_) throw;
+  }
+  loadSplash_();
+  Apply(form);
+}
+
+}  // namespace curfew
