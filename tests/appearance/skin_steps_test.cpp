@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "appearance/mirror_labels.h"
+#include "appearance/shipped_skins.h"
+#include "appearance/skin_description.h"
 #include "appearance/skin_colours.h"
 #include "platform/headless/headless_runtime.h"
 
@@ -127,6 +129,94 @@ TEST(MirrorLabelsTest, OneArrayCanTakeEveryLabel) {
   EXPECT_EQ(form.array4.HighestIndex(), 5);
   EXPECT_EQ(form.array4.Element(5).Caption(), form.lblOnTheWindow.Caption());
   EXPECT_EQ(form.array4.Element(1).Container(), &form.Frame5) << "copies lie in element 0's container";
+}
+
+// Skin descriptions ----------------------------------------------------------------------------
+
+TEST(SkinDescriptionTest, TheShippedSkinsAreCompleteAndReadable) {
+  std::string error;
+  const auto light = ParseSkinDescription(LightSkinText(), error);
+  ASSERT_TRUE(light) << error;
+  const auto dark = ParseSkinDescription(DarkSkinText(), error);
+  ASSERT_TRUE(dark) << error;
+  EXPECT_FALSE(light->look.dark);
+  EXPECT_TRUE(dark->look.dark);
+  EXPECT_EQ(light->colours.pictureBack, 0x823F1Eu) << "#1E3F82 as Windows stores it";
+  EXPECT_EQ(dark->look.buttonFont.name, "Segoe UI");
+  // Every visible text stands out from what it is drawn on, in both skins.
+  for (const SkinDescription* skin : {&*light, &*dark}) {
+    EXPECT_NE(skin->text, skin->windowBack) << skin->name;
+    EXPECT_NE(skin->colours.fieldText, skin->fieldBack) << skin->name;
+    EXPECT_NE(skin->look.normal.text, skin->look.normal.fill) << skin->name;
+    EXPECT_NE(skin->look.defaultButton.text, skin->look.defaultButton.fill) << skin->name;
+    EXPECT_NE(skin->look.focusRing, skin->look.normal.fill) << skin->name;
+  }
+}
+
+struct BrokenSkin {
+  const char* name;
+  const char* change;  // a line added to the light skin, or the key whose line is removed
+  bool remove;
+  const char* error;
+};
+
+class BrokenSkinTest : public testing::TestWithParam<BrokenSkin> {};
+
+TEST_P(BrokenSkinTest, IsRefusedWithItsReason) {
+  std::string text(LightSkinText());
+  if (GetParam().remove) {
+    const std::size_t at = text.find(std::string("\n") + GetParam().change);
+    text.erase(at + 1, text.find('\n', at + 1) - at);
+  } else {
+    text += GetParam().change;
+  }
+  std::string error;
+  EXPECT_FALSE(ParseSkinDescription(text, error));
+  EXPECT_EQ(error, GetParam().error);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, BrokenSkinTest,
+    testing::Values(BrokenSkin{"MissingKey", "accent", true, "'accent' is missing"},
+                    BrokenSkin{"GivenTwice", "accent = #000000\n", false, "'accent' is given twice"},
+                    BrokenSkin{"UnknownKey", "shadow = #000000\n", false, "'shadow' is no key of a skin"},
+                    BrokenSkin{"NoEquals", "just words\n", false, "line 21 has no '='"}),
+    [](const testing::TestParamInfo<BrokenSkin>& param) { return std::string(param.param.name); });
+
+TEST(SkinDescriptionTest, ValuesThatCannotBeReadAreNamed) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"accent = 1E5BC6", "'accent' cannot be read: 1E5BC6"},
+      {"label.font = Segoe UI, huge", "'label.font' cannot be read: Segoe UI, huge"},
+      {"button.hot = fill #FFFFFF, text #000000", "'button.hot' cannot be read: fill #FFFFFF, text #000000"},
+      {"dark = maybe", "'dark' cannot be read: maybe"}};
+  for (const auto& [line, reason] : cases) {
+    std::string text(LightSkinText());
+    const std::string key = std::string(line).substr(0, std::string(line).find(' '));
+    const std::size_t at = text.find("\n" + key + " ");
+    text.replace(at + 1, text.find('\n', at + 1) - at - 1, line);
+    std::string error;
+    EXPECT_FALSE(ParseSkinDescription(text, error)) << line;
+    EXPECT_EQ(error, reason);
+  }
+}
+
+TEST(DressWindowTest, GivesTheWindowItsBackgroundTextAndFieldColoursAndItsLook) {
+  ui::HeadlessRuntime runtime;
+  frmEveryKind form(runtime);
+  std::string error;
+  const SkinDescription dark = *ParseSkinDescription(DarkSkinText(), error);
+  DressWindow(form, dark);
+  EXPECT_EQ(form.BackColor(), dark.windowBack);
+  for (const ui::Control* control : {static_cast<ui::Control*>(&form.lbl), static_cast<ui::Control*>(&form.chk),
+                                     static_cast<ui::Control*>(&form.opt), static_cast<ui::Control*>(&form.frHidden)}) {
+    EXPECT_EQ(control->BackColor(), dark.windowBack) << control->Name();
+    EXPECT_EQ(control->ForeColor(), dark.text) << control->Name();
+  }
+  EXPECT_EQ(form.tvw.BackColor(), dark.fieldBack);
+  EXPECT_EQ(form.dtp.ForeColor(), dark.colours.fieldText);
+  EXPECT_EQ(form.cmd.BackColor(), kDesignBack) << "buttons are the program's own colour step";
+  ASSERT_TRUE(form.Look());
+  EXPECT_TRUE(form.Look()->dark);
 }
 
 }  // namespace

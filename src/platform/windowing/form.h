@@ -8,6 +8,7 @@
 #include "platform/native_window.h"
 #include "platform/windowing/canvas.h"
 #include "platform/windowing/control.h"
+#include "platform/windowing/look.h"
 
 namespace curfew::ui {
 
@@ -16,13 +17,13 @@ class WindowRuntime;
 // Why a window is being closed, as its query-unload handler is told.
 enum class UnloadMode { ControlMenu = 0, Code = 1, AppWindows = 2, TaskManager = 3 };
 enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
-enum class FormAspect { Caption, Visible, WindowState, Position, ClientSize, Colours, Font };
+enum class FormAspect { Caption, Visible, WindowState, Position, ClientSize, Colours, Font, Look };
 // Sizable: the ordinary resizable window. FixedDialog: a dialog frame without minimise and
 // maximise boxes. None: no frame at all (a splash).
 enum class BorderStyle { Sizable, FixedDialog, None };
-// A change of the system that every window hears of: the computer woke from sleep, or the
-// clock was set.
-enum class SystemChange { Resumed, ClockChanged };
+// A change of the system that every window hears of: the computer woke from sleep, the clock
+// was set, or the user switched between light and dark mode or high contrast.
+enum class SystemChange { Resumed, ClockChanged, ColourSchemeChanged };
 
 // The back end's side of a window.
 class FormPeer {
@@ -85,6 +86,12 @@ class Form {
   void SetBackColor(Colour colour);
   const Font& GetFont() const { return font_; }
   void SetFont(Font font);
+  // The window's own drawing of its buttons and title bar; none leaves both to the system.
+  const std::optional<WindowLook>& Look() const { return look_; }
+  void SetLook(std::optional<WindowLook> look) {
+    look_ = std::move(look);
+    Sync(FormAspect::Look);
+  }
 
   bool Loaded() const { return peer_ != nullptr; }
   // A control made while the window is loaded (a new element of a control array) gets its side
@@ -137,6 +144,7 @@ class Form {
   WindowState windowState_ = WindowState::Normal;
   Colour backColor_ = kButtonFace;
   Font font_{};
+  std::optional<WindowLook> look_;
   BorderStyle borderStyle_ = BorderStyle::Sizable;
   bool controlBox_ = true;
   bool minMaxButtons_ = true;

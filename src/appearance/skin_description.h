@@ -1,0 +1,37 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "appearance/skin_colours.h"
+#include "platform/windowing/look.h"
+
+namespace curfew {
+
+// A skin as its description gives it: the three colours the windows ask for, and how the
+// skin draws a window (background, labels, fields, buttons, title bar).
+struct SkinDescription {
+  std::string name;
+  SkinColours colours{};
+  ui::Colour windowBack = 0;
+  ui::Colour text = 0;  // labels, check boxes, option buttons and frames
+  ui::Font labelFont;
+  ui::Colour fieldBack = 0;  // tree views and date pickers
+  ui::Colour accent = 0;
+  ui::WindowLook look;
+};
+
+// Reads a description: one "key = value" per line, "#" comments and blank lines ignored;
+// colours as #RRGGBB, fonts as "name, points[, bold]", button states as
+// "fill #RRGGBB, border #RRGGBB, text #RRGGBB". Every key must be given once. nullopt with the
+// reason in error when the text is no complete description.
+std::optional<SkinDescription> ParseSkinDescription(std::string_view text, std::string& error);
+
+// Dresses the window in the skin: its background, its labels, check boxes, option buttons and
+// frames in the skin's text colour on that background, tree views and date pickers in the field
+// colours, and the skin's drawing of buttons and title bar. (The colours of buttons, fields and
+// pictures are the program's own step, SetSkinColours.)
+void DressWindow(ui::Form& form, const SkinDescription& skin);
+
+}  // namespace curfew
