@@ -7,12 +7,8 @@
 
 namespace curfew {
 
-// The light skin's colours: fields and buttons in the system's window colours (so they follow
-// high contrast too), pictures in the program's blue.
-inline constexpr SkinColours kLightSkinColours{ui::kWindowBackground, ui::kWindowText, 0x823F1E};
-
-// A skin of fixed colours that leaves the drawing of each window to the system; it notes the
-// windows it was asked to skin.
+// A skin of fixed colours that leaves the drawing of each window to the system and notes the
+// windows it was asked to skin: the skin of the headless back end's tests.
 class FixedSkin final : public Skin {
  public:
   explicit FixedSkin(SkinColours colours) : colours_(colours) {}

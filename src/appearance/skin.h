@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <stdexcept>
+#include <vector>
 
 #include "appearance/skin_colours.h"
 #include "platform/windowing/form.h"
@@ -21,6 +22,9 @@ class Skin {
   virtual ~Skin() = default;
   virtual SkinColours Colours() const = 0;
   virtual void SkinWindow(ui::Form& form) = 0;
+  // The user switched between light and dark mode or high contrast: the skin reads the
+  // setting again.
+  virtual void SchemeChanged() {}
 };
 
 // The process-wide skin: set once by the splash window's load, and what every window's load
@@ -37,6 +41,8 @@ class SkinHost {
   // the splash window has set the skin loads the splash window first and tries once more; a
   // second failure goes to the caller.
   void ApplySkinToForm(ui::Form& form);
+  // Light or dark mode or high contrast changed: every window in the list is skinned anew.
+  void FollowSchemeChange(const std::vector<ui::Form*>& forms);
 
  private:
   void Apply(ui::Form& form);

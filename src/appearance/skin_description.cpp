@@ -144,22 +144,35 @@ std::optional<SkinDescription> ParseSkinDescription(std::string_view text, std::
   return skin;
 }
 
-void DressWindow(ui::Form& form, const SkinDescription& skin) {
-  form.SetBackColor(skin.windowBack);
+namespace {
+
+void Colour(ui::Form& form, ui::Colour windowBack, ui::Colour text, ui::Colour fieldBack, ui::Colour fieldText) {
+  form.SetBackColor(windowBack);
   for (ui::Control* control : form.Controls()) {
     switch (control->Kind()) {
       case ui::ControlKind::Label:
       case ui::ControlKind::SkinLabel:
       case ui::ControlKind::CheckBox:
       case ui::ControlKind::OptionButton:
-      case ui::ControlKind::Frame: control->SetColours(skin.windowBack, skin.text); break;
+      case ui::ControlKind::Frame: control->SetColours(windowBack, text); break;
       case ui::ControlKind::TreeView:
       case ui::ControlKind::DatePicker:
-      case ui::ControlKind::TimePicker: control->SetColours(skin.fieldBack, skin.colours.fieldText); break;
+      case ui::ControlKind::TimePicker: control->SetColours(fieldBack, fieldText); break;
       default: break;
     }
   }
+}
+
+}  // namespace
+
+void DressWindow(ui::Form& form, const SkinDescription& skin) {
+  Colour(form, skin.windowBack, skin.text, skin.fieldBack, skin.colours.fieldText);
   form.SetLook(skin.look);
+}
+
+void DressInSystemColours(ui::Form& form) {
+  Colour(form, ui::kButtonFace, ui::kButtonText, ui::kWindowBackground, ui::kWindowText);
+  form.SetLook(std::nullopt);
 }
 
 }  // namespace curfew

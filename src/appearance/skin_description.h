@@ -34,4 +34,8 @@ std::optional<SkinDescription> ParseSkinDescription(std::string_view text, std::
 // pictures are the program's own step, SetSkinColours.)
 void DressWindow(ui::Form& form, const SkinDescription& skin);
 
+// The same controls back in the system's own colours, and no look: the window as Windows
+// draws it (in high contrast, where no skin is applied).
+void DressInSystemColours(ui::Form& form);
+
 }  // namespace curfew

@@ -20,4 +20,10 @@ void SkinHost::ApplySkinToForm(ui::Form& form) {
   Apply(form);
 }
 
+void SkinHost::FollowSchemeChange(const std::vector<ui::Form*>& forms) {
+  if (!skinObject_) return;
+  skinObject_->SchemeChanged();
+  for (ui::Form* form : forms) ApplySkinToForm(*form);
+}
+
 }  // namespace curfew

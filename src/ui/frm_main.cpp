@@ -456,6 +456,15 @@ void frmMain::SaveColumnWidths() {
   }
 }
 
+void frmMain::Form_SystemChange(ui::SystemChange change) {
+  if (change == ui::SystemChange::ColourSchemeChanged) {
+    // Every window follows light or dark mode, or high contrast, at once.
+    skins_.FollowSchemeChange(services_.runtime.LoadedForms());
+    return;
+  }
+  tmrScheduler_Timer();
+}
+
 // Every step on its own: whatever fails, the steps after it run and the program ends.
 void frmMain::Form_Unload(bool&) {
   const auto step = [](const auto& action) {

@@ -132,7 +132,7 @@ class frmMain final : public ui::Form {
   void Form_Resize() override { ArrangeControls(); }
   // Back from sleep or a clock set anew: rows whose minute passed meanwhile get their next
   // run at once, not at the next tick.
-  void Form_SystemChange(ui::SystemChange) override { tmrScheduler_Timer(); }
+  void Form_SystemChange(ui::SystemChange change) override;
 
  private:
   void Design();

@@ -82,5 +82,56 @@ TEST_F(Win32OtherWindows, TheAboutWindowReadsTheVersionResource) {
   EXPECT_NE(SendMessageW(Of(about.Picture1), STM_GETIMAGE, IMAGE_BITMAP, 0), 0) << "the product image is shown";
 }
 
+// The skins -------------------------------------------------------------------------------------
+
+COLORREF PixelOf(HWND window, int x, int y) {
+  RECT area{};
+  GetClientRect(window, &area);
+  const HDC screen = GetDC(window);
+  const HDC memory = CreateCompatibleDC(screen);
+  const HBITMAP bitmap = CreateCompatibleBitmap(screen, area.right, area.bottom);
+  const HGDIOBJ old = SelectObject(memory, bitmap);
+  PrintWindow(window, memory, PW_CLIENTONLY);
+  const COLORREF pixel = GetPixel(memory, x, y);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(window, screen);
+  return pixel;
+}
+
+void SetAppsUseLightTheme(DWORD light) {
+  RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize",
+                  L"AppsUseLightTheme", REG_DWORD, &light, sizeof(light));
+}
+
+struct SkinCase {
+  DWORD appsUseLightTheme;
+  COLORREF windowBack;  // #F3F3F3 or #202020
+  COLORREF buttonFill;  // the skin's normal button face
+};
+
+// Both skins in one test: the setting is shared by every test that starts the program.
+TEST(Win32Skins, TheWindowsSettingChoosesTheSkinAndButtonsAreDrawnInIt) {
+  for (const SkinCase& skin : {SkinCase{1, RGB(0xF3, 0xF3, 0xF3), RGB(0xFD, 0xFD, 0xFD)},
+                               SkinCase{0, RGB(0x20, 0x20, 0x20), RGB(0x2D, 0x2D, 0x2D)}}) {
+    SetAppsUseLightTheme(skin.appsUseLightTheme);
+    app::Win32ProgramServices windows{"Curfew.SkinTest.Running"};
+    Application application{windows.Services()};
+    application.Start();
+    application.splash.ShowMainWindow();
+    frmMain& main = application.main;
+    EXPECT_EQ(main.BackColor(), skin.windowBack);
+    const HWND button = Of(main.cmdPower);
+    EXPECT_EQ(GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+    windows.Runtime().DoEvents();
+    EXPECT_EQ(PixelOf(button, 20, 20), skin.buttonFill) << "the face of the button";
+    EXPECT_EQ(PixelOf(reinterpret_cast<HWND>(main.Handle()), 2, 250), skin.windowBack);
+    main.ExitRequested = true;
+    main.Unload();
+  }
+  SetAppsUseLightTheme(1);
+}
+
 }  // namespace
 }  // namespace curfew

@@ -1,9 +1,14 @@
+#include <windows.h>
 #include <windowsx.h>
+#include <uxtheme.h>
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/win32/text_conversion.h"
+#include "platform/win32/windowing/win32_canvas.h"
 #include "platform/win32/windowing/win32_control_peers.h"
+#include "platform/win32/windowing/win32_runtime.h"
 #include "platform/win32/windowing/win32_form_peer.h"
 
 namespace curfew::platform::win32 {
@@ -24,6 +29,99 @@ DWORD ButtonStyle(const ui::Control& control) {
 
 Win32ButtonPeer::Win32ButtonPeer(Win32FormPeer& form, ui::Control& control) : Win32WindowedPeer(form, control) {
   Create(L"BUTTON", ButtonStyle(control));
+  if (control.Kind() == ControlKind::CommandButton)
+    SetWindowSubclass(Window(), HotTrackProc, 2, reinterpret_cast<DWORD_PTR>(this));
+  ApplyLook();
+}
+
+LRESULT CALLBACK Win32ButtonPeer::HotTrackProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                               DWORD_PTR self) {
+  auto& peer = *reinterpret_cast<Win32ButtonPeer*>(self);
+  if (message == WM_MOUSEMOVE && !peer.hot_) {
+    peer.hot_ = true;
+    TRACKMOUSEEVENT leave{sizeof(leave), TME_LEAVE, window, 0};
+    TrackMouseEvent(&leave);
+    InvalidateRect(window, nullptr, FALSE);
+  } else if (message == WM_MOUSELEAVE) {
+    peer.hot_ = false;
+    InvalidateRect(window, nullptr, FALSE);
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+void Win32ButtonPeer::ApplyLook() {
+  const bool looked = Model().Parent().Look().has_value();
+  if (Model().Kind() != ControlKind::CommandButton) {
+    // The system's themed drawing of these boxes ignores the text colour a window asks for.
+    SetWindowTheme(Window(), looked ? L"" : nullptr, looked ? L"" : nullptr);
+    return;
+  }
+  const LONG_PTR style = GetWindowLongPtrW(Window(), GWL_STYLE) & ~static_cast<LONG_PTR>(BS_TYPEMASK);
+  const bool isDefault = static_cast<const ui::CommandButton&>(Model()).Default();
+  SetWindowLongPtrW(Window(), GWL_STYLE, style | (looked ? BS_OWNERDRAW : isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON));
+  InvalidateRect(Window(), nullptr, TRUE);
+}
+
+// The skin's button: a rounded face in the colours of its state, the caption (and picture)
+// centred, and a ring inside the edge while it has the keyboard focus.
+bool Win32ButtonPeer::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  const auto& look = Model().Parent().Look();
+  if (Model().Kind() != ControlKind::CommandButton || !look) return false;
+  const auto& button = static_cast<const ui::CommandButton&>(Model());
+  const ui::ButtonLook& state = (item.itemState & ODS_DISABLED)   ? look->disabled
+                                : (item.itemState & ODS_SELECTED) ? look->pressed
+                                : button.Default()                ? look->defaultButton
+                                : hot_                            ? look->hot
+                                                                  : look->normal;
+  const HDC dc = item.hDC;
+  const UINT dpi = FormPeer().Dpi();
+  const int radius = MulDiv(8, static_cast<int>(dpi), 96);
+  RECT face = item.rcItem;
+  const BrushObject behind(CreateSolidBrush(ToColorRef(Model().Parent().BackColor())));
+  FillRect(dc, &face, behind.get());
+  {
+    const BrushObject fill(CreateSolidBrush(ToColorRef(state.fill)));
+    const UniqueHandle<handle_traits::Gdi<HPEN>> border(CreatePen(PS_SOLID, 1, ToColorRef(state.border)));
+    const HGDIOBJ oldBrush = SelectObject(dc, fill.get());
+    const HGDIOBJ oldPen = SelectObject(dc, border.get());
+    RoundRect(dc, face.left, face.top, face.right, face.bottom, radius, radius);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+  }
+  if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+    const int inset = MulDiv(3, static_cast<int>(dpi), 96);
+    const UniqueHandle<handle_traits::Gdi<HPEN>> ring(
+        CreatePen(PS_SOLID, std::max(1, MulDiv(2, static_cast<int>(dpi), 96)), ToColorRef(look->focusRing)));
+    const HGDIOBJ oldPen = SelectObject(dc, ring.get());
+    const HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    RoundRect(dc, face.left + inset, face.top + inset, face.right - inset, face.bottom - inset, radius, radius);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+  }
+
+  ui::Font font = Model().GetFont();
+  font.name = look->buttonFont.name;
+  const FontObject drawn = MakeFont(font, dpi);
+  const HGDIOBJ oldFont = SelectObject(dc, drawn.get());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, ToColorRef(state.text));
+  const std::wstring caption = Utf8ToWide(Model().Caption());
+  RECT text = face;
+  const UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE | ((item.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0);
+  if (picture_) {
+    const int size = GetSystemMetricsForDpi(SM_CXSMICON, dpi);
+    RECT measured = face;
+    DrawTextW(dc, caption.c_str(), -1, &measured, format | DT_CALCRECT);
+    const int gap = MulDiv(6, static_cast<int>(dpi), 96);
+    const int width = size + gap + static_cast<int>(measured.right - measured.left);
+    const int left = (face.left + face.right - width) / 2;
+    DrawIconEx(dc, left, (face.top + face.bottom - size) / 2, picture_.get(), size, size, 0, nullptr, DI_NORMAL);
+    text.left = left + size + gap;
+    text.right = text.left + (measured.right - measured.left);
+  }
+  DrawTextW(dc, caption.c_str(), -1, &text, format);
+  SelectObject(dc, oldFont);
+  return true;
 }
 
 void Win32ButtonPeer::ShowOwn(ui::Aspect aspect) {
@@ -47,10 +145,11 @@ void Win32ButtonPeer::ShowOwn(ui::Aspect aspect) {
       });
       break;
     case ui::Aspect::Role:
-      if (control.Kind() == ControlKind::CommandButton) {
+      if (control.Kind() == ControlKind::CommandButton && !control.Parent().Look()) {
         const bool isDefault = static_cast<const ui::CommandButton&>(control).Default();
         SendMessageW(Window(), BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
       }
+      ApplyLook();
       break;
     default: break;
   }

@@ -13,13 +13,20 @@ class Win32ButtonPeer final : public Win32WindowedPeer {
  public:
   Win32ButtonPeer(Win32FormPeer& form, ui::Control& control);
   void OnCommand(WORD code) override;
+  bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
 
  private:
   void ShowOwn(ui::Aspect aspect) override;
   void KeepGroupReachable();
   void ShowPicture();
+  // A push button in a window with a look of its own is drawn by the peer; check boxes and
+  // option buttons then take the window's text colour.
+  void ApplyLook();
+  static LRESULT CALLBACK HotTrackProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                       DWORD_PTR self);
 
   IconHandle picture_;
+  bool hot_ = false;
 };
 
 class Win32EditPeer final : public Win32WindowedPeer {

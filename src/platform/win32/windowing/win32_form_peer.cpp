@@ -1,9 +1,11 @@
 #include "platform/win32/windowing/win32_form_peer.h"
 
 #include <commctrl.h>
+#include <dwmapi.h>
 #include <windowsx.h>
 
 #include <stdexcept>
+#include <string_view>
 
 #include "platform/win32/callback_guard.h"
 #include "platform/win32/text_conversion.h"
@@ -248,6 +250,25 @@ bool Win32FormPeer::OnActivate(WPARAM wParam) {
   return IsChild(window_.get(), GetFocus());  // otherwise the window itself takes the focus
 }
 
+// The title bar in the look's colours where Windows lets a program choose them (Windows 11;
+// elsewhere the calls fail and change nothing), and the controls drawn anew in the look.
+void Win32FormPeer::ApplyLook() {
+  constexpr DWORD kUseImmersiveDarkMode = 20;
+  constexpr DWORD kCaptionColour = 35;
+  constexpr DWORD kTextColour = 36;
+  constexpr COLORREF kDefaultColour = 0xFFFFFFFF;
+  const auto& look = form_.Look();
+  const BOOL dark = look && look->dark;
+  DwmSetWindowAttribute(window_.get(), kUseImmersiveDarkMode, &dark, sizeof(dark));
+  const COLORREF caption = look ? ToColorRef(look->captionBack) : kDefaultColour;
+  const COLORREF text = look ? ToColorRef(look->captionText) : kDefaultColour;
+  DwmSetWindowAttribute(window_.get(), kCaptionColour, &caption, sizeof(caption));
+  DwmSetWindowAttribute(window_.get(), kTextColour, &text, sizeof(text));
+  for (ui::Control* control : form_.Controls())
+    if (control->Peer()) control->Peer()->Sync(ui::Aspect::Role);
+  RedrawWindow(window_.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 void Win32FormPeer::Sync(ui::FormAspect aspect) {
   switch (aspect) {
     case ui::FormAspect::Caption: SetWindowTextW(window_.get(), Utf8ToWide(form_.Caption()).c_str()); break;
@@ -274,6 +295,7 @@ void Win32FormPeer::Sync(ui::FormAspect aspect) {
       InvalidateRect(window_.get(), nullptr, TRUE);
       break;
     case ui::FormAspect::Font: break;  // each control carries its own font
+    case ui::FormAspect::Look: ApplyLook(); break;
   }
 }
 
@@ -333,6 +355,13 @@ LRESULT Win32FormPeer::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam == PBT_APMRESUMEAUTOMATIC) form_.SystemChanged(ui::SystemChange::Resumed);
       break;
     case WM_TIMECHANGE: form_.SystemChanged(ui::SystemChange::ClockChanged); return 0;
+    // Light or dark mode switched, or high contrast turned on or off.
+    case WM_SETTINGCHANGE:
+      if (lParam && std::wstring_view(reinterpret_cast<const wchar_t*>(lParam)) == L"ImmersiveColorSet")
+        form_.SystemChanged(ui::SystemChange::ColourSchemeChanged);
+      else if (wParam == SPI_SETHIGHCONTRAST)
+        form_.SystemChanged(ui::SystemChange::ColourSchemeChanged);
+      break;
     case WM_ENDSESSION:
       if (wParam) form_.UserClose(ui::UnloadMode::AppWindows);
       return 0;
@@ -393,7 +422,9 @@ bool Win32FormPeer::OnMeasureItem(MEASUREITEMSTRUCT& item) {
 }
 
 LRESULT Win32FormPeer::OnControlColour(HDC dc, HWND child) {
-  const auto found = children_.find(child);
+  auto found = children_.find(child);
+  // The edit field of a combo box asks through the combo box: it takes the combo's colours.
+  if (found == children_.end()) found = children_.find(GetParent(child));
   if (found != children_.end()) {
     if (HBRUSH brush = found->second->OnControlColour(dc)) return reinterpret_cast<LRESULT>(brush);
   }

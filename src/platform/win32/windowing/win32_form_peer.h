@@ -55,6 +55,7 @@ class Win32FormPeer final : public ui::FormPeer {
   LRESULT OnSize(WPARAM wParam);
   bool OnEraseBackground(HDC dc);
   void ShowAsStated();
+  void ApplyLook();
   void FocusFirstTabStop();
   LRESULT OnNextControl(WPARAM wParam, LPARAM lParam);
   LRESULT OnDefaultId() const;

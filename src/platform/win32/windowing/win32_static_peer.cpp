@@ -1,4 +1,7 @@
 // Labels, frames, pictures and lines: the system's STATIC and group-box windows.
+#include <windows.h>
+#include <uxtheme.h>
+
 #include "platform/win32/text_conversion.h"
 #include "platform/win32/windowing/win32_control_peers.h"
 
@@ -33,6 +36,12 @@ Win32FramePeer::Win32FramePeer(Win32FormPeer& form, ui::Control& control) : Win3
 }
 
 void Win32FramePeer::ShowOwn(ui::Aspect aspect) {
+  if (aspect == ui::Aspect::Role) {
+    // The themed frame ignores the caption colour a window asks for.
+    const bool looked = Model().Parent().Look().has_value();
+    SetWindowTheme(Window(), looked ? L"" : nullptr, looked ? L"" : nullptr);
+    return;
+  }
   if (aspect != ui::Aspect::Caption && aspect != ui::Aspect::Text) return;
   Quietly([&] { SetWindowTextW(Window(), Utf8ToWide(Model().Caption()).c_str()); });
 }
