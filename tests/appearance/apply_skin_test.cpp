@@ -2,6 +2,8 @@
 // before the splash window has set up the skin loads the splash first.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "appearance/frm_about.h"
 #include "ui/frm_still_running.h"
 #include "ui/main_window_fixture.h"
@@ -42,6 +44,15 @@ TEST_F(MainWindowTest, AWindowSkinnedBeforeTheSplashLoadsItWithoutLettingItOpenT
   EXPECT_FALSE(app->splash.Timer2.Enabled());
   runtime.Advance(10 * frmSplash::kSplashMilliseconds);
   EXPECT_FALSE(app->main.Visible()) << "the splash does not go on to open the main window";
+}
+
+TEST_F(MainWindowTest, ASwitchOfLightOrDarkModeSkinsEveryOpenWindowAnew) {
+  Start();
+  Main().mnuFileItem4.UserClick();
+  skin.skinned.clear();
+  Main().SystemChanged(ui::SystemChange::ColourSchemeChanged);
+  std::sort(skin.skinned.begin(), skin.skinned.end());
+  EXPECT_EQ(skin.skinned, (Names{"frmMain", "frmOptions", "frmSplash"}));
 }
 
 // A skin whose first answer fails, as a component that was not ready.
