@@ -129,6 +129,12 @@ class Win32FramePeer final : public Win32WindowedPeer {
 
  private:
   void ShowOwn(ui::Aspect aspect) override;
+  // In a window with a look of its own the frame draws itself: a rounded edge in the look's
+  // border colour and the caption in the frame's text colour (the system's group box takes
+  // the caption colour from its theme, or from nowhere at all).
+  static LRESULT CALLBACK PaintProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                    DWORD_PTR self);
+  void Paint(HDC dc);
 };
 
 // Picture boxes and images: an area that clicks reach (and that paints its picture).

@@ -1,9 +1,12 @@
 // Labels, frames, pictures and lines: the system's STATIC and group-box windows.
 #include <windows.h>
-#include <uxtheme.h>
+#include <commctrl.h>
 
+#include "platform/win32/callback_guard.h"
 #include "platform/win32/text_conversion.h"
 #include "platform/win32/windowing/win32_control_peers.h"
+#include "platform/win32/windowing/win32_form_peer.h"
+#include "platform/win32/windowing/win32_runtime.h"
 
 namespace curfew::platform::win32 {
 namespace {
@@ -33,13 +36,67 @@ void Win32LabelPeer::OnCommand(WORD code) {
 
 Win32FramePeer::Win32FramePeer(Win32FormPeer& form, ui::Control& control) : Win32WindowedPeer(form, control) {
   Create(L"BUTTON", BS_GROUPBOX);
+  SetWindowSubclass(Window(), PaintProc, 3, reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT CALLBACK Win32FramePeer::PaintProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                           DWORD_PTR self) {
+  auto& peer = *reinterpret_cast<Win32FramePeer*>(self);
+  if (!peer.Model().Parent().Look()) return DefSubclassProc(window, message, wParam, lParam);
+  switch (message) {
+    case WM_ERASEBKGND: return TRUE;
+    case WM_PAINT:
+    case WM_PRINTCLIENT: {
+      PAINTSTRUCT paint{};
+      const HDC dc = message == WM_PAINT ? BeginPaint(window, &paint) : reinterpret_cast<HDC>(wParam);
+      Guarded(0, [&] {
+        peer.Paint(dc);
+        return 0;
+      });
+      if (message == WM_PAINT) EndPaint(window, &paint);
+      return 0;
+    }
+    default: return DefSubclassProc(window, message, wParam, lParam);
+  }
+}
+
+void Win32FramePeer::Paint(HDC dc) {
+  const auto& look = Model().Parent().Look();
+  RECT area{};
+  GetClientRect(Window(), &area);
+  const BrushObject back(CreateSolidBrush(ToColorRef(Model().BackColor())));
+  FillRect(dc, &area, back.get());
+  const HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(Window(), WM_GETFONT, 0, 0)));
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  const int dpi = static_cast<int>(FormPeer().Dpi());
+  const int radius = MulDiv(8, dpi, 96);
+  {
+    const UniqueHandle<handle_traits::Gdi<HPEN>> edge(CreatePen(PS_SOLID, 1, ToColorRef(look->normal.border)));
+    const HGDIOBJ oldPen = SelectObject(dc, edge.get());
+    const HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    RoundRect(dc, area.left, area.top + metrics.tmHeight / 2, area.right, area.bottom, radius, radius);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+  }
+  const std::wstring caption = Utf8ToWide(Model().Caption());
+  if (!caption.empty()) {
+    RECT text{area.left + MulDiv(8, dpi, 96), area.top, area.right, area.top + metrics.tmHeight};
+    RECT measured = text;
+    DrawTextW(dc, caption.c_str(), -1, &measured, DT_SINGLELINE | DT_CALCRECT);
+    measured.left -= MulDiv(3, dpi, 96);
+    measured.right += MulDiv(3, dpi, 96);
+    FillRect(dc, &measured, back.get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ToColorRef(Model().Enabled() ? Model().ForeColor() : look->disabled.text));
+    DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE);
+  }
+  SelectObject(dc, oldFont);
 }
 
 void Win32FramePeer::ShowOwn(ui::Aspect aspect) {
   if (aspect == ui::Aspect::Role) {
-    // The themed frame ignores the caption colour a window asks for.
-    const bool looked = Model().Parent().Look().has_value();
-    SetWindowTheme(Window(), looked ? L"" : nullptr, looked ? L"" : nullptr);
+    InvalidateRect(Window(), nullptr, TRUE);
     return;
   }
   if (aspect != ui::Aspect::Caption && aspect != ui::Aspect::Text) return;
