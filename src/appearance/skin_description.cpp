@@ -133,10 +133,11 @@ std::optional<SkinDescription> ParseSkinDescription(std::string_view text, std::
   take("button.pressed", ButtonLookOf, skin.look.pressed);
   take("button.disabled", ButtonLookOf, skin.look.disabled);
   take("button.default", ButtonLookOf, skin.look.defaultButton);
-  take("button.focus", ColourOf, skin.look.focusRing);
   take("caption.background", ColourOf, skin.look.captionBack);
   take("caption.text", ColourOf, skin.look.captionText);
   if (!complete) return std::nullopt;
+  // The keyboard focus shows in the accent colour.
+  skin.look.focusRing = skin.accent;
   if (!values.empty()) {
     error = "'" + values.begin()->first + "' is no key of a skin";
     return std::nullopt;
@@ -146,12 +147,21 @@ std::optional<SkinDescription> ParseSkinDescription(std::string_view text, std::
 
 namespace {
 
-void Colour(ui::Form& form, ui::Colour windowBack, ui::Colour text, ui::Colour fieldBack, ui::Colour fieldText) {
+void Colour(ui::Form& form, ui::Colour windowBack, ui::Colour text, ui::Colour fieldBack, ui::Colour fieldText,
+            const ui::Font* labelFont) {
   form.SetBackColor(windowBack);
   for (ui::Control* control : form.Controls()) {
     switch (control->Kind()) {
-      case ui::ControlKind::Label:
       case ui::ControlKind::SkinLabel:
+        if (labelFont) {
+          // A skinned label takes the skin's typeface at its own size and weight.
+          ui::Font font = control->GetFont();
+          font.name = labelFont->name;
+          control->SetFont(font);
+        }
+        control->SetColours(windowBack, text);
+        break;
+      case ui::ControlKind::Label:
       case ui::ControlKind::CheckBox:
       case ui::ControlKind::OptionButton:
       case ui::ControlKind::Frame: control->SetColours(windowBack, text); break;
@@ -166,12 +176,12 @@ void Colour(ui::Form& form, ui::Colour windowBack, ui::Colour text, ui::Colour f
 }  // namespace
 
 void DressWindow(ui::Form& form, const SkinDescription& skin) {
-  Colour(form, skin.windowBack, skin.text, skin.fieldBack, skin.colours.fieldText);
+  Colour(form, skin.windowBack, skin.text, skin.fieldBack, skin.colours.fieldText, &skin.labelFont);
   form.SetLook(skin.look);
 }
 
 void DressInSystemColours(ui::Form& form) {
-  Colour(form, ui::kButtonFace, ui::kButtonText, ui::kWindowBackground, ui::kWindowText);
+  Colour(form, ui::kButtonFace, ui::kButtonText, ui::kWindowBackground, ui::kWindowText, nullptr);
   form.SetLook(std::nullopt);
 }
 

@@ -18,7 +18,7 @@ struct SkinDescription {
   ui::Colour text = 0;  // labels, check boxes, option buttons and frames
   ui::Font labelFont;
   ui::Colour fieldBack = 0;  // tree views and date pickers
-  ui::Colour accent = 0;
+  ui::Colour accent = 0;  // the keyboard focus ring
   ui::WindowLook look;
 };
 
@@ -29,8 +29,9 @@ struct SkinDescription {
 std::optional<SkinDescription> ParseSkinDescription(std::string_view text, std::string& error);
 
 // Dresses the window in the skin: its background, its labels, check boxes, option buttons and
-// frames in the skin's text colour on that background, tree views and date pickers in the field
-// colours, and the skin's drawing of buttons and title bar. (The colours of buttons, fields and
+// frames in the skin's text colour on that background (skinned labels also in the skin's
+// typeface), tree views and date pickers in the field colours, and the skin's drawing of
+// buttons and title bar. (The colours of buttons, fields and
 // pictures are the program's own step, SetSkinColours.)
 void DressWindow(ui::Form& form, const SkinDescription& skin);
 

@@ -150,6 +150,7 @@ TEST(SkinDescriptionTest, TheShippedSkinsAreCompleteAndReadable) {
     EXPECT_NE(skin->look.normal.text, skin->look.normal.fill) << skin->name;
     EXPECT_NE(skin->look.defaultButton.text, skin->look.defaultButton.fill) << skin->name;
     EXPECT_NE(skin->look.focusRing, skin->look.normal.fill) << skin->name;
+    EXPECT_NE(skin->look.defaultButton.text, skin->look.defaultButton.fill) << "the default button's ring";
   }
 }
 
@@ -204,7 +205,9 @@ TEST(DressWindowTest, GivesTheWindowItsBackgroundTextAndFieldColoursAndItsLook) 
   ui::HeadlessRuntime runtime;
   frmEveryKind form(runtime);
   std::string error;
-  const SkinDescription dark = *ParseSkinDescription(DarkSkinText(), error);
+  const auto parsed = ParseSkinDescription(DarkSkinText(), error);
+  ASSERT_TRUE(parsed) << error;
+  const SkinDescription& dark = *parsed;
   DressWindow(form, dark);
   EXPECT_EQ(form.BackColor(), dark.windowBack);
   for (const ui::Control* control : {static_cast<ui::Control*>(&form.lbl), static_cast<ui::Control*>(&form.chk),
@@ -215,8 +218,17 @@ TEST(DressWindowTest, GivesTheWindowItsBackgroundTextAndFieldColoursAndItsLook) 
   EXPECT_EQ(form.tvw.BackColor(), dark.fieldBack);
   EXPECT_EQ(form.dtp.ForeColor(), dark.colours.fieldText);
   EXPECT_EQ(form.cmd.BackColor(), kDesignBack) << "buttons are the program's own colour step";
+  EXPECT_EQ(form.skl.GetFont().name, "Segoe UI");
+  EXPECT_EQ(form.lbl.GetFont().name, "Verdana") << "a plain label keeps its design font";
   ASSERT_TRUE(form.Look());
   EXPECT_TRUE(form.Look()->dark);
+
+  // In high contrast the window goes back to the system's colours and drawing.
+  DressInSystemColours(form);
+  EXPECT_EQ(form.BackColor(), ui::kButtonFace);
+  EXPECT_EQ(form.chk.ForeColor(), ui::kButtonText);
+  EXPECT_EQ(form.tvw.BackColor(), ui::kWindowBackground);
+  EXPECT_FALSE(form.Look());
 }
 
 }  // namespace

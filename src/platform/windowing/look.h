@@ -20,7 +20,7 @@ struct WindowLook {
   ButtonLook pressed;
   ButtonLook disabled;
   ButtonLook defaultButton;
-  Colour focusRing = 0;
+  Colour focusRing = 0;  // on every button but the default one, which rings in its text colour
   Font buttonFont;
   Colour captionBack = 0;
   Colour captionText = 0;

@@ -91,7 +91,8 @@ bool Win32ButtonPeer::OnDrawItem(const DRAWITEMSTRUCT& item) {
   if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
     const int inset = MulDiv(3, static_cast<int>(dpi), 96);
     const UniqueHandle<handle_traits::Gdi<HPEN>> ring(
-        CreatePen(PS_SOLID, std::max(1, MulDiv(2, static_cast<int>(dpi), 96)), ToColorRef(look->focusRing)));
+        CreatePen(PS_SOLID, std::max(1, MulDiv(2, static_cast<int>(dpi), 96)),
+                  ToColorRef(button.Default() ? look->defaultButton.text : look->focusRing)));
     const HGDIOBJ oldPen = SelectObject(dc, ring.get());
     const HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
     RoundRect(dc, face.left + inset, face.top + inset, face.right - inset, face.bottom - inset, radius, radius);
