@@ -18,8 +18,8 @@ SkinDescription Read(std::string_view text) {
 
 }  // namespace
 
-Win32SkinEngine::Win32SkinEngine()
-    : light_(Read(LightSkinText())), dark_(Read(DarkSkinText())), scheme_(ReadScheme()) {}
+Win32SkinEngine::Win32SkinEngine(Scheme (*readScheme)())
+    : readScheme_(readScheme), light_(Read(LightSkinText())), dark_(Read(DarkSkinText())), scheme_(readScheme()) {}
 
 Win32SkinEngine::Scheme Win32SkinEngine::ReadScheme() {
   HIGHCONTRASTW contrast{};

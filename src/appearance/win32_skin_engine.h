@@ -11,16 +11,18 @@ class Win32SkinEngine final : public Skin {
  public:
   enum class Scheme { Light, Dark, HighContrast };
 
-  Win32SkinEngine();
+  // readScheme tells what Windows is set to (ReadScheme unless a test says otherwise).
+  explicit Win32SkinEngine(Scheme (*readScheme)() = ReadScheme);
   SkinColours Colours() const override;
   void SkinWindow(ui::Form& form) override;
-  void SchemeChanged() override { scheme_ = ReadScheme(); }
+  void SchemeChanged() override { scheme_ = readScheme_(); }
   Scheme CurrentScheme() const { return scheme_; }
 
   // What Windows is set to now.
   static Scheme ReadScheme();
 
  private:
+  Scheme (*readScheme_)();
   SkinDescription light_;
   SkinDescription dark_;
   Scheme scheme_;

@@ -7,7 +7,10 @@
 #include <string>
 
 #include "app/win32_program_services.h"
+#include "appearance/win32_skin_engine.h"
 #include "build_identity.h"
+#include "platform/headless/headless_runtime.h"
+#include "support/sample_form.h"
 #include "ui/application.h"
 #include "appearance/frm_about.h"
 #include "localization/frm_language.h"
@@ -131,6 +134,28 @@ TEST(Win32Skins, TheWindowsSettingChoosesTheSkinAndButtonsAreDrawnInIt) {
     main.Unload();
   }
   SetAppsUseLightTheme(1);
+}
+
+// High contrast: no skin, the system's colours and drawing. (A program cannot switch Wine to
+// high contrast, so the engine is told the setting here.)
+Win32SkinEngine::Scheme scheme = Win32SkinEngine::Scheme::HighContrast;
+
+TEST(Win32Skins, HighContrastKeepsTheSystemsColoursAndASwitchIsFollowed) {
+  ui::HeadlessRuntime runtime;
+  test::frmSample form(runtime);
+  scheme = Win32SkinEngine::Scheme::HighContrast;
+  Win32SkinEngine engine([] { return scheme; });
+  EXPECT_EQ(engine.Colours().buttonAndField, ui::kWindowBackground);
+  engine.SkinWindow(form);
+  EXPECT_EQ(form.BackColor(), ui::kButtonFace);
+  EXPECT_FALSE(form.Look());
+
+  scheme = Win32SkinEngine::Scheme::Dark;
+  engine.SchemeChanged();
+  engine.SkinWindow(form);
+  ASSERT_TRUE(form.Look());
+  EXPECT_TRUE(form.Look()->dark);
+  EXPECT_EQ(form.BackColor(), RGB(0x20, 0x20, 0x20));
 }
 
 }  // namespace
