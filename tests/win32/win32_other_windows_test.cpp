@@ -87,21 +87,45 @@ TEST_F(Win32OtherWindows, TheAboutWindowReadsTheVersionResource) {
 
 // The skins -------------------------------------------------------------------------------------
 
-COLORREF PixelOf(HWND window, int x, int y) {
-  RECT area{};
-  GetClientRect(window, &area);
-  const HDC screen = GetDC(window);
-  const HDC memory = CreateCompatibleDC(screen);
-  const HBITMAP bitmap = CreateCompatibleBitmap(screen, area.right, area.bottom);
-  const HGDIOBJ old = SelectObject(memory, bitmap);
-  PrintWindow(window, memory, PW_CLIENTONLY);
-  const COLORREF pixel = GetPixel(memory, x, y);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(window, screen);
-  return pixel;
-}
+// The client area of a window as it paints itself, read pixel by pixel.
+class Snapshot {
+ public:
+  explicit Snapshot(HWND window) {
+    RECT area{};
+    GetClientRect(window, &area);
+    width = area.right;
+    height = area.bottom;
+    const HDC screen = GetDC(window);
+    memory_ = CreateCompatibleDC(screen);
+    bitmap_ = CreateCompatibleBitmap(screen, width, height);
+    old_ = SelectObject(memory_, bitmap_);
+    PrintWindow(window, memory_, PW_CLIENTONLY);
+    ReleaseDC(window, screen);
+  }
+  ~Snapshot() {
+    SelectObject(memory_, old_);
+    DeleteObject(bitmap_);
+    DeleteDC(memory_);
+  }
+  Snapshot(const Snapshot&) = delete;
+  Snapshot& operator=(const Snapshot&) = delete;
+  COLORREF Pixel(int x, int y) const { return GetPixel(memory_, x, y); }
+  bool Shows(COLORREF colour) const {
+    for (int x = 0; x < width; ++x)
+      for (int y = 0; y < height; ++y)
+        if (Pixel(x, y) == colour) return true;
+    return false;
+  }
+  int width = 0;
+  int height = 0;
+
+ private:
+  HDC memory_;
+  HBITMAP bitmap_;
+  HGDIOBJ old_;
+};
+
+COLORREF PixelOf(HWND window, int x, int y) { return Snapshot(window).Pixel(x, y); }
 
 void SetAppsUseLightTheme(DWORD light) {
   RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize",
@@ -112,12 +136,13 @@ struct SkinCase {
   DWORD appsUseLightTheme;
   COLORREF windowBack;  // #F3F3F3 or #202020
   COLORREF buttonFill;  // the skin's normal button face
+  COLORREF text;        // labels
 };
 
 // Both skins in one test: the setting is shared by every test that starts the program.
 TEST(Win32Skins, TheWindowsSettingChoosesTheSkinAndButtonsAreDrawnInIt) {
-  for (const SkinCase& skin : {SkinCase{1, RGB(0xF3, 0xF3, 0xF3), RGB(0xFD, 0xFD, 0xFD)},
-                               SkinCase{0, RGB(0x20, 0x20, 0x20), RGB(0x2D, 0x2D, 0x2D)}}) {
+  for (const SkinCase& skin : {SkinCase{1, RGB(0xF3, 0xF3, 0xF3), RGB(0xFD, 0xFD, 0xFD), RGB(0x1B, 0x1B, 0x1B)},
+                               SkinCase{0, RGB(0x20, 0x20, 0x20), RGB(0x2D, 0x2D, 0x2D), RGB(0xF3, 0xF3, 0xF3)}}) {
     SetAppsUseLightTheme(skin.appsUseLightTheme);
     app::Win32ProgramServices windows{"Curfew.SkinTest.Running"};
     Application application{windows.Services()};
@@ -130,6 +155,10 @@ TEST(Win32Skins, TheWindowsSettingChoosesTheSkinAndButtonsAreDrawnInIt) {
     windows.Runtime().DoEvents();
     EXPECT_EQ(PixelOf(button, 20, 20), skin.buttonFill) << "the face of the button";
     EXPECT_EQ(PixelOf(reinterpret_cast<HWND>(main.Handle()), 2, 250), skin.windowBack);
+    // A skinned label: its text in the skin's text colour on the window's background.
+    const Snapshot label(Of(main.Label1));
+    EXPECT_EQ(label.Pixel(label.width - 1, label.height - 1), skin.windowBack);
+    EXPECT_TRUE(label.Shows(skin.text)) << "the caption in the skin's text colour";
     main.ExitRequested = true;
     main.Unload();
   }
