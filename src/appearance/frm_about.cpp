@@ -59,7 +59,6 @@ Form8::Form8(frmMain& main) : ui::Form(main.Runtime(), "Form8"), main_(main) {
 }
 
 void Form8::Form_Load() {
-  Hide();
   const std::string path = main_.Services().files.ProgramFolder() + "\\Help.chm";
   if (!FileExists(main_.Services().files, path)) return;
   main_.Services().process.OpenDocument(path, Handle(), 1);

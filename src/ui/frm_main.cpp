@@ -262,39 +262,33 @@ void frmMain::EnableSelectionCommands() {
 // EditMode stays as it was while the editor is open: its "Ok" reads it again, and an edit must
 // not meet the new-schedule name test.
 void frmMain::ShowScheduleEditor(bool editMode) {
-  if (wizard_ && wizard_->Loaded()) {
-    services_.runtime.ActivateWindowByTitle(wizard_->Caption());
-    return;
-  }
+  if (BringForwardIfOpen(wizard_.get())) return;
   EditMode = editMode;
   wizard_ = std::make_unique<frmWizard>(*this);
   wizard_->Show();
 }
 
+bool frmMain::BringForwardIfOpen(const ui::Form* form) {
+  if (!form || !form->Loaded()) return false;
+  services_.runtime.ActivateWindowByTitle(form->Caption());
+  return true;
+}
+
 void frmMain::ShowPreferences() {
-  if (options_ && options_->Loaded()) {
-    services_.runtime.ActivateWindowByTitle(options_->Caption());
-    return;
-  }
+  if (BringForwardIfOpen(options_.get())) return;
   options_ = std::make_unique<frmOptions>(*this);
   options_->Show();
 }
 
 void frmMain::ShowAbout() {
-  if (about_ && about_->Loaded()) {
-    services_.runtime.ActivateWindowByTitle(about_->Caption());
-    return;
-  }
+  if (BringForwardIfOpen(about_.get())) return;
   about_ = std::make_unique<frmAbout>(*this);
   about_->Show();
 }
 
 void frmMain::ShowLanguageDialog(bool modal) {
+  if (!modal && BringForwardIfOpen(language_.get())) return;
   if (!language_) language_ = std::make_unique<frmLanguage>(*this);
-  if (language_->Loaded() && !modal) {
-    services_.runtime.ActivateWindowByTitle(language_->Caption());
-    return;
-  }
   language_->Show(modal);
 }
 

@@ -148,6 +148,9 @@ class frmMain final : public ui::Form {
   void RefreshNextRunTime(std::string_view name);
   void ComputeNextRunAgain(int row);
   void SaveColumnWidths();
+  // An open window of the main window's is brought to the front as it is; false when it is not
+  // open.
+  bool BringForwardIfOpen(const ui::Form* form);
   void OpenFromTray();
   void ShowAndActivate();
   std::string MachineSetting(std::string_view key);

@@ -8,22 +8,11 @@
 # under Wine, so they are tested on the headless back end and by the menu routing tests.)
 # Usage: app_end_to_end.sh CURFEW_EXE PROBE_EXE   (WINEPREFIX: the prepared test prefix)
 set -euo pipefail
-curfew=$1
-probe=$2
-source "$(dirname "$0")/throwaway_prefix.sh"
-program=$WINEPREFIX/drive_c/Curfew
-mkdir -p "$program/data"
-cp "$curfew" "$program/curfew.exe"
-cp "$(dirname "$curfew")/Localization.xml" "$program/"
+source "$(dirname "$0")/installed_program.sh" "$@"
 printf '<DATA>\r\nLastRunTime=\r\nItemType=Shut Down\r\nEnabled=1\r\n</DATA>\r\n\r\n<SCHEDULER>\r\nStartDate=1/1/2099\r\nStartTime=23:30:00\r\nRepeat=0\r\nSAccurancy=0\r\nPeriod=\r\nRunOnStart=0\r\nRunOnEnd=0\r\n</SCHEDULER>\r\n\r\n' >"$program/data/Far Future.sch"
 
 wine reg add 'HKLM\SOFTWARE\Curfew Team\Curfew\Settings' /v chkAlwaysExit /t REG_DWORD /d 1 /f \
   </dev/null >/dev/null 2>&1
-
-fail() {
-  echo "FAIL: $*"
-  exit 1
-}
 title="Curfew by Curfew Team"
 
 start=$(date +%s%N)

@@ -3,19 +3,8 @@
 # dialog comes first, modal, before the main window; once it is closed the main window opens.
 # Usage: app_first_start_end_to_end.sh CURFEW_EXE PROBE_EXE   (WINEPREFIX: the test prefix)
 set -euo pipefail
-curfew=$1
-probe=$2
-source "$(dirname "$0")/throwaway_prefix.sh"
-program=$WINEPREFIX/drive_c/Curfew
-mkdir -p "$program/data"
-cp "$curfew" "$program/curfew.exe"
-cp "$(dirname "$curfew")/Localization.xml" "$program/"
+source "$(dirname "$0")/installed_program.sh" "$@"
 wine reg delete 'HKCU\Software\Curfew Team\Curfew\Settings' /v Language /f </dev/null >/dev/null 2>&1
-
-fail() {
-  echo "FAIL: $*"
-  exit 1
-}
 main="Curfew by Curfew Team"
 
 wine "$program/curfew.exe" </dev/null >/dev/null 2>&1 &

@@ -3,12 +3,7 @@
 # its Wine session: every process of the throwaway prefix, the wineserver included.
 # Usage: app_log_off_end_to_end.sh CURFEW_EXE PROBE_EXE   (WINEPREFIX: the prepared test prefix)
 set -euo pipefail
-curfew=$1
-probe=$2
-source "$(dirname "$0")/throwaway_prefix.sh"
-program=$WINEPREFIX/drive_c/Curfew
-mkdir -p "$program/data"
-cp "$curfew" "$program/curfew.exe"
+source "$(dirname "$0")/installed_program.sh" "$@"
 
 # Not in the last seconds of a minute: the program must be up before the minute begins.
 while (( 10#$(date +%S) > 50 )); do sleep 1; done

@@ -6,17 +6,7 @@
 # within its minute.
 # Usage: app_schedule_editor_end_to_end.sh CURFEW_EXE PROBE_EXE   (WINEPREFIX: the test prefix)
 set -euo pipefail
-curfew=$1
-probe=$2
-source "$(dirname "$0")/throwaway_prefix.sh"
-program=$WINEPREFIX/drive_c/Curfew
-mkdir -p "$program/data"
-cp "$curfew" "$program/curfew.exe"
-
-fail() {
-  echo "FAIL: $*"
-  exit 1
-}
+source "$(dirname "$0")/installed_program.sh" "$@"
 main="Curfew by Curfew Team"
 editor="Schedule Configuration"
 

@@ -3,12 +3,7 @@
 # in the notification area, and a click on it that the shell reports stays harmless.
 # Usage: app_tray_end_to_end.sh CURFEW_EXE PROBE_EXE   (WINEPREFIX: the prepared test prefix)
 set -euo pipefail
-curfew=$1
-probe=$2
-source "$(dirname "$0")/throwaway_prefix.sh"
-program=$WINEPREFIX/drive_c/Curfew
-mkdir -p "$program/data"
-cp "$curfew" "$program/curfew.exe"
+source "$(dirname "$0")/installed_program.sh" "$@"
 
 display=:$((150 + RANDOM % 100))
 Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &

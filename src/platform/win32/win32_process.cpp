@@ -2,9 +2,9 @@
 
 #include <shellapi.h>
 
-#include <vector>
 
 #include "platform/win32/text_conversion.h"
+#include "platform/win32/win32_file_system.h"
 #include "platform/win32/unique_handle.h"
 
 namespace curfew::platform::win32 {
@@ -36,11 +36,7 @@ void Win32Process::StartCommandLine(std::string_view commandLine) {
 }
 
 std::string Win32Process::ExeName() const {
-  std::vector<wchar_t> path(MAX_PATH);
-  DWORD length = 0;
-  while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) == path.size())
-    path.resize(path.size() * 2);
-  std::wstring name(path.data(), length);
+  std::wstring name = ModuleFileName(nullptr);
   name = name.substr(name.find_last_of(L"\\/") + 1);
   if (const auto dot = name.find_last_of(L'.'); dot != std::wstring::npos) name.resize(dot);
   return WideToUtf8(name);

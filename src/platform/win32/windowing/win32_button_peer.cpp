@@ -79,25 +79,13 @@ bool Win32ButtonPeer::OnDrawItem(const DRAWITEMSTRUCT& item) {
   RECT face = item.rcItem;
   const BrushObject behind(CreateSolidBrush(ToColorRef(Model().Parent().BackColor())));
   FillRect(dc, &face, behind.get());
-  {
-    const BrushObject fill(CreateSolidBrush(ToColorRef(state.fill)));
-    const UniqueHandle<handle_traits::Gdi<HPEN>> border(CreatePen(PS_SOLID, 1, ToColorRef(state.border)));
-    const HGDIOBJ oldBrush = SelectObject(dc, fill.get());
-    const HGDIOBJ oldPen = SelectObject(dc, border.get());
-    RoundRect(dc, face.left, face.top, face.right, face.bottom, radius, radius);
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-  }
+  DrawRoundedRect(dc, face, radius, ToColorRef(state.fill), ToColorRef(state.border));
   if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
     const int inset = MulDiv(3, static_cast<int>(dpi), 96);
-    const UniqueHandle<handle_traits::Gdi<HPEN>> ring(
-        CreatePen(PS_SOLID, std::max(1, MulDiv(2, static_cast<int>(dpi), 96)),
-                  ToColorRef(button.Default() ? look->defaultButton.text : look->focusRing)));
-    const HGDIOBJ oldPen = SelectObject(dc, ring.get());
-    const HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    RoundRect(dc, face.left + inset, face.top + inset, face.right - inset, face.bottom - inset, radius, radius);
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
+    const RECT ring{face.left + inset, face.top + inset, face.right - inset, face.bottom - inset};
+    DrawRoundedRect(dc, ring, radius, std::nullopt,
+                    ToColorRef(button.Default() ? look->defaultButton.text : look->focusRing),
+                    std::max(1, MulDiv(2, static_cast<int>(dpi), 96)));
   }
 
   ui::Font font = Model().GetFont();
@@ -145,13 +133,8 @@ void Win32ButtonPeer::ShowOwn(ui::Aspect aspect) {
         }
       });
       break;
-    case ui::Aspect::Role:
-      if (control.Kind() == ControlKind::CommandButton && !control.Parent().Look()) {
-        const bool isDefault = static_cast<const ui::CommandButton&>(control).Default();
-        SendMessageW(Window(), BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
-      }
-      ApplyLook();
-      break;
+    // The default role and the window's look both decide the button's style.
+    case ui::Aspect::Role: ApplyLook(); break;
     default: break;
   }
 }

@@ -5,6 +5,17 @@
 
 namespace curfew::platform::win32 {
 
+void DrawRoundedRect(HDC dc, const RECT& rect, int radius, std::optional<COLORREF> fill, COLORREF border,
+                     int penWidth) {
+  const UniqueHandle<handle_traits::Gdi<HPEN>> edge(CreatePen(PS_SOLID, penWidth, border));
+  const BrushObject inside(fill ? CreateSolidBrush(*fill) : nullptr);
+  const HGDIOBJ oldPen = SelectObject(dc, edge.get());
+  const HGDIOBJ oldBrush = SelectObject(dc, fill ? inside.get() : GetStockObject(NULL_BRUSH));
+  RoundRect(dc, rect.left, rect.top, rect.right, rect.bottom, radius, radius);
+  SelectObject(dc, oldBrush);
+  SelectObject(dc, oldPen);
+}
+
 FontObject MakeFont(const ui::Font& font, UINT dpi) {
   const int height = -MulDiv(static_cast<int>(font.points * 100 + 50), static_cast<int>(dpi), 7200);
   return FontObject(CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, font.underline, FALSE,

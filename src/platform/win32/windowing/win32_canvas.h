@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "platform/win32/unique_handle.h"
 #include "platform/windowing/canvas.h"
 
@@ -9,6 +11,11 @@ namespace curfew::platform::win32 {
 
 // A font of the model at a window's dots per inch.
 FontObject MakeFont(const ui::Font& font, UINT dpi);
+
+// A rectangle with rounded corners: its edge penWidth pixels wide in border, its inside filled
+// with fill, or left as it is without one.
+void DrawRoundedRect(HDC dc, const RECT& rect, int radius, std::optional<COLORREF> fill, COLORREF border,
+                     int penWidth = 1);
 
 // The canvas of one WM_PAINT: BeginPaint when it is made, EndPaint when it goes.
 class Win32PaintCanvas final : public ui::Canvas {

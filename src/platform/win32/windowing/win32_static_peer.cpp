@@ -4,6 +4,7 @@
 
 #include "platform/win32/callback_guard.h"
 #include "platform/win32/text_conversion.h"
+#include "platform/win32/windowing/win32_canvas.h"
 #include "platform/win32/windowing/win32_control_peers.h"
 #include "platform/win32/windowing/win32_form_peer.h"
 #include "platform/win32/windowing/win32_runtime.h"
@@ -71,14 +72,8 @@ void Win32FramePeer::Paint(HDC dc) {
   GetTextMetricsW(dc, &metrics);
   const int dpi = static_cast<int>(FormPeer().Dpi());
   const int radius = MulDiv(8, dpi, 96);
-  {
-    const UniqueHandle<handle_traits::Gdi<HPEN>> edge(CreatePen(PS_SOLID, 1, ToColorRef(look->normal.border)));
-    const HGDIOBJ oldPen = SelectObject(dc, edge.get());
-    const HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    RoundRect(dc, area.left, area.top + metrics.tmHeight / 2, area.right, area.bottom, radius, radius);
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-  }
+  const RECT edge{area.left, area.top + metrics.tmHeight / 2, area.right, area.bottom};
+  DrawRoundedRect(dc, edge, radius, std::nullopt, ToColorRef(look->normal.border));
   const std::wstring caption = Utf8ToWide(Model().Caption());
   if (!caption.empty()) {
     RECT text{area.left + MulDiv(8, dpi, 96), area.top, area.right, area.top + metrics.tmHeight};
