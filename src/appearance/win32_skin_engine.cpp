@@ -4,14 +4,19 @@
 
 #include <string>
 
-#include "appearance/shipped_skins.h"
-
 namespace curfew {
 namespace {
 
-SkinDescription Read(std::string_view text) {
+// A skin the program carries: its description is a resource of the program
+// (resources/curfew.rc). A module's resources stay loaded as long as the module.
+SkinDescription Read(const wchar_t* resource) {
+  const HMODULE module = GetModuleHandleW(nullptr);
+  const HRSRC found = FindResourceW(module, resource, MAKEINTRESOURCEW(10));  // RT_RCDATA
+  const HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+  const void* data = loaded ? LockResource(loaded) : nullptr;
+  if (!data) throw SkinError("a shipped skin is missing from the program");
   std::string error;
-  auto skin = ParseSkinDescription(text, error);
+  auto skin = ParseSkinDescription(std::string_view(static_cast<const char*>(data), SizeofResource(module, found)), error);
   if (!skin) throw SkinError("a shipped skin cannot be read: " + error);
   return *skin;
 }
@@ -19,7 +24,7 @@ SkinDescription Read(std::string_view text) {
 }  // namespace
 
 Win32SkinEngine::Win32SkinEngine(Scheme (*readScheme)())
-    : readScheme_(readScheme), light_(Read(LightSkinText())), dark_(Read(DarkSkinText())), scheme_(readScheme()) {}
+    : readScheme_(readScheme), light_(Read(L"SKIN_LIGHT")), dark_(Read(L"SKIN_DARK")), scheme_(readScheme()) {}
 
 Win32SkinEngine::Scheme Win32SkinEngine::ReadScheme() {
   HIGHCONTRASTW contrast{};

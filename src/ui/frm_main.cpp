@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "appearance/button_pictures.h"
 #include "power/mod_power.h"
 #include "scheduling/mod_globals.h"
 #include "scheduling/quick_schedule.h"
@@ -49,14 +50,15 @@ void frmMain::Design() {
   SetWindowState(ui::WindowState::Maximized);
   ui::Font bold;
   bold.bold = true;
-  const auto button = [&bold](ui::CommandButton& control, const char* caption, ui::TwipsRect position) {
+  const auto button = [&bold](ui::CommandButton& control, const char* caption, ui::TwipsRect position, int picture) {
     control.SetCaption(caption);
     control.Move(position);
     control.SetFont(bold);
+    control.SetPicture(picture);
   };
-  button(cmdNewSchedule, "New Schedule", {60, 60, 1755, 915});
-  button(cmdEdit, "Edit", {1860, 60, 1275, 915});
-  button(cmdDelete, "Delete", {3180, 60, 1215, 915});
+  button(cmdNewSchedule, "New Schedule", {60, 60, 1755, 915}, CURFEW_PICTURE_NEW);
+  button(cmdEdit, "Edit", {1860, 60, 1275, 915}, CURFEW_PICTURE_EDIT);
+  button(cmdDelete, "Delete", {3180, 60, 1215, 915}, CURFEW_PICTURE_DELETE);
   cmdEdit.SetEnabled(false);
   cmdDelete.SetEnabled(false);
   Label1.SetCaption("Temporary Scheduler:");
@@ -65,9 +67,9 @@ void frmMain::Design() {
   cmbTime.Move({4440, 660, 2295, 315});
   for (std::string_view delay : kQuickDelays) cmbTime.AddItem(std::string(delay));
   cmbTime.SetListIndex(0);
-  button(cmdGo, "Go", {6780, 60, 1215, 915});
-  button(cmdPower, "Power Options", {8040, 60, 1635, 915});
-  button(cmdWebsite, "", {9720, 60, 2415, 915});
+  button(cmdGo, "Go", {6780, 60, 1215, 915}, CURFEW_PICTURE_GO);
+  button(cmdPower, "Power Options", {8040, 60, 1635, 915}, CURFEW_PICTURE_POWER);
+  button(cmdWebsite, "", {9720, 60, 2415, 915}, CURFEW_PICTURE_GLOBE);
   chkPrevent.SetCaption("Prevent any schedules from running");
   chkPrevent.Move({120, 1080, 10875, 195});
   chkLowPower.SetCaption("Prevent this computer from entering Stand By mode or Hibernating due to inactivity");

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdio>
 
+#include "appearance/button_pictures.h"
 #include "platform/date_arithmetic.h"
 #include "power/mod_power.h"
 #include "scheduling/period.h"
@@ -67,10 +68,12 @@ void frmWizard::Design() {
   cmdCancel.Move({3420, 4920, 1395, 735});
   cmdCancel.SetFont(bold);
   cmdCancel.SetCancel(true);
+  cmdCancel.SetPicture(CURFEW_PICTURE_CANCEL);
   cmdOK.SetCaption("Ok");
   cmdOK.Move({4920, 4920, 1395, 735});
   cmdOK.SetFont(bold);
   cmdOK.SetDefault(true);
+  cmdOK.SetPicture(CURFEW_PICTURE_OK);
 
   chkScheduler.OnClick = [this] { chkScheduler_Click(); };
   chkRepeat.OnClick = [this] { chkRepeat_Click(); };

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "appearance/mirror_labels.h"
-#include "appearance/shipped_skins.h"
 #include "appearance/skin_description.h"
 #include "appearance/skin_colours.h"
 #include "platform/headless/headless_runtime.h"
+#include "support/shipped_skins.h"
 
 namespace curfew {
 namespace {
@@ -135,9 +135,9 @@ TEST(MirrorLabelsTest, OneArrayCanTakeEveryLabel) {
 
 TEST(SkinDescriptionTest, TheShippedSkinsAreCompleteAndReadable) {
   std::string error;
-  const auto light = ParseSkinDescription(LightSkinText(), error);
+  const auto light = ParseSkinDescription(test::ShippedSkinText("light"), error);
   ASSERT_TRUE(light) << error;
-  const auto dark = ParseSkinDescription(DarkSkinText(), error);
+  const auto dark = ParseSkinDescription(test::ShippedSkinText("dark"), error);
   ASSERT_TRUE(dark) << error;
   EXPECT_FALSE(light->look.dark);
   EXPECT_TRUE(dark->look.dark);
@@ -164,7 +164,7 @@ struct BrokenSkin {
 class BrokenSkinTest : public testing::TestWithParam<BrokenSkin> {};
 
 TEST_P(BrokenSkinTest, IsRefusedWithItsReason) {
-  std::string text(LightSkinText());
+  std::string text(test::ShippedSkinText("light"));
   if (GetParam().remove) {
     const std::size_t at = text.find(std::string("\n") + GetParam().change);
     text.erase(at + 1, text.find('\n', at + 1) - at);
@@ -191,7 +191,7 @@ TEST(SkinDescriptionTest, ValuesThatCannotBeReadAreNamed) {
       {"button.hot = fill #FFFFFF, text #000000", "'button.hot' cannot be read: fill #FFFFFF, text #000000"},
       {"dark = maybe", "'dark' cannot be read: maybe"}};
   for (const auto& [line, reason] : cases) {
-    std::string text(LightSkinText());
+    std::string text(test::ShippedSkinText("light"));
     const std::string key = std::string(line).substr(0, std::string(line).find(' '));
     const std::size_t at = text.find("\n" + key + " ");
     text.replace(at + 1, text.find('\n', at + 1) - at - 1, line);
@@ -205,7 +205,7 @@ TEST(DressWindowTest, GivesTheWindowItsBackgroundTextAndFieldColoursAndItsLook) 
   ui::HeadlessRuntime runtime;
   frmEveryKind form(runtime);
   std::string error;
-  const auto parsed = ParseSkinDescription(DarkSkinText(), error);
+  const auto parsed = ParseSkinDescription(test::ShippedSkinText("dark"), error);
   ASSERT_TRUE(parsed) << error;
   const SkinDescription& dark = *parsed;
   DressWindow(form, dark);

@@ -1,6 +1,7 @@
 // The preferences, language and about windows on real controls, with the real registry and
 // the real version resource.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@
 #include "appearance/frm_about.h"
 #include "localization/frm_language.h"
 #include "settings/frm_options.h"
+#include "ui/frm_wizard.h"
 
 namespace curfew {
 namespace {
@@ -110,10 +112,18 @@ class Snapshot {
   Snapshot(const Snapshot&) = delete;
   Snapshot& operator=(const Snapshot&) = delete;
   COLORREF Pixel(int x, int y) const { return GetPixel(memory_, x, y); }
-  bool Shows(COLORREF colour) const {
+  bool Shows(COLORREF colour) const { return ShowsNear(colour, 0, height); }
+  // Whether a pixel in the rows above `rows` lies within `tolerance` of the colour in every
+  // channel (drawn text and pictures are smoothed at their edges).
+  bool ShowsNear(COLORREF colour, int tolerance, int rows) const {
+    const auto within = [tolerance](int a, int b) { return a - b <= tolerance && b - a <= tolerance; };
     for (int x = 0; x < width; ++x)
-      for (int y = 0; y < height; ++y)
-        if (Pixel(x, y) == colour) return true;
+      for (int y = 0; y < rows && y < height; ++y) {
+        const COLORREF pixel = Pixel(x, y);
+        if (within(GetRValue(pixel), GetRValue(colour)) && within(GetGValue(pixel), GetGValue(colour)) &&
+            within(GetBValue(pixel), GetBValue(colour)))
+          return true;
+      }
     return false;
   }
   int width = 0;
@@ -137,12 +147,17 @@ struct SkinCase {
   COLORREF windowBack;  // #F3F3F3 or #202020
   COLORREF buttonFill;  // the skin's normal button face
   COLORREF text;        // labels
+  COLORREF fieldBack;   // pickers
+  COLORREF listBack;    // the list and its column header
 };
 
 // Both skins in one test: the setting is shared by every test that starts the program.
 TEST(Win32Skins, TheWindowsSettingChoosesTheSkinAndButtonsAreDrawnInIt) {
-  for (const SkinCase& skin : {SkinCase{1, RGB(0xF3, 0xF3, 0xF3), RGB(0xFD, 0xFD, 0xFD), RGB(0x1B, 0x1B, 0x1B)},
-                               SkinCase{0, RGB(0x20, 0x20, 0x20), RGB(0x2D, 0x2D, 0x2D), RGB(0xF3, 0xF3, 0xF3)}}) {
+  for (const SkinCase& skin :
+       {SkinCase{1, RGB(0xF3, 0xF3, 0xF3), RGB(0xFD, 0xFD, 0xFD), RGB(0x1B, 0x1B, 0x1B), RGB(0xFF, 0xFF, 0xFF),
+                 RGB(0xFF, 0xFF, 0xFF)},
+        SkinCase{0, RGB(0x20, 0x20, 0x20), RGB(0x2D, 0x2D, 0x2D), RGB(0xF3, 0xF3, 0xF3), RGB(0x2B, 0x2B, 0x2B),
+                 RGB(0x2D, 0x2D, 0x2D)}}) {
     SetAppsUseLightTheme(skin.appsUseLightTheme);
     app::Win32ProgramServices windows{"Curfew.SkinTest.Running"};
     Application application{windows.Services()};
@@ -159,6 +174,21 @@ TEST(Win32Skins, TheWindowsSettingChoosesTheSkinAndButtonsAreDrawnInIt) {
     const Snapshot label(Of(main.Label1));
     EXPECT_EQ(label.Pixel(label.width - 1, label.height - 1), skin.windowBack);
     EXPECT_TRUE(label.Shows(skin.text)) << "the caption in the skin's text colour";
+    // The tool row's picture stands above the caption, in the caption's colour.
+    const Snapshot power(button);
+    EXPECT_TRUE(power.ShowsNear(skin.text, 0x30, power.height / 3)) << "the picture above the caption";
+    // The column header and the pickers, which the system draws light, in the skin's colours.
+    const Snapshot header(ListView_GetHeader(Of(main.lstSchedules)));
+    EXPECT_EQ(header.Pixel(header.width / 2, 1), skin.listBack) << "the column header";
+    main.cmdNewSchedule.UserClick();
+    frmWizard& editor = *main.ScheduleEditor();
+    editor.chkScheduler.UserClick();
+    windows.Runtime().DoEvents();
+    for (const ui::Control* picker : {static_cast<ui::Control*>(&editor.dtDate), static_cast<ui::Control*>(&editor.dtTime)}) {
+      const Snapshot field(Of(*picker));
+      EXPECT_EQ(field.Pixel(field.width / 3, 1), skin.fieldBack) << picker->Name();
+      EXPECT_TRUE(field.ShowsNear(skin.text, 0x30, field.height)) << picker->Name() << ": its date or time";
+    }
     main.ExitRequested = true;
     main.Unload();
   }

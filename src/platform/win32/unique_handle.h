@@ -92,7 +92,6 @@ using MemoryDcHandle = UniqueHandle<handle_traits::Simple<HDC, DeleteDC>>;
 using FontObject = UniqueHandle<handle_traits::Gdi<HFONT>>;
 using BitmapObject = UniqueHandle<handle_traits::Gdi<HBITMAP>>;
 using BrushObject = UniqueHandle<handle_traits::Gdi<HBRUSH>>;
-using BitmapObject = UniqueHandle<handle_traits::Gdi<HBITMAP>>;
 
 // Owns one reference to a COM object and releases it.
 template <typename Interface>

@@ -10,6 +10,7 @@
 #include "platform/win32/windowing/win32_control_peers.h"
 #include "platform/win32/windowing/win32_runtime.h"
 #include "platform/win32/windowing/win32_form_peer.h"
+#include "platform/win32/windowing/win32_glyph_picture.h"
 
 namespace curfew::platform::win32 {
 namespace {
@@ -59,6 +60,7 @@ void Win32ButtonPeer::ApplyLook() {
   const LONG_PTR style = GetWindowLongPtrW(Window(), GWL_STYLE) & ~static_cast<LONG_PTR>(BS_TYPEMASK);
   const bool isDefault = static_cast<const ui::CommandButton&>(Model()).Default();
   SetWindowLongPtrW(Window(), GWL_STYLE, style | (looked ? BS_OWNERDRAW : isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON));
+  ShowPicture(true);  // the system's button colours may have changed with the look
   InvalidateRect(Window(), nullptr, TRUE);
 }
 
@@ -93,22 +95,35 @@ bool Win32ButtonPeer::OnDrawItem(const DRAWITEMSTRUCT& item) {
   const FontObject drawn = MakeFont(font, dpi);
   const HGDIOBJ oldFont = SelectObject(dc, drawn.get());
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, ToColorRef(state.text));
+  const COLORREF ink = ToColorRef(state.text);
+  SetTextColor(dc, ink);
   const std::wstring caption = Utf8ToWide(Model().Caption());
+  const UINT format = DT_CENTER | DT_SINGLELINE | ((item.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0);
+  RECT measured = face;
+  DrawTextW(dc, caption.c_str(), -1, &measured, format | DT_CALCRECT);
+  const int textWidth = caption.empty() ? 0 : static_cast<int>(measured.right - measured.left);
+  const int textHeight = caption.empty() ? 0 : static_cast<int>(measured.bottom - measured.top);
+  const int gap = caption.empty() || !picture_ ? 0 : MulDiv(stacked_ ? 4 : 6, static_cast<int>(dpi), 96);
+  const int size = picture_ ? picture_.Size() : 0;
+  const int centreX = (face.left + face.right) / 2;
+  const int centreY = (face.top + face.bottom) / 2;
   RECT text = face;
-  const UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE | ((item.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0);
-  if (picture_) {
-    const int size = GetSystemMetricsForDpi(SM_CXSMICON, dpi);
-    RECT measured = face;
-    DrawTextW(dc, caption.c_str(), -1, &measured, format | DT_CALCRECT);
-    const int gap = MulDiv(6, static_cast<int>(dpi), 96);
-    const int width = size + gap + static_cast<int>(measured.right - measured.left);
-    const int left = (face.left + face.right - width) / 2;
-    DrawIconEx(dc, left, (face.top + face.bottom - size) / 2, picture_.get(), size, size, 0, nullptr, DI_NORMAL);
+  if (stacked_) {
+    // The picture above the caption, the two centred together.
+    const int top = centreY - (size + gap + textHeight) / 2;
+    if (picture_) picture_.Draw(dc, centreX - size / 2, top, ink);
+    text.top = top + size + gap;
+    text.bottom = text.top + textHeight;
+  } else {
+    // The picture left of the caption, the two centred together.
+    const int left = centreX - (size + gap + textWidth) / 2;
+    if (picture_) picture_.Draw(dc, left, centreY - size / 2, ink);
     text.left = left + size + gap;
-    text.right = text.left + (measured.right - measured.left);
+    text.right = text.left + textWidth;
+    text.top = centreY - textHeight / 2;
+    text.bottom = text.top + textHeight;
   }
-  DrawTextW(dc, caption.c_str(), -1, &text, format);
+  if (!caption.empty()) DrawTextW(dc, caption.c_str(), -1, &text, format);
   SelectObject(dc, oldFont);
   return true;
 }
@@ -158,19 +173,27 @@ void Win32ButtonPeer::KeepGroupReachable() {
   }
 }
 
-// The button's icon at the size small icons have at the window's dots per inch, beside its
-// caption.
-void Win32ButtonPeer::ShowPicture() {
+// The button's picture: at the size of small icons at the window's dots per inch beside the
+// caption, or half as large again above it on a button tall enough to hold both (the tool row's).
+void Win32ButtonPeer::ShowPicture(bool anew) {
   const int resource = static_cast<const ui::CommandButton&>(Model()).Picture();
-  if (resource == 0) {
-    SendMessageW(Window(), BM_SETIMAGE, IMAGE_ICON, 0);
-    picture_.reset();
-    return;
-  }
-  const int size = GetSystemMetricsForDpi(SM_CXSMICON, FormPeer().Dpi());
-  picture_.reset(static_cast<HICON>(
-      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
-  SendMessageW(Window(), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(picture_.get()));
+  const UINT dpi = FormPeer().Dpi();
+  const int small = GetSystemMetricsForDpi(SM_CXSMICON, dpi);
+  const bool stacked = TwipsToPixels(Model().Position().height, dpi) * 2 >= small * 7;
+  const int size = stacked ? small * 3 / 2 : small;
+  if (!anew && resource == pictureResource_ && size == pictureSize_) return;
+  stacked_ = stacked;
+  pictureResource_ = resource;
+  pictureSize_ = size;
+  picture_ = resource ? GlyphPicture(resource, size) : GlyphPicture();
+  // A button the system draws shows the glyph in the system's button text colour.
+  systemIcon_ = picture_ ? picture_.MakeIcon(GetSysColor(COLOR_BTNTEXT)) : IconHandle();
+  SendMessageW(Window(), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(systemIcon_.get()));
+}
+
+void Win32ButtonPeer::Place() {
+  Win32WindowedPeer::Place();
+  if (Model().Kind() == ControlKind::CommandButton) ShowPicture();  // its size may change with the button's
 }
 
 void Win32ButtonPeer::OnCommand(WORD code) {

@@ -5,6 +5,7 @@
 #include "platform/win32/callback_guard.h"
 #include "platform/win32/text_conversion.h"
 #include "platform/win32/windowing/win32_canvas.h"
+#include "platform/win32/windowing/win32_field_edge.h"
 #include "platform/win32/windowing/win32_form_peer.h"
 #include "platform/win32/windowing/win32_runtime.h"
 
@@ -94,6 +95,8 @@ void Win32WindowedPeer::Create(const wchar_t* className, DWORD style, DWORD exte
       SetWindowPos(window_.get(), above ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
   });
+  // A field with a sunken edge takes the look's edge in a window that has one.
+  if (GetWindowLongPtrW(window_.get(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE) DrawEdgeInLook(window_.get(), control_);
   Prepare();
   ApplyFont();
   ApplyColours();
@@ -150,7 +153,7 @@ void Win32WindowedPeer::ApplyColours() {
   InvalidateRect(window_.get(), nullptr, TRUE);
 }
 
-HBRUSH Win32WindowedPeer::OnControlColour(HDC dc) {
+HBRUSH Win32WindowedPeer::OnControlColour(HDC dc, HWND /*asking*/) {
   SetTextColor(dc, ToColorRef(control_.ForeColor()));
   SetBkColor(dc, ToColorRef(control_.BackColor()));
   return brush_.get();

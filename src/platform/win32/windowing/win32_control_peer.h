@@ -21,8 +21,9 @@ class Win32ControlPeer : public ui::ControlPeer {
   virtual void OnMenuCommand() {}
   // A state change the window makes only after its notification has returned.
   virtual void OnDeferredRead() {}
-  // The colours of a child window being drawn; null when the defaults serve.
-  virtual HBRUSH OnControlColour(HDC /*dc*/) { return nullptr; }
+  // The colours of a child window being drawn (the control's own window, or a window inside it
+  // such as a combo box's edit field); null when the defaults serve.
+  virtual HBRUSH OnControlColour(HDC /*dc*/, HWND /*asking*/) { return nullptr; }
   // An item the control leaves to its owner to draw or measure; false when it has none.
   virtual bool OnDrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
   virtual bool OnMeasureItem(MEASUREITEMSTRUCT& /*item*/) { return false; }
@@ -38,7 +39,7 @@ class Win32WindowedPeer : public Win32ControlPeer {
   void Sync(ui::Aspect aspect) final;
   void Refresh() override;
   NativeWindow Handle() const override { return reinterpret_cast<NativeWindow>(window_.get()); }
-  HBRUSH OnControlColour(HDC dc) override;
+  HBRUSH OnControlColour(HDC dc, HWND asking) override;
 
  protected:
   Win32WindowedPeer(Win32FormPeer& form, ui::Control& control) : form_(form), control_(control) {}

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/win32/windowing/win32_control_peer.h"
+#include "platform/win32/windowing/win32_glyph_picture.h"
 
 // One peer class per kind of control. The runtime's factory picks the class by the kind.
 namespace curfew::platform::win32 {
@@ -17,15 +18,22 @@ class Win32ButtonPeer final : public Win32WindowedPeer {
 
  private:
   void ShowOwn(ui::Aspect aspect) override;
+  void Place() override;
   void KeepGroupReachable();
-  void ShowPicture();
+  // Loads the picture when it, or the size it is shown at, changed; anew: in any case.
+  void ShowPicture(bool anew = false);
   // A push button in a window with a look of its own is drawn by the peer; check boxes and
   // option buttons then take the window's text colour.
   void ApplyLook();
   static LRESULT CALLBACK HotTrackProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                        DWORD_PTR self);
 
-  IconHandle picture_;
+  int pictureResource_ = 0;
+  int pictureSize_ = 0;
+  GlyphPicture picture_;
+  IconHandle systemIcon_;
+  // The picture stands above the caption rather than beside it.
+  bool stacked_ = false;
   bool hot_ = false;
 };
 
@@ -43,6 +51,7 @@ class Win32ListPeer final : public Win32WindowedPeer {
  public:
   Win32ListPeer(Win32FormPeer& form, ui::Control& control);
   void OnCommand(WORD code) override;
+  HBRUSH OnControlColour(HDC dc, HWND asking) override;
   void EntryAdded(int index) override;
   void EntryRemoved(int index) override;
 
@@ -98,6 +107,7 @@ class Win32DateTimePeer final : public Win32WindowedPeer {
  public:
   Win32DateTimePeer(Win32FormPeer& form, ui::Control& control);
   LRESULT OnNotify(const NMHDR& header) override;
+  HBRUSH OnControlColour(HDC dc, HWND asking) override;
 
  private:
   void ShowOwn(ui::Aspect aspect) override;

@@ -426,7 +426,7 @@ LRESULT Win32FormPeer::OnControlColour(HDC dc, HWND child) {
   // The edit field of a combo box asks through the combo box: it takes the combo's colours.
   if (found == children_.end()) found = children_.find(GetParent(child));
   if (found != children_.end()) {
-    if (HBRUSH brush = found->second->OnControlColour(dc)) return reinterpret_cast<LRESULT>(brush);
+    if (HBRUSH brush = found->second->OnControlColour(dc, child)) return reinterpret_cast<LRESULT>(brush);
   }
   SetBkColor(dc, ToColorRef(form_.BackColor()));
   return reinterpret_cast<LRESULT>(background_.get());

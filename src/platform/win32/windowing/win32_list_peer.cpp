@@ -2,6 +2,7 @@
 
 #include "platform/win32/text_conversion.h"
 #include "platform/win32/windowing/win32_control_peers.h"
+#include "platform/win32/windowing/win32_dark_recolouring.h"
 #include "platform/win32/windowing/win32_form_peer.h"
 #include "platform/win32/windowing/win32_runtime.h"
 
@@ -14,9 +15,21 @@ Win32ListPeer::Win32ListPeer(Win32FormPeer& form, ui::Control& control) : Win32W
     COMBOBOXINFO combo{};
     combo.cbSize = sizeof(combo);
     WatchKeys(GetComboBoxInfo(Window(), &combo) && combo.hwndItem ? combo.hwndItem : Window());
+    // The box's edge and drop-down button are the system's drawing, light whatever the colours.
+    RecolourWhenDark(Window(), control);
   } else {
     Create(L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE);
   }
+}
+
+// A combo box recoloured in a dark look draws itself in the system's light colours; its edit
+// field and its list are windows of their own and take the control's colours.
+HBRUSH Win32ListPeer::OnControlColour(HDC dc, HWND asking) {
+  const auto& look = Model().Parent().Look();
+  if (!IsCombo() || asking != Window() || !look || !look->dark) return Win32WindowedPeer::OnControlColour(dc, asking);
+  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+  SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+  return GetSysColorBrush(COLOR_WINDOW);
 }
 
 void Win32ListPeer::ShowOwn(ui::Aspect aspect) {

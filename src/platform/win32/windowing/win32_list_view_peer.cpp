@@ -1,5 +1,6 @@
 #include "platform/win32/text_conversion.h"
 #include "platform/win32/windowing/win32_control_peers.h"
+#include "platform/win32/windowing/win32_dark_recolouring.h"
 #include "platform/win32/windowing/win32_form_peer.h"
 #include "platform/win32/windowing/win32_runtime.h"
 
@@ -7,6 +8,8 @@ namespace curfew::platform::win32 {
 
 Win32ListViewPeer::Win32ListViewPeer(Win32FormPeer& form, ui::Control& control) : Win32WindowedPeer(form, control) {
   Create(WC_LISTVIEWW, WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA, WS_EX_CLIENTEDGE);
+  // The column header ignores the list's colours: a dark look recolours it.
+  RecolourWhenDark(ListView_GetHeader(Window()), control);
 }
 
 void Win32ListViewPeer::ShowOwn(ui::Aspect aspect) {

@@ -4,6 +4,7 @@
 #include "platform/win32/text_conversion.h"
 
 #include "platform/win32/windowing/win32_control_peers.h"
+#include "platform/win32/windowing/win32_dark_recolouring.h"
 #include "platform/win32/windowing/win32_form_peer.h"
 #include "platform/win32/windowing/win32_runtime.h"
 
@@ -12,6 +13,16 @@ namespace curfew::platform::win32 {
 Win32DateTimePeer::Win32DateTimePeer(Win32FormPeer& form, ui::Control& control) : Win32WindowedPeer(form, control) {
   const bool time = control.Kind() == ui::ControlKind::TimePicker;
   Create(DATETIMEPICK_CLASSW, WS_TABSTOP | (time ? DTS_TIMEFORMAT | DTS_UPDOWN : DTS_SHORTDATEFORMAT));
+  // The system draws the field and the spin buttons light whatever colours they ask for.
+  RecolourWhenDark(Window(), control);
+  RecolourWhenDark(FindWindowExW(Window(), nullptr, UPDOWN_CLASSW, nullptr), control);
+}
+
+// Whatever the window's look, the system draws the field light: a dark look recolours it.
+HBRUSH Win32DateTimePeer::OnControlColour(HDC dc, HWND /*asking*/) {
+  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+  SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+  return GetSysColorBrush(COLOR_WINDOW);
 }
 
 void Win32DateTimePeer::ShowOwn(ui::Aspect aspect) {
@@ -28,6 +39,8 @@ void Win32DateTimePeer::ShowOwn(ui::Aspect aspect) {
 }
 
 LRESULT Win32DateTimePeer::OnNotify(const NMHDR& header) {
+  // The calendar is made anew for each drop-down.
+  if (header.code == DTN_DROPDOWN) RecolourWhenDark(DateTime_GetMonthCal(Window()), Model());
   if (Syncing() || header.code != DTN_DATETIMECHANGE) return 0;
   const auto& change = reinterpret_cast<const NMDATETIMECHANGE&>(header);
   if (change.dwFlags == GDT_VALID) static_cast<ui::DateTimePicker&>(Model()).UserChange(FromSystemTime(change.st));

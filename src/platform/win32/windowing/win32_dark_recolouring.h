@@ -1,0 +1,16 @@
+#pragma once
+
+#include <windows.h>
+
+#include "platform/windowing/control.h"
+
+namespace curfew::platform::win32 {
+
+// Shows a window that the system draws light (a picker's field, its spin buttons and calendar,
+// a list's column header) in the colours of its control while the control's window has a dark
+// look: what the system paints is recoloured onto the control's background and text colours
+// (platform/windowing/dark_recolouring.h). In a light look, or none, the system's drawing
+// passes unchanged. The control must outlive the window.
+void RecolourWhenDark(HWND window, const ui::Control& control);
+
+}  // namespace curfew::platform::win32

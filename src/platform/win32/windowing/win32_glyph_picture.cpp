@@ -1,0 +1,76 @@
+#include "platform/win32/windowing/win32_glyph_picture.h"
+
+namespace curfew::platform::win32 {
+namespace {
+
+BITMAPINFO TopDown32(int size) {
+  BITMAPINFO format{};
+  format.bmiHeader.biSize = sizeof(format.bmiHeader);
+  format.bmiHeader.biWidth = size;
+  format.bmiHeader.biHeight = -size;
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 32;
+  format.bmiHeader.biCompression = BI_RGB;
+  return format;
+}
+
+}  // namespace
+
+GlyphPicture::GlyphPicture(int iconResource, int size) {
+  const IconHandle icon(static_cast<HICON>(
+      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(iconResource), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+  ICONINFO parts{};
+  if (!icon || !GetIconInfo(icon.get(), &parts)) return;
+  const BitmapObject colour(parts.hbmColor);
+  const BitmapObject mask(parts.hbmMask);
+  BITMAPINFO format = TopDown32(size);
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size) * size);
+  const HDC screen = GetDC(nullptr);
+  const int rows = colour ? GetDIBits(screen, colour.get(), 0, static_cast<UINT>(size), pixels.data(), &format,
+                                      DIB_RGB_COLORS)
+                          : 0;
+  ReleaseDC(nullptr, screen);
+  if (rows != size) return;
+  alpha_.resize(pixels.size());
+  for (std::size_t i = 0; i < pixels.size(); ++i) alpha_[i] = static_cast<std::uint8_t>(pixels[i] >> 24);
+  size_ = size;
+}
+
+BitmapObject GlyphPicture::Colour(COLORREF colour, bool premultiplied) const {
+  BITMAPINFO format = TopDown32(size_);
+  void* bits = nullptr;
+  BitmapObject bitmap(CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap || !bits) return {};
+  auto* pixels = static_cast<std::uint32_t*>(bits);
+  for (std::size_t i = 0; i < alpha_.size(); ++i) {
+    const std::uint32_t a = alpha_[i];
+    const std::uint32_t scale = premultiplied ? a : 255;
+    pixels[i] = a << 24 | (GetRValue(colour) * scale / 255) << 16 | (GetGValue(colour) * scale / 255) << 8 |
+                (GetBValue(colour) * scale / 255);
+  }
+  GdiFlush();
+  return bitmap;
+}
+
+void GlyphPicture::Draw(HDC dc, int x, int y, COLORREF colour) const {
+  const BitmapObject glyph = Colour(colour, true);
+  const MemoryDcHandle memory(CreateCompatibleDC(dc));
+  if (!glyph || !memory) return;
+  const HGDIOBJ old = SelectObject(memory.get(), glyph.get());
+  const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  AlphaBlend(dc, x, y, size_, size_, memory.get(), 0, 0, size_, size_, blend);
+  SelectObject(memory.get(), old);
+}
+
+IconHandle GlyphPicture::MakeIcon(COLORREF colour) const {
+  if (!size_) return {};
+  const BitmapObject glyph = Colour(colour, false);
+  // The alpha decides; the mask only has to exist.
+  const std::vector<std::uint8_t> clear(static_cast<std::size_t>((size_ + 15) / 16 * 2) * size_, 0);
+  const BitmapObject mask(CreateBitmap(size_, size_, 1, 1, clear.data()));
+  if (!glyph || !mask) return {};
+  ICONINFO parts{TRUE, 0, 0, mask.get(), glyph.get()};
+  return IconHandle(CreateIconIndirect(&parts));
+}
+
+}  // namespace curfew::platform::win32
