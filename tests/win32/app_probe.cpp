@@ -8,8 +8,10 @@
 //   app_probe alt TITLE LETTER            presses Alt and the letter in that window (its menu)
 //   app_probe type TITLE TEXT             types TEXT into the control with the focus there
 //   app_probe click TITLE CAPTION         clicks the button of that caption in that window
-//   app_probe click-control TITLE CLASS N clicks near the left edge of the Nth control (from 0,
-//                                         in tab order) of that window class, which takes the focus
+//   app_probe click-control TITLE CLASS N [right]
+//                                         clicks near the left (or right) edge of the Nth control
+//                                         (from 0, in tab order) of that window class, which takes
+//                                         the focus
 //   app_probe tray-icon TIP SECONDS       exit 0 once the program's notification icon is there
 //   app_probe schedule-time MINUTES       prints "DATE HH:MM:00" for the start of the minute
 //                                         that many minutes on, in the user's short date form
@@ -154,7 +156,7 @@ int main() {
     for (const wchar_t unit : Utf8ToWide(args[2])) PostMessageW(target, WM_CHAR, unit, 0);
     return 0;
   }
-  if (command == "click-control" && args.size() == 4) {
+  if (command == "click-control" && (args.size() == 4 || (args.size() == 5 && args[4] == "right"))) {
     const HWND window = Find(args[1]);
     if (!window) return 1;
     ControlSearch search{Utf8ToWide(args[2]), std::stoi(args[3])};
@@ -162,7 +164,7 @@ int main() {
     if (!search.found) return 1;
     RECT area{};
     GetClientRect(search.found, &area);
-    const LPARAM point = MAKELPARAM(4, area.bottom / 2);
+    const LPARAM point = MAKELPARAM(args.size() == 5 ? area.right - 4 : 4, area.bottom / 2);
     PostMessageW(search.found, WM_LBUTTONDOWN, MK_LBUTTON, point);
     PostMessageW(search.found, WM_LBUTTONUP, 0, point);
     return WaitForFocus(window, search.found) ? 0 : 1;
