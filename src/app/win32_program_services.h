@@ -51,7 +51,7 @@ class Win32ProgramServices {
   Win32SkinEngine skin_;
   AppServices services_{runtime_,      files_, clock_,   locale_,      registry_, power_,
                         powerFilter_,  tray_,  process_, versionInfo_, internet_, skin_,
-                        CURFEW_LANGUAGE_SERVER, {}};
+                        CURFEW_LANGUAGE_SERVER};
 };
 
 }  // namespace curfew::app

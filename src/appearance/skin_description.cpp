@@ -164,7 +164,8 @@ void Colour(ui::Form& form, ui::Colour windowBack, ui::Colour text, ui::Colour f
       case ui::ControlKind::Label:
       case ui::ControlKind::CheckBox:
       case ui::ControlKind::OptionButton:
-      case ui::ControlKind::Frame: control->SetColours(windowBack, text); break;
+      case ui::ControlKind::Frame:
+      case ui::ControlKind::StatusBar: control->SetColours(windowBack, text); break;
       case ui::ControlKind::TreeView:
       case ui::ControlKind::DatePicker:
       case ui::ControlKind::TimePicker: control->SetColours(fieldBack, fieldText); break;

@@ -19,12 +19,6 @@
 
 namespace curfew {
 
-// Windows that other parts of the program provide. A command whose window is not there stays
-// disabled.
-struct OtherWindows {
-  std::function<void()> showWebsite;
-};
-
 // What the program's windows reach the system through.
 struct AppServices {
   ui::WindowRuntime& runtime;
@@ -42,7 +36,6 @@ struct AppServices {
   Skin& skin;
   // The language server's base address: scheme and host, no trailing slash.
   std::string_view languageServer;
-  OtherWindows windows;
 };
 
 }  // namespace curfew

@@ -13,6 +13,7 @@
 #include "settings/setting_table.h"
 #include "ui/action_choices.h"
 #include "appearance/frm_about.h"
+#include "appearance/frm_website.h"
 #include "localization/frm_language.h"
 #include "settings/frm_options.h"
 #include "ui/frm_still_running.h"
@@ -114,14 +115,9 @@ void frmMain::Design() {
   mnuTrayItem1.SetCaption("Hide Menu");
   mnuTrayItem2.SetCaption("-");
   mnuTrayItem3.SetCaption("Exit");
-
-  // Commands whose windows another part of the program provides stay off until it does.
-  const OtherWindows& windows = services_.windows;
-  cmdWebsite.SetEnabled(static_cast<bool>(windows.showWebsite));
 }
 
 void frmMain::WireHandlers() {
-  const OtherWindows& windows = services_.windows;
   cmdNewSchedule.OnClick = [this] { ShowScheduleEditor(false); };
   mnuFileItem0.OnClick = [this] { ShowScheduleEditor(false); };
   cmdEdit.OnClick = [this] { ShowScheduleEditor(true); };
@@ -139,7 +135,7 @@ void frmMain::WireHandlers() {
   const auto powerOptions = [this] { services_.process.StartCommandLine(kPowerOptionsCommand); };
   cmdPower.OnClick = powerOptions;
   mnuPowerOptions.OnClick = powerOptions;
-  if (windows.showWebsite) cmdWebsite.OnClick = windows.showWebsite;
+  cmdWebsite.OnClick = [this] { ShowWebsite(); };
   mnuLanguageItem.OnClick = [this] { ShowLanguageDialog(false); };
   mnuHelpItem.OnClick = [this] { ShowHelp(); };
   mnuAboutItem.OnClick = [this] { ShowAbout(); };
@@ -280,6 +276,19 @@ void frmMain::ShowPreferences() {
   if (BringForwardIfOpen(options_.get())) return;
   options_ = std::make_unique<frmOptions>(*this);
   options_->Show();
+}
+
+// The browser window closes by its own close box; a click while it is open brings it forward.
+void frmMain::ShowWebsite() {
+  if (BringForwardIfOpen(website_.get())) return;
+  BrowserPageKey = "Website";
+  website_ = std::make_unique<frmWebsite>(*this);
+  website_->Show();
+}
+
+const ProductIdentity& frmMain::ReadIdentity() {
+  identity_ = LoadIdentity(services_.versionInfo);
+  return identity_;
 }
 
 void frmMain::ShowAbout() {
@@ -470,7 +479,7 @@ void frmMain::Form_Unload(bool&) {
     }
   };
   // The other windows in a fixed order: help launcher, about, language, preferences, splash,
-  // reminder, editor.
+  // reminder, browser, editor.
   for (ui::Form* other : std::initializer_list<ui::Form*>{help_.get(), about_.get(), language_.get(), options_.get()})
     step([other] {
       if (other) other->Unload();
@@ -478,6 +487,9 @@ void frmMain::Form_Unload(bool&) {
   for (ui::Form* other : othersToUnload_) step([other] { other->Unload(); });
   step([this] {
     if (stillRunning_) stillRunning_->Unload();
+  });
+  step([this] {
+    if (website_) website_->Unload();
   });
   step([this] {
     if (wizard_) wizard_->Unload();

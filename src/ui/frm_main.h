@@ -20,6 +20,7 @@ class frmAbout;
 class frmLanguage;
 class frmOptions;
 class frmStillRunning;
+class frmWebsite;
 class frmWizard;
 
 // The working window: the tool row, the quick schedule, the two options, the schedule list,
@@ -81,6 +82,8 @@ class frmMain final : public ui::Form {
   ScheduleRecord SelectedSchedule;
   bool SuppressPermissionDialog = false;
   bool ActionFinished = true;
+  // Which page the browser window opens with: "Website" for the product's web site.
+  std::string BrowserPageKey = "Website";
 
   void loadData();
   void ArrangeControls();
@@ -103,6 +106,9 @@ class frmMain final : public ui::Form {
   frmLanguage* LanguageDialog() const { return language_.get(); }
   // Opens the help file through the help launcher, which is unloaded again at once.
   void ShowHelp();
+  // The browser window on the web site; brought to the front while open.
+  void ShowWebsite();
+  frmWebsite* Website() const { return website_.get(); }
   // The tray routine: re-asserts the icon, or adds it.
   void TrayIconRoutine();
   // A notification of the tray icon, as a mouse-down at X = mouse message times 15 twips.
@@ -117,6 +123,8 @@ class frmMain final : public ui::Form {
   }
   AppServices& Services() { return services_; }
   const ProductIdentity& Identity() const { return identity_; }
+  // Reads the product's identity from the version information anew, for the whole program.
+  const ProductIdentity& ReadIdentity();
   // Set by a second copy's load: the process ends and the window is never shown.
   bool Ending() const { return ending_; }
   // The start-minimised preference asked for the tray icon alone.
@@ -166,6 +174,7 @@ class frmMain final : public ui::Form {
   std::unique_ptr<frmAbout> about_;
   std::unique_ptr<frmLanguage> language_;
   std::unique_ptr<frmOptions> options_;
+  std::unique_ptr<frmWebsite> website_;
   std::vector<ui::Form*> othersToUnload_;
   NextRunWatch nextRunWatch_;
   bool detecting_ = false;

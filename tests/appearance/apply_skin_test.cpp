@@ -23,7 +23,9 @@ TEST_F(MainWindowTest, EveryWindowsLoadEndsBySkinningIt) {
   Main().mnuFileItem4.UserClick();
   Main().mnuLanguageItem.UserClick();
   Main().mnuAboutItem.UserClick();
-  EXPECT_EQ(skin.skinned, (Names{"frmSplash", "frmMain", "frmWizard", "frmOptions", "frmLanguage", "frmAbout"}));
+  Main().cmdWebsite.UserClick();
+  EXPECT_EQ(skin.skinned,
+            (Names{"frmSplash", "frmMain", "frmWizard", "frmOptions", "frmLanguage", "frmAbout", "frmWebsite"}));
 
   // The about window's plain labels get skinned copies in its array.
   const frmAbout& about = *Main().About();

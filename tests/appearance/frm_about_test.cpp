@@ -75,6 +75,7 @@ TEST_F(AboutTest, TheMainWindowsUnloadClosesEveryOtherWindow) {
   Main().mnuAboutItem.UserClick();
   Main().mnuLanguageItem.UserClick();
   Main().mnuFileItem4.UserClick();
+  Main().cmdWebsite.UserClick();
   Main().mnuFileItem6.UserClick();
   for (ui::Form* form : runtime.LoadedForms()) ADD_FAILURE() << form->Name() << " is still loaded";
 }

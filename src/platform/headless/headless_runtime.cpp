@@ -51,6 +51,8 @@ std::unique_ptr<FormPeer> HeadlessRuntime::CreateFormPeer(Form& form) {
 std::unique_ptr<ControlPeer> HeadlessRuntime::CreateControlPeer(Control& control) {
   if (control.Kind() == ControlKind::Timer)
     return std::make_unique<HeadlessTimerPeer>(*this, static_cast<Timer&>(control));
+  if (control.Kind() == ControlKind::WebBrowser)
+    return std::make_unique<ScriptedBrowser>(static_cast<WebBrowser&>(control), browserPages, onNavigate);
   return std::make_unique<HeadlessControlPeer>();
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/headless/scripted_browser.h"
 #include "platform/headless/scripted_message_boxes.h"
 #include "platform/windowing/controls.h"
 #include "platform/windowing/window_runtime.h"
@@ -49,6 +50,9 @@ class HeadlessRuntime final : public WindowRuntime {
   // What happens while a handler lets events run: a test rebuilds or deletes rows here.
   std::function<void()> onDoEvents;
   std::optional<int> endedWith;
+  // The pages web browser controls can load, and what a test hears of each navigation.
+  ScriptedPages browserPages;
+  std::function<void(WebBrowser&, const std::string& address)> onNavigate;
 
  private:
   friend class HeadlessTimerPeer;

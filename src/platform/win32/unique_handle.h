@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+#include <oleauto.h>
 
 #include <utility>
 
@@ -78,6 +79,14 @@ struct Gdi {
   static void Close(Handle handle) { DeleteObject(handle); }
 };
 
+// A string of the system's string allocator, as COM hands text over.
+struct SystemString {
+  using Handle = BSTR;
+  static Handle Empty() { return nullptr; }
+  static bool Valid(Handle handle) { return handle != nullptr; }
+  static void Close(Handle handle) { SysFreeString(handle); }
+};
+
 }  // namespace handle_traits
 
 using KernelHandle = UniqueHandle<handle_traits::Kernel>;
@@ -92,6 +101,7 @@ using MemoryDcHandle = UniqueHandle<handle_traits::Simple<HDC, DeleteDC>>;
 using FontObject = UniqueHandle<handle_traits::Gdi<HFONT>>;
 using BitmapObject = UniqueHandle<handle_traits::Gdi<HBITMAP>>;
 using BrushObject = UniqueHandle<handle_traits::Gdi<HBRUSH>>;
+using SystemString = UniqueHandle<handle_traits::SystemString>;
 
 // Owns one reference to a COM object and releases it.
 template <typename Interface>

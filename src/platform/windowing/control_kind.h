@@ -27,6 +27,7 @@ enum class ControlKind {
   Timer,
   Menu,
   TabStrip,
+  WebBrowser,
 };
 
 constexpr std::string_view TypeNameOf(ControlKind kind) {
@@ -51,6 +52,7 @@ constexpr std::string_view TypeNameOf(ControlKind kind) {
     case ControlKind::Timer: return "Timer";
     case ControlKind::Menu: return "Menu";
     case ControlKind::TabStrip: return "TabStrip";
+    case ControlKind::WebBrowser: return "WebBrowser";
   }
   return "";
 }

@@ -17,7 +17,7 @@ class WindowRuntime;
 // Why a window is being closed, as its query-unload handler is told.
 enum class UnloadMode { ControlMenu = 0, Code = 1, AppWindows = 2, TaskManager = 3 };
 enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
-enum class FormAspect { Caption, Visible, WindowState, Position, ClientSize, Colours, Font, Look };
+enum class FormAspect { Caption, Visible, WindowState, Position, ClientSize, Colours, Font, Look, Topmost };
 // Sizable: the ordinary resizable window. FixedDialog: a dialog frame without minimise and
 // maximise boxes. None: no frame at all (a splash).
 enum class BorderStyle { Sizable, FixedDialog, None };
@@ -82,6 +82,12 @@ class Form {
   void SetCentred(bool centred) { centred_ = centred; }
   WindowState GetWindowState() const { return windowState_; }
   void SetWindowState(WindowState state);
+  // Above every window that is not topmost itself, or back among them, where it is now.
+  bool Topmost() const { return topmost_; }
+  void SetTopmost(bool topmost) {
+    topmost_ = topmost;
+    Sync(FormAspect::Topmost);
+  }
   Colour BackColor() const { return backColor_; }
   void SetBackColor(Colour colour);
   const Font& GetFont() const { return font_; }
@@ -149,6 +155,7 @@ class Form {
   bool controlBox_ = true;
   bool minMaxButtons_ = true;
   bool centred_ = false;
+  bool topmost_ = false;
   bool visible_ = false;
   bool unloading_ = false;
   std::optional<TwipsRect> clientSize_;

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <exdisp.h>
+#include <ocidl.h>
+
 #include <string>
 #include <vector>
 
 #include "platform/win32/windowing/win32_control_peer.h"
 #include "platform/win32/windowing/win32_glyph_picture.h"
+#include "platform/windowing/web_browser.h"
 
 // One peer class per kind of control. The runtime's factory picks the class by the kind.
 namespace curfew::platform::win32 {
@@ -165,6 +169,38 @@ class Win32LinePeer final : public Win32WindowedPeer {
 
  private:
   void ShowOwn(ui::Aspect) override {}
+};
+
+class BrowserSite;
+
+// The web browser: the system's WebBrowser object (IWebBrowser2), in-place active in a host
+// window that is the control's window, in a site of the program's own.
+class Win32WebBrowserPeer final : public Win32WindowedPeer, public ui::BrowserEngine {
+ public:
+  Win32WebBrowserPeer(Win32FormPeer& form, ui::Control& control);
+  ~Win32WebBrowserPeer() override;
+
+  void Navigate(const std::string& address) override;
+  void GoBack() override;
+  void GoForward() override;
+  void Stop() override;
+  void Refresh() override;
+  std::string LocationURL() const override;
+  std::string LocationName() const override;
+
+ private:
+  void ShowOwn(ui::Aspect) override {}
+  void Place() override;
+  void Release();
+  bool TranslatePageKey(MSG& message);
+  IWebBrowser2& Browser() const;
+
+  ComPtr<IOleObject> object_;
+  ComPtr<IWebBrowser2> browser_;
+  ComPtr<BrowserSite> site_;
+  ComPtr<IConnectionPoint> events_;
+  DWORD cookie_ = 0;
+  int filter_ = 0;
 };
 
 class Win32TabStripPeer final : public Win32WindowedPeer {

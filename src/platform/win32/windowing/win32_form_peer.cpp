@@ -296,6 +296,9 @@ void Win32FormPeer::Sync(ui::FormAspect aspect) {
       break;
     case ui::FormAspect::Font: break;  // each control carries its own font
     case ui::FormAspect::Look: ApplyLook(); break;
+    case ui::FormAspect::Topmost:
+      SetWindowPos(window_.get(), form_.Topmost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+      break;
   }
 }
 

@@ -27,6 +27,7 @@ class Win32FormPeer final : public ui::FormPeer {
   ui::TwipsRect WindowArea() const override;
 
   HWND Window() const { return window_.get(); }
+  Win32Runtime& Runtime() const { return runtime_; }
   UINT Dpi() const;
   // The menu bar, created with its first entry.
   HMENU MenuBar();

@@ -58,6 +58,7 @@ std::unique_ptr<ui::ControlPeer> Win32Runtime::CreateControlPeer(ui::Control& co
     case ControlKind::TabStrip: return std::make_unique<Win32TabStripPeer>(form, control);
     case ControlKind::Menu: return std::make_unique<Win32MenuPeer>(form, control);
     case ControlKind::Timer: return std::make_unique<Win32TimerPeer>(form, static_cast<ui::Timer&>(control));
+    case ControlKind::WebBrowser: return std::make_unique<Win32WebBrowserPeer>(form, control);
   }
   throw std::invalid_argument("a control of no known kind: " + control.Name());
 }

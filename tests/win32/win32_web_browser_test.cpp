@@ -1,0 +1,124 @@
+// The browser window on the real window back end: the system's WebBrowser object hosted in
+// the window, its events reaching the window's handlers, and the window's place on screen.
+//
+// What Wine here can and cannot show: its WebBrowser object is created, takes its place in the
+// window and loads a local file, reporting download begin, status texts and download complete
+// with the page's address. It has no page renderer (no Gecko engine is installed, and the test
+// prefix turns mshtml off), so a page is never drawn and never has a name: the title that
+// follows the page's name is empty here. Page names, drawn pages and the page's own keys are
+// covered on the headless back end only.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "app/win32_program_services.h"
+#include "appearance/frm_website.h"
+#include "platform/win32/ole_session.h"
+#include "ui/application.h"
+
+namespace curfew {
+namespace {
+
+HWND Of(const ui::Control& control) { return reinterpret_cast<HWND>(control.Handle()); }
+HWND Of(const ui::Form& form) { return reinterpret_cast<HWND>(form.Handle()); }
+
+// Lets the window's events run until the condition holds, for at most three seconds.
+template <typename Condition>
+bool RunUntil(platform::win32::Win32Runtime& runtime, Condition&& condition) {
+  for (int step = 0; step < 300 && !condition(); ++step) {
+    runtime.DoEvents();
+    Sleep(10);
+  }
+  return condition();
+}
+
+bool IsAbove(HWND upper, HWND lower) {
+  for (HWND below = GetWindow(upper, GW_HWNDNEXT); below; below = GetWindow(below, GW_HWNDNEXT))
+    if (below == lower) return true;
+  return false;
+}
+
+class Win32WebBrowser : public testing::Test {
+ protected:
+  void SetUp() override {
+    application.Start();
+    application.splash.ShowMainWindow();
+    application.main.cmdWebsite.UserClick();
+    ASSERT_NE(application.main.Website(), nullptr);
+  }
+  void TearDown() override {
+    application.main.ExitRequested = true;
+    application.main.Unload();
+  }
+  frmWebsite& Website() { return *application.main.Website(); }
+
+  const platform::win32::OleSession ole;
+  app::Win32ProgramServices windows{"Curfew.BrowserTest.Running"};
+  Application application{windows.Services()};
+};
+
+TEST_F(Win32WebBrowser, TheSystemsBrowserIsHostedInTheWindowAndSetToStandardsMode) {
+  wchar_t hosted[64] = {};
+  GetClassNameW(GetWindow(Of(Website().WebBrowser1), GW_CHILD), hosted, 64);
+  EXPECT_STREQ(hosted, L"Shell Embedding");
+  DWORD mode = 0;
+  DWORD size = sizeof(mode);
+  EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER,
+                         L"Software\\Microsoft\\Internet Explorer\\Main\\FeatureControl\\FEATURE_BROWSER_EMULATION",
+                         L"curfew_win32_tests.exe", RRF_RT_REG_DWORD, nullptr, &mode, &size),
+            ERROR_SUCCESS);
+  EXPECT_EQ(mode, 11001u);
+}
+
+TEST_F(Win32WebBrowser, OpensMaximisedInFrontOfTheMainWindowAndNotTopmost) {
+  const HWND website = Of(Website());
+  EXPECT_TRUE(IsZoomed(website));
+  EXPECT_FALSE(GetWindowLongW(website, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_TRUE(IsAbove(website, Of(application.main)));
+}
+
+TEST_F(Win32WebBrowser, EnterInTheAddressBoxLoadsALocalPageAndItsEventsReachTheWindow) {
+  frmWebsite& website = Website();
+  auto& runtime = windows.Runtime();
+  // The start page (no network here) ends first, so that its end cannot be taken for the
+  // local page's.
+  ASSERT_TRUE(RunUntil(runtime, [&] { return website.StatusBar1.GetPanel(2).text.starts_with("Completed "); }));
+  std::vector<std::string> statusTexts;
+  const auto shown = website.WebBrowser1.OnStatusTextChange;
+  website.WebBrowser1.OnStatusTextChange = [&](const std::string& text) {
+    statusTexts.push_back(text);
+    shown(text);
+  };
+  std::ofstream("browser_test_page.html") << "<html><head><title>A local page</title></head><body>Hi</body></html>";
+  wchar_t path[MAX_PATH] = {};
+  GetFullPathNameW(L"browser_test_page.html", MAX_PATH, path, nullptr);
+  const HWND address = Of(website.Text1);
+  SetWindowTextW(address, (std::wstring(L"file:///") + path).c_str());
+  SetFocus(address);
+  PostMessageW(address, WM_KEYDOWN, VK_RETURN, 0);
+  PostMessageW(address, WM_CHAR, L'\r', 0);
+  PostMessageW(address, WM_KEYUP, VK_RETURN, 0);
+
+  const std::string typed = website.Text1.Text();
+  ASSERT_TRUE(RunUntil(runtime, [&] {
+    const std::string& state = website.StatusBar1.GetPanel(2).text;
+    return state.starts_with("Completed ") && state.ends_with("browser_test_page.html");
+  })) << website.StatusBar1.GetPanel(2).text;
+  // The address box holds the engine's full address of the page, not what was typed.
+  EXPECT_EQ(website.Text1.Text(), website.WebBrowser1.LocationURL());
+  EXPECT_NE(website.Text1.Text(), typed);
+  EXPECT_EQ(website.StatusBar1.GetPanel(2).text, "Completed " + website.Text1.Text());
+  EXPECT_TRUE(std::any_of(statusTexts.begin(), statusTexts.end(),
+                          [](const std::string& text) { return text.find("browser_test_page.html") != std::string::npos; }))
+      << "the engine's status texts reach panel 1";
+  EXPECT_EQ(website.Caption(), website.WebBrowser1.LocationName()) << "the page's name (none without a renderer)";
+  // Back to the start page: a refusal of the engine would be ignored, and the window goes on.
+  SendMessageW(Of(website.Command4), BM_CLICK, 0, 0);
+  SendMessageW(Of(website.Command6), BM_CLICK, 0, 0);
+  EXPECT_TRUE(website.Loaded());
+}
+
+}  // namespace
+}  // namespace curfew
