@@ -37,7 +37,7 @@ frmWebsite::frmWebsite(frmMain& main) : ui::Form(main.Runtime(), "frmWebsite"), 
   frmBrowser.SetCaption("Browser");
   frmBrowser.Move({60, 0, 6375, 7215});
   Label5.SetCaption("URL:");
-  Label5.Move({120, 270, 375, 255});
+  Label5.Move({60, 270, 465, 255});
   Text1.Move({540, 240, 4875, 315});
   Command3.Move({5460, 240, 795, 315});
   Command3.SetToolTipText("browse the entered url");

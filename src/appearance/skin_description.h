@@ -28,8 +28,8 @@ struct SkinDescription {
 // reason in error when the text is no complete description.
 std::optional<SkinDescription> ParseSkinDescription(std::string_view text, std::string& error);
 
-// Dresses the window in the skin: its background, its labels, check boxes, option buttons and
-// frames in the skin's text colour on that background (skinned labels also in the skin's
+// Dresses the window in the skin: its background, its labels, check boxes, option buttons,
+// frames and status bars in the skin's text colour on that background (skinned labels also in the skin's
 // typeface), tree views and date pickers in the field colours, and the skin's drawing of
 // buttons and title bar. (The colours of buttons, fields and
 // pictures are the program's own step, SetSkinColours.)

@@ -4,9 +4,10 @@
 // What Wine here can and cannot show: its WebBrowser object is created, takes its place in the
 // window and loads a local file, reporting download begin, status texts and download complete
 // with the page's address. It has no page renderer (no Gecko engine is installed, and the test
-// prefix turns mshtml off), so a page is never drawn and never has a name: the title that
-// follows the page's name is empty here. Page names, drawn pages and the page's own keys are
-// covered on the headless back end only.
+// prefix turns mshtml off), so a page is never drawn and never has a title of its own: the
+// window's title, which follows the page's name, shows the page's address here, as for any
+// resource without a title. Page titles, drawn pages and the page's own keys are covered on the
+// headless back end only.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -77,6 +78,14 @@ TEST_F(Win32WebBrowser, OpensMaximisedInFrontOfTheMainWindowAndNotTopmost) {
   EXPECT_TRUE(IsZoomed(website));
   EXPECT_FALSE(GetWindowLongW(website, GWL_EXSTYLE) & WS_EX_TOPMOST);
   EXPECT_TRUE(IsAbove(website, Of(application.main)));
+  // The status bar followed the window to its new size, along the bottom edge.
+  RECT bar{};
+  RECT client{};
+  GetWindowRect(Of(Website().StatusBar1), &bar);
+  MapWindowPoints(nullptr, website, reinterpret_cast<POINT*>(&bar), 2);
+  GetClientRect(website, &client);
+  EXPECT_EQ(bar.bottom, client.bottom);
+  EXPECT_EQ(bar.right, client.right);
 }
 
 TEST_F(Win32WebBrowser, EnterInTheAddressBoxLoadsALocalPageAndItsEventsReachTheWindow) {
@@ -113,7 +122,7 @@ TEST_F(Win32WebBrowser, EnterInTheAddressBoxLoadsALocalPageAndItsEventsReachTheW
   EXPECT_TRUE(std::any_of(statusTexts.begin(), statusTexts.end(),
                           [](const std::string& text) { return text.find("browser_test_page.html") != std::string::npos; }))
       << "the engine's status texts reach panel 1";
-  EXPECT_EQ(website.Caption(), website.WebBrowser1.LocationName()) << "the page's name (none without a renderer)";
+  EXPECT_EQ(website.Caption(), website.Text1.Text()) << "a page without a title is named by its address";
   // Back to the start page: a refusal of the engine would be ignored, and the window goes on.
   SendMessageW(Of(website.Command4), BM_CLICK, 0, 0);
   SendMessageW(Of(website.Command6), BM_CLICK, 0, 0);

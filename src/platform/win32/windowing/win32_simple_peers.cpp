@@ -49,6 +49,7 @@ LRESULT Win32DateTimePeer::OnNotify(const NMHDR& header) {
 
 Win32StatusBarPeer::Win32StatusBarPeer(Win32FormPeer& form, ui::Control& control) : Win32WindowedPeer(form, control) {
   Create(STATUSCLASSNAMEW, SBARS_SIZEGRIP);
+  RecolourWhenDark(Window(), control);  // the bar is drawn light whatever its colours
 }
 
 void Win32StatusBarPeer::ShowOwn(ui::Aspect aspect) {

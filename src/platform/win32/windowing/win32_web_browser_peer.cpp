@@ -125,11 +125,14 @@ std::string Win32WebBrowserPeer::LocationURL() const {
   return Text(owned.get());
 }
 
+// A resource without a title is named by its address, as the engine's own documentation has
+// it; an engine that answers nothing at all (one without a page renderer) is held to that.
 std::string Win32WebBrowserPeer::LocationName() const {
   BSTR text = nullptr;
-  if (!browser_ || FAILED(browser_->get_LocationName(&text))) return {};
+  if (!browser_ || FAILED(browser_->get_LocationName(&text))) return LocationURL();
   const SystemString owned(text);
-  return Text(owned.get());
+  const std::string name = Text(owned.get());
+  return name.empty() ? LocationURL() : name;
 }
 
 }  // namespace curfew::platform::win32
