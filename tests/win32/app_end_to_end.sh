@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # curfew.exe as a user meets it, in a throwaway copy of the test prefix with its own
-# wineserver: it starts and shows its schedules, a second copy ends at once, closing hides
+# wineserver: it starts and shows its schedules, its web site button opens the browser
+# window, a second copy ends at once, closing hides
 # the window and shows the reminder (also with "chkAlwaysExit" stored as a number, which
 # cannot be read as a setting), Enter dismisses the reminder, and the end of the Windows
 # session ends it. (File > Exit
@@ -23,6 +24,14 @@ shown=$(date +%s%N)
 echo "main window after $(((shown - start) / 1000000)) ms"
 wine "$probe" visible "$title" || fail "the main window is not visible"
 
+# The web site button opens the program's browser on the web site. (No network here: the
+# start page ends at once, and without a page renderer its name is its address.)
+wine "$probe" click "$title" "Visit curfew.example.org" || fail "no web site button"
+wine "$probe" wait-window "http://curfew.example.org/" 30 || fail "the browser window did not open on the web site"
+wine "$probe" close "http://curfew.example.org/"
+for _ in $(seq 100); do wine "$probe" visible "http://curfew.example.org/" || break; sleep 0.1; done
+if wine "$probe" visible "http://curfew.example.org/"; then fail "the browser window did not close"; fi
+
 # A second copy ends by itself, and the first one stays.
 if ! timeout 30 wine "$program/curfew.exe" </dev/null >/dev/null 2>&1; then fail "the second copy did not end"; fi
 kill -0 "$first" 2>/dev/null || fail "the first copy ended too"
@@ -43,4 +52,4 @@ kill -0 "$first" 2>/dev/null || fail "dismissing the reminder ended the program"
 # Windows logging off ends the program, hidden as it is.
 wine "$probe" end-session "$title"
 timeout 30 tail --pid="$first" -f /dev/null || fail "the end of the session did not end the program"
-echo "PASS: curfew.exe started, refused a second copy, hid on close and ended with the session"
+echo "PASS: curfew.exe started, opened its browser, refused a second copy, hid on close and ended with the session"

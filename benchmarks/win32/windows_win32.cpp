@@ -1,0 +1,90 @@
+// The program's windows on the real window back end: how long the browser window takes to
+// open (the system's browser object made and placed) against the about window, and how long
+// the schedule editor takes to paint whole in the light skin and in the dark one (which
+// recolours what the system draws light). Prints medians in milliseconds. Not a test.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "app/win32_program_services.h"
+#include "appearance/frm_about.h"
+#include "appearance/frm_website.h"
+#include "platform/win32/ole_session.h"
+#include "ui/application.h"
+#include "ui/frm_wizard.h"
+
+namespace {
+
+double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
+  LARGE_INTEGER frequency{};
+  QueryPerformanceFrequency(&frequency);
+  return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// The median time of a call over that many runs, in milliseconds.
+double MedianOf(int runs, const std::function<void()>& work) {
+  std::vector<double> times;
+  for (int run = 0; run < runs; ++run) {
+    LARGE_INTEGER before{};
+    LARGE_INTEGER after{};
+    QueryPerformanceCounter(&before);
+    work();
+    QueryPerformanceCounter(&after);
+    times.push_back(Milliseconds(before, after));
+  }
+  std::sort(times.begin(), times.end());
+  return times[times.size() / 2];
+}
+
+void SetAppsUseLightTheme(DWORD light) {
+  RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize",
+                  L"AppsUseLightTheme", REG_DWORD, &light, sizeof(light));
+}
+
+}  // namespace
+
+int main() {
+  const curfew::platform::win32::OleSession ole;
+  SetAppsUseLightTheme(1);
+  curfew::app::Win32ProgramServices windows("Curfew.WindowsBenchmark.Running");
+  curfew::Application application(windows.Services());
+  application.Start();
+  application.splash.ShowMainWindow();
+  curfew::frmMain& main = application.main;
+  auto& runtime = windows.Runtime();
+
+  constexpr int kOpens = 10;
+  const double about = MedianOf(kOpens, [&] {
+    main.mnuAboutItem.UserClick();
+    runtime.DoEvents();
+    main.About()->Unload();
+  });
+  const double website = MedianOf(kOpens, [&] {
+    main.cmdWebsite.UserClick();
+    runtime.DoEvents();
+    main.Website()->Unload();
+  });
+  std::printf("open and close: about window %.1f ms, browser window %.1f ms\n", about, website);
+
+  main.cmdNewSchedule.UserClick();
+  curfew::frmWizard& editor = *main.ScheduleEditor();
+  editor.chkScheduler.UserClick();  // the pickers enabled, as while a schedule is entered
+  const HWND window = reinterpret_cast<HWND>(editor.Handle());
+  constexpr int kPaints = 50;
+  for (const DWORD light : {1UL, 0UL}) {
+    SetAppsUseLightTheme(light);
+    main.SystemChanged(curfew::ui::SystemChange::ColourSchemeChanged);
+    runtime.DoEvents();
+    const double paint = MedianOf(kPaints, [&] {
+      RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    });
+    std::printf("the schedule editor painted whole in the %s skin: %.2f ms\n", light ? "light" : "dark", paint);
+  }
+  SetAppsUseLightTheme(1);
+  main.ExitRequested = true;
+  main.Unload();
+  return 0;
+}
