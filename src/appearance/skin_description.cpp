@@ -177,11 +177,13 @@ void Colour(ui::Form& form, ui::Colour windowBack, ui::Colour text, ui::Colour f
 }  // namespace
 
 void DressWindow(ui::Form& form, const SkinDescription& skin) {
+  if (form.GetBorderStyle() == ui::BorderStyle::None) return;
   Colour(form, skin.windowBack, skin.text, skin.fieldBack, skin.colours.fieldText, &skin.labelFont);
   form.SetLook(skin.look);
 }
 
 void DressInSystemColours(ui::Form& form) {
+  if (form.GetBorderStyle() == ui::BorderStyle::None) return;
   Colour(form, ui::kButtonFace, ui::kButtonText, ui::kWindowBackground, ui::kWindowText, nullptr);
   form.SetLook(std::nullopt);
 }

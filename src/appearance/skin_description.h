@@ -32,7 +32,8 @@ std::optional<SkinDescription> ParseSkinDescription(std::string_view text, std::
 // frames and status bars in the skin's text colour on that background (skinned labels also in the skin's
 // typeface), tree views and date pickers in the field colours, and the skin's drawing of
 // buttons and title bar. (The colours of buttons, fields and
-// pictures are the program's own step, SetSkinColours.)
+// pictures are the program's own step, SetSkinColours.) A window without a frame (the splash)
+// is a picture of its own design from edge to edge and keeps its colours.
 void DressWindow(ui::Form& form, const SkinDescription& skin);
 
 // The same controls back in the system's own colours, and no look: the window as Windows

@@ -231,5 +231,22 @@ TEST(DressWindowTest, GivesTheWindowItsBackgroundTextAndFieldColoursAndItsLook) 
   EXPECT_FALSE(form.Look());
 }
 
+TEST(DressWindowTest, AWindowWithoutAFrameKeepsItsDesign) {
+  ui::HeadlessRuntime runtime;
+  frmEveryKind form(runtime);
+  form.SetBorderStyle(ui::BorderStyle::None);
+  std::string error;
+  const auto dark = ParseSkinDescription(test::ShippedSkinText("dark"), error);
+  ASSERT_TRUE(dark) << error;
+  for (const auto dress : {+[](ui::Form& f, const SkinDescription& s) { DressWindow(f, s); },
+                           +[](ui::Form& f, const SkinDescription&) { DressInSystemColours(f); }}) {
+    dress(form, *dark);
+    EXPECT_EQ(form.lbl.BackColor(), kDesignBack);
+    EXPECT_EQ(form.lbl.ForeColor(), kDesignFore);
+    EXPECT_EQ(form.BackColor(), ui::kButtonFace);
+    EXPECT_FALSE(form.Look());
+  }
+}
+
 }  // namespace
 }  // namespace curfew

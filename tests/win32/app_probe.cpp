@@ -9,9 +9,10 @@
 //   app_probe type TITLE TEXT             types TEXT into the control with the focus there
 //   app_probe click TITLE CAPTION         clicks the button of that caption in that window
 //   app_probe click-control TITLE CLASS N [right]
-//                                         clicks near the left (or right) edge of the Nth control
-//                                         (from 0, in tab order) of that window class, which takes
-//                                         the focus
+//                                         clicks near the left edge of the Nth control (from 0,
+//                                         in tab order) of that window class, which takes the
+//                                         focus; or near its right edge (a drop-down button,
+//                                         whose list or calendar takes the focus)
 //   app_probe tray-icon TIP SECONDS       exit 0 once the program's notification icon is there
 //   app_probe schedule-time MINUTES       prints "DATE HH:MM:00" for the start of the minute
 //                                         that many minutes on, in the user's short date form
@@ -167,7 +168,7 @@ int main() {
     const LPARAM point = MAKELPARAM(args.size() == 5 ? area.right - 4 : 4, area.bottom / 2);
     PostMessageW(search.found, WM_LBUTTONDOWN, MK_LBUTTON, point);
     PostMessageW(search.found, WM_LBUTTONUP, 0, point);
-    return WaitForFocus(window, search.found) ? 0 : 1;
+    return args.size() == 5 || WaitForFocus(window, search.found) ? 0 : 1;
   }
   if (command == "click" && args.size() == 3) {
     const HWND window = Find(args[1]);
