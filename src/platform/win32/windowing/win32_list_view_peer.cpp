@@ -17,19 +17,32 @@ void Win32ListViewPeer::ShowOwn(ui::Aspect aspect) {
   if (aspect == ui::Aspect::Selection) ShowSelection();
 }
 
+// Columns are changed where they differ from the model (a caption translated, a width
+// restored), not made anew: each change of a column costs the header a new layout.
 void Win32ListViewPeer::ShowColumnsAndRows() {
   const ui::ListView& list = List();
   Quietly([&] {
-    while (ListView_DeleteColumn(Window(), 0)) {
-    }
+    const int wanted = list.ColumnHeaderCount();
+    int shown = Header_GetItemCount(ListView_GetHeader(Window()));
+    while (shown > wanted) ListView_DeleteColumn(Window(), --shown);
     const UINT dpi = FormPeer().Dpi();
-    for (int n = 1; n <= list.ColumnHeaderCount(); ++n) {
+    for (int n = 1; n <= wanted; ++n) {
       std::wstring text = Utf8ToWide(list.ColumnHeaderText(n));
       LVCOLUMNW column{};
       column.mask = LVCF_TEXT | LVCF_WIDTH;
       column.pszText = text.data();
       column.cx = TwipsToPixels(list.ColumnWidth(n), dpi);
-      ListView_InsertColumn(Window(), n - 1, &column);
+      if (n > shown) {
+        ListView_InsertColumn(Window(), n - 1, &column);
+        continue;
+      }
+      wchar_t current[256] = {};
+      LVCOLUMNW now{};
+      now.mask = LVCF_TEXT | LVCF_WIDTH;
+      now.pszText = current;
+      now.cchTextMax = 256;
+      if (!ListView_GetColumn(Window(), n - 1, &now) || text != current || now.cx != column.cx)
+        ListView_SetColumn(Window(), n - 1, &column);
     }
     ListView_SetItemCountEx(Window(), list.ListItemCount(), LVSICF_NOSCROLL);
     InvalidateRect(Window(), nullptr, TRUE);
