@@ -3,6 +3,8 @@
 #include <exdisp.h>
 #include <exdispid.h>
 
+#include <new>
+
 #include "platform/win32/callback_guard.h"
 #include "platform/win32/text_conversion.h"
 
@@ -115,8 +117,9 @@ HRESULT BrowserSite::GetWindow(HWND* window) {
 HRESULT BrowserSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document, RECT* position,
                                       RECT* clip, OLEINPLACEFRAMEINFO* frameInfo) {
   if (!frame || !document || !position || !clip || !frameInfo) return E_POINTER;
-  *frame = new BrowserFrame(frame_);
   *document = nullptr;
+  *frame = new (std::nothrow) BrowserFrame(frame_);  // nothing may be thrown back to the object
+  if (!*frame) return E_OUTOFMEMORY;
   GetClientRect(host_, position);
   *clip = *position;
   frameInfo->fMDIApp = FALSE;
