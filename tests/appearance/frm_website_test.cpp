@@ -77,8 +77,19 @@ TEST_P(WebsiteGoTest, NavigatesToTheAddressAsTyped) {
     website.Text1.UserKeyPress(13);
   else
     website.Command3.UserClick();
-  EXPECT_EQ(Engine(website).navigations.back(), " Example.org/news ");
-  EXPECT_EQ(website.Text1.Text(), " Example.org/news ") << "Enter is not typed into the box";
+  EXPECT_EQ(Engine(website).navigations, (std::vector<std::string>{"curfew.example.org", " Example.org/news "}));
+}
+
+TEST_F(WebsiteTest, EnterIsTakenByTheAddressBoxAndOtherKeysAreTyped) {
+  frmWebsite& website = Open();
+  int key = 'x';
+  website.Text1.OnKeyPress(key);
+  EXPECT_EQ(key, 'x');
+  EXPECT_EQ(Engine(website).navigations.size(), 1u) << "only the start page";
+  key = 13;
+  website.Text1.OnKeyPress(key);
+  EXPECT_EQ(key, 0) << "not typed into the box";
+  EXPECT_EQ(Engine(website).navigations.size(), 2u);
 }
 
 INSTANTIATE_TEST_SUITE_P(EnterOrGo, WebsiteGoTest, testing::Values(true, false),

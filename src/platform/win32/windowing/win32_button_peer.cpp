@@ -60,7 +60,7 @@ void Win32ButtonPeer::ApplyLook() {
   const LONG_PTR style = GetWindowLongPtrW(Window(), GWL_STYLE) & ~static_cast<LONG_PTR>(BS_TYPEMASK);
   const bool isDefault = static_cast<const ui::CommandButton&>(Model()).Default();
   SetWindowLongPtrW(Window(), GWL_STYLE, style | (looked ? BS_OWNERDRAW : isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON));
-  ShowPicture(true);  // the system's button colours may have changed with the look
+  ShowSystemIcon();  // the system's button colours may have changed with the look
   InvalidateRect(Window(), nullptr, TRUE);
 }
 
@@ -175,18 +175,22 @@ void Win32ButtonPeer::KeepGroupReachable() {
 
 // The button's picture: at the size of small icons at the window's dots per inch beside the
 // caption, or half as large again above it on a button tall enough to hold both (the tool row's).
-void Win32ButtonPeer::ShowPicture(bool anew) {
+void Win32ButtonPeer::ShowPicture() {
   const int resource = static_cast<const ui::CommandButton&>(Model()).Picture();
   const UINT dpi = FormPeer().Dpi();
   const int small = GetSystemMetricsForDpi(SM_CXSMICON, dpi);
   const bool stacked = TwipsToPixels(Model().Position().height, dpi) * 2 >= small * 7;
   const int size = stacked ? small * 3 / 2 : small;
-  if (!anew && resource == pictureResource_ && size == pictureSize_) return;
+  if (resource == pictureResource_ && size == pictureSize_) return;
   stacked_ = stacked;
   pictureResource_ = resource;
   pictureSize_ = size;
   picture_ = resource ? GlyphPicture(resource, size) : GlyphPicture();
-  // A button the system draws shows the glyph in the system's button text colour.
+  ShowSystemIcon();
+}
+
+// A button the system draws shows the glyph in the system's button text colour.
+void Win32ButtonPeer::ShowSystemIcon() {
   systemIcon_ = picture_ ? picture_.MakeIcon(GetSysColor(COLOR_BTNTEXT)) : IconHandle();
   SendMessageW(Window(), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(systemIcon_.get()));
 }

@@ -24,8 +24,9 @@ class Win32ButtonPeer final : public Win32WindowedPeer {
   void ShowOwn(ui::Aspect aspect) override;
   void Place() override;
   void KeepGroupReachable();
-  // Loads the picture when it, or the size it is shown at, changed; anew: in any case.
-  void ShowPicture(bool anew = false);
+  // Loads the picture when it, or the size it is shown at, changed.
+  void ShowPicture();
+  void ShowSystemIcon();
   // A push button in a window with a look of its own is drawn by the peer; check boxes and
   // option buttons then take the window's text colour.
   void ApplyLook();
@@ -120,6 +121,8 @@ class Win32DateTimePeer final : public Win32WindowedPeer {
 class Win32StatusBarPeer final : public Win32WindowedPeer {
  public:
   Win32StatusBarPeer(Win32FormPeer& form, ui::Control& control);
+  // A status bar keeps to the bottom edge only when told of each new size.
+  void OnFormResized() override { Place(); }
 
  private:
   void ShowOwn(ui::Aspect aspect) override;

@@ -93,6 +93,12 @@ LRESULT CALLBACK RecolouringProc(HWND window, UINT message, WPARAM wParam, LPARA
 
 }  // namespace
 
+HBRUSH LightSystemColours(HDC dc) {
+  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+  SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+  return GetSysColorBrush(COLOR_WINDOW);
+}
+
 void RecolourWhenDark(HWND window, const ui::Control& control) {
   if (window) SetWindowSubclass(window, RecolouringProc, kSubclassId, reinterpret_cast<DWORD_PTR>(&control));
 }

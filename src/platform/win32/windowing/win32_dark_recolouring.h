@@ -13,4 +13,8 @@ namespace curfew::platform::win32 {
 // passes unchanged. The control must outlive the window.
 void RecolourWhenDark(HWND window, const ui::Control& control);
 
+// What such a control is answered when it asks its window for colours: the system's light
+// ones, so that the recolouring always starts from a light drawing.
+HBRUSH LightSystemColours(HDC dc);
+
 }  // namespace curfew::platform::win32

@@ -446,9 +446,7 @@ LRESULT Win32FormPeer::OnSize(WPARAM wParam) {
   const ui::WindowState state = wParam == SIZE_MINIMIZED   ? ui::WindowState::Minimized
                                 : wParam == SIZE_MAXIMIZED ? ui::WindowState::Maximized
                                                            : ui::WindowState::Normal;
-  // A status bar keeps to the bottom edge only when told of each new size.
-  for (ui::Control* control : form_.Controls())
-    if (control->Kind() == ui::ControlKind::StatusBar && control->Peer()) control->Peer()->Sync(ui::Aspect::Position);
+  for (const auto& [child, peer] : children_) peer->OnFormResized();
   // Sizes reported while the window is still hidden are the system's, not the user's.
   if (IsWindowVisible(window_.get()))
     form_.StateChangedByUser(state);

@@ -27,9 +27,7 @@ Win32ListPeer::Win32ListPeer(Win32FormPeer& form, ui::Control& control) : Win32W
 HBRUSH Win32ListPeer::OnControlColour(HDC dc, HWND asking) {
   const auto& look = Model().Parent().Look();
   if (!IsCombo() || asking != Window() || !look || !look->dark) return Win32WindowedPeer::OnControlColour(dc, asking);
-  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-  SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-  return GetSysColorBrush(COLOR_WINDOW);
+  return LightSystemColours(dc);
 }
 
 void Win32ListPeer::ShowOwn(ui::Aspect aspect) {

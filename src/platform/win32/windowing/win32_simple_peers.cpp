@@ -19,11 +19,7 @@ Win32DateTimePeer::Win32DateTimePeer(Win32FormPeer& form, ui::Control& control) 
 }
 
 // Whatever the window's look, the system draws the field light: a dark look recolours it.
-HBRUSH Win32DateTimePeer::OnControlColour(HDC dc, HWND /*asking*/) {
-  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-  SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-  return GetSysColorBrush(COLOR_WINDOW);
-}
+HBRUSH Win32DateTimePeer::OnControlColour(HDC dc, HWND /*asking*/) { return LightSystemColours(dc); }
 
 void Win32DateTimePeer::ShowOwn(ui::Aspect aspect) {
   if (aspect != ui::Aspect::Value) return;

@@ -3,6 +3,7 @@
 #include <ocidl.h>
 
 #include "platform/win32/text_conversion.h"
+#include "platform/win32/win32_file_system.h"
 #include "platform/win32/windowing/win32_browser_site.h"
 #include "platform/win32/windowing/win32_control_peers.h"
 #include "platform/win32/windowing/win32_form_peer.h"
@@ -13,9 +14,12 @@ namespace {
 
 // The browser object renders in its engine's legacy mode unless told otherwise for the
 // program's file name: the current standards mode (11001: Internet Explorer 11 edge mode).
+// Written once for the process.
 void UseStandardsMode() {
-  std::wstring path(MAX_PATH, L'\0');
-  path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
+  static bool written = false;
+  if (written) return;
+  written = true;
+  const std::wstring path = ModuleFileName(nullptr);
   const std::wstring name = path.substr(path.find_last_of(L"\\/") + 1);
   HKEY opened = nullptr;
   if (RegCreateKeyExW(HKEY_CURRENT_USER,
