@@ -8,6 +8,7 @@ namespace curfew {
 
 frmAbout::frmAbout(frmMain& main) : ui::Form(main.Runtime(), "frmAbout"), main_(main) {
   SetClientSize(7455, 2925);
+  SetClosesOnEscape(true);
   SetBorderStyle(ui::BorderStyle::FixedDialog);
   SetCentred(true);
   Picture1.Move({0, 0, 7515, 1035});
@@ -39,7 +40,11 @@ frmAbout::frmAbout(frmMain& main) : ui::Form(main.Runtime(), "frmAbout"), main_(
 void frmAbout::Form_Load() {
   clsLanguages& languages = main_.Languages();
   languages.ChangeLanguage(*this, languages.strCurrentLanguage());
-  SetCaption(languages.getMessages("MSG_TITLEABOUT"));
+  ShowCatalogueTexts();
+}
+
+void frmAbout::ShowCatalogueTexts() {
+  SetCaption(main_.Languages().getMessages("MSG_TITLEABOUT"));
   // The version information has the last word over any translation of these four.
   const platform::VersionEntries entries = main_.Services().versionInfo.Read();
   Label1.SetCaption(entries.productName);

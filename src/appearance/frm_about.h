@@ -1,6 +1,7 @@
 #pragma once
 
 #include "appearance/mirror_labels.h"
+#include "localization/translated_window.h"
 #include "platform/windowing/controls.h"
 #include "platform/windowing/form.h"
 
@@ -9,7 +10,7 @@ namespace curfew {
 class frmMain;
 
 // The product's name, version, company and web site, read from the version information.
-class frmAbout final : public ui::Form {
+class frmAbout final : public ui::Form, public TranslatedWindow {
  public:
   // The product image among the program's resources.
   static constexpr int kProductImage = 101;
@@ -25,6 +26,9 @@ class frmAbout final : public ui::Form {
   ui::Label Label4{*this, "Label4"};
   ui::SkinLabel lblWebsite{*this, "lblWebsite"};
   ui::SkinLabel SkinLabel1{*this, "SkinLabel1", 0};
+
+  // The title and other catalogue texts, shown again when the language changes.
+  void ShowCatalogueTexts() override;
 
  protected:
   void Form_Load() override;

@@ -11,7 +11,7 @@ struct DefaultMessage {
 };
 
 // The English texts every message starts with, in registration order.
-inline constexpr std::array<DefaultMessage, 20> kDefaultMessages = {{
+inline constexpr std::array<DefaultMessage, 24> kDefaultMessages = {{
     {"MSG_NEWNAME", "Error: An item with that name already exists.  Please choose a different name"},
     {"MSG_NONAME", "Error: You must choose a name for this schedule"},
     {"MSG_DELETE", "Are you sure you want to delete the selected item?"},
@@ -32,6 +32,10 @@ inline constexpr std::array<DefaultMessage, 20> kDefaultMessages = {{
     {"MSG_DOWNLOADED", "The most recent language file has been downloaded.  Please check for new languages."},
     {"MSG_NODAYS", "Error: Choose at least one day for this schedule"},
     {"MSG_BADSETTING", "These preferences could not be read and are shown unchecked:"},
+    {"MSG_NOPOWEROPTIONS", "The Power Options of Windows could not be opened."},
+    {"MSG_LONGNAME", "Error: This name is too long for a schedule.  Please choose a name of at most 251 characters"},
+    {"MSG_UPDATEFAILED", "The language file could not be downloaded.  The languages you have stay as they were."},
+    {"MSG_CANCELUPDATE", "Cancel the language update"},
 }};
 
 }  // namespace curfew

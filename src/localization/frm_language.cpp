@@ -2,6 +2,7 @@
 
 #include "localization/language_update.h"
 #include "settings/setting_table.h"
+#include "settings/settings_store.h"
 #include "ui/frm_main.h"
 
 namespace curfew {
@@ -21,12 +22,18 @@ frmLanguage::frmLanguage(frmMain& main) : ui::Form(main.Runtime(), "frmLanguage"
   Command1.Move({60, 1380, 8175, 615});
   Command3.SetCaption("Translate this program");
   Command3.Move({60, 2040, 8175, 615});
+  SetCentred(true);
+  // Enter takes the language shown; Esc leaves without choosing.
+  Command2.SetDefault(true);
+  SetClosesOnEscape(true);
 
   Combo1.OnClick = [this] { Combo1_Click(); };
   Command1.OnClick = [this] { Command1_Click(); };
-  Command2.OnClick = [this] { Unload(); };
+  Command2.OnClick = [this] { Command2_Click(); };
   Command3.OnClick = [this] { Command3_Click(); };
 }
+
+void frmLanguage::ShowCatalogueTexts() { SetCaption(main_.Languages().getMessages("MSG_TITLELANGUAGE")); }
 
 void frmLanguage::Form_Load() {
   clsLanguages& languages = main_.Languages();
@@ -51,8 +58,20 @@ void frmLanguage::Combo1_Click() {
   const std::string choice = Combo1.Text();
   if (choice == kChooseLanguageHere) return;
   WriteSetting(main_.Settings(), "Language", SettingStore::User, choice);
-  main_.Languages().ChangeLanguage(main_, choice);
-  main_.Languages().ChangeLanguage(*this, choice);
+  // The main window first, then this dialog and every other open window.
+  ApplyLanguageToOpenWindows(main_.Languages(), Runtime(), choice);
+}
+
+// OK takes the language the box shows, also when it was shown preselected and never picked
+// (the first start's "English"): only a stored choice ends the first start.
+void frmLanguage::Command2_Click() {
+  const std::string shown = Combo1.Text();
+  bool listed = false;
+  for (int index = 0; index < Combo1.ListCount(); ++index) listed = listed || Combo1.List(index) == shown;
+  const std::string saved = GetUserSetting(main_.Services().registry, main_.Identity(), main_.Identity().strProgramName,
+                                           "Settings", "Language", "");
+  if (listed && (saved != shown || main_.Languages().strCurrentLanguage() != shown)) Combo1_Click();
+  Unload();
 }
 
 void frmLanguage::Command1_Click() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "localization/translated_window.h"
 #include "platform/windowing/controls.h"
 #include "platform/windowing/form.h"
 
@@ -9,7 +10,7 @@ class frmMain;
 
 // Language Selection: the languages of the language file, the choice applied at once, an
 // update of the file from the language server and the file opened for translators.
-class frmLanguage final : public ui::Form {
+class frmLanguage final : public ui::Form, public TranslatedWindow {
  public:
   static constexpr const char* kChooseLanguageHere = "Choose Language Here";
 
@@ -25,11 +26,15 @@ class frmLanguage final : public ui::Form {
   // Refills the list from the language file and shows the saved language.
   void FillLanguageList();
 
+  // The title and other catalogue texts, shown again when the language changes.
+  void ShowCatalogueTexts() override;
+
  protected:
   void Form_Load() override;
 
  private:
   void Combo1_Click();
+  void Command2_Click();
   void Command1_Click();
   void Command3_Click();
 

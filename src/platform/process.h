@@ -13,8 +13,9 @@ class ProcessServices {
   virtual ~ProcessServices() = default;
   // Whether another copy of the program runs already (for the same user session).
   virtual bool AnotherInstanceRunning() = 0;
-  // Starts a command line in a normal, focused window and returns at once.
-  virtual void StartCommandLine(std::string_view commandLine) = 0;
+  // Starts a command line in a normal, focused window and returns at once; false when it could
+  // not be started.
+  virtual bool StartCommandLine(std::string_view commandLine) = 0;
   // The program file's name without folder and extension ("curfew").
   virtual std::string ExeName() const = 0;
   // Asks the shell to "open" the file (the program the system associates with it), owned by

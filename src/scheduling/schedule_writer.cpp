@@ -7,6 +7,7 @@
 
 #include "scheduling/file_error_message.h"
 #include "scheduling/schedule_paths.h"
+#include "platform/utf8.h"
 
 namespace curfew {
 namespace {
@@ -19,7 +20,12 @@ bool IsDeviceName(std::string_view name) {
   while (!stem.empty() && stem.back() == ' ') stem.pop_back();
   static constexpr std::array<std::string_view, 4> kFixed = {"CON", "PRN", "AUX", "NUL"};
   if (std::find(kFixed.begin(), kFixed.end(), stem) != kFixed.end()) return true;
-  return stem.size() == 4 && (stem.starts_with("COM") || stem.starts_with("LPT")) && stem[3] >= '1' && stem[3] <= '9';
+  if (!stem.starts_with("COM") && !stem.starts_with("LPT")) return false;
+  const std::string_view number = std::string_view(stem).substr(3);
+  // Windows takes the superscript digits one to three as port numbers too ("COM¹").
+  static constexpr std::array<std::string_view, 3> kSuperscripts = {"\xC2\xB9", "\xC2\xB2", "\xC2\xB3"};
+  return (number.size() == 1 && number[0] >= '1' && number[0] <= '9') ||
+         std::find(kSuperscripts.begin(), kSuperscripts.end(), number) != kSuperscripts.end();
 }
 
 void ShowFailure(platform::MessageBoxes& messages, platform::FileFault fault) {
@@ -62,8 +68,14 @@ bool IsSafeScheduleName(std::string_view name) {
   return !badCharacter && !IsDeviceName(name);
 }
 
+bool ScheduleNameFits(std::string_view name) {
+  std::size_t units = 0;
+  for (std::size_t pos = 0; pos < name.size();) units += utf8::Next(name, pos) > 0xFFFF ? 2 : 1;
+  return units <= kLongestScheduleName;
+}
+
 bool SaveScheduleFile(const ScheduleRecord& record, const ScheduleWriterServices& services) {
-  if (!IsSafeScheduleName(record.name)) {
+  if (!IsSafeScheduleName(record.name) || !ScheduleNameFits(record.name)) {
     ShowFailure(services.messages, platform::FileFault::BadName);
     return false;
   }

@@ -16,6 +16,11 @@ std::string ComposeScheduleFile(const ScheduleRecord& record);
 // separators, wildcard or control characters, not "." or "..", not a device name.
 bool IsSafeScheduleName(std::string_view name);
 
+// The longest schedule name, in UTF-16 units as Windows counts a file name's length: with
+// ".sch" the file name takes the 255 a folder entry may have.
+inline constexpr std::size_t kLongestScheduleName = 251;
+bool ScheduleNameFits(std::string_view name);
+
 struct ScheduleWriterServices {
   platform::FileSystem& files;
   platform::MessageBoxes& messages;

@@ -9,6 +9,7 @@ namespace curfew {
 
 frmOptions::frmOptions(frmMain& main) : ui::Form(main.Runtime(), "frmOptions"), main_(main) {
   SetClientSize(10305, 2730);
+  SetClosesOnEscape(true);
   SetMinMaxButtons(false);
   ui::Font frameFont;
   frameFont.bold = true;
@@ -69,20 +70,24 @@ void frmOptions::Fill(ui::CheckBox& box, const char* key, std::vector<std::strin
   box.SetValue(stored == "1" ? 1 : 0);
 }
 
+void frmOptions::ShowCatalogueTexts() {
+  SetCaption(main_.Languages().getMessages("MSG_TITLEOPTIONS"));
+  // The preferences have no plain labels in their visible frames; the arrays take any there.
+  SkinLabelArray* arrays[] = {&skinLabels5_, &skinLabels6_};
+  MirrorLabels(*this, arrays, MirrorRule::SameContainer);
+  main_.Skins().ApplySkinToForm(*this);
+}
+
 void frmOptions::Form_Load() {
   clsLanguages& languages = main_.Languages();
   languages.ChangeLanguage(*this, languages.strCurrentLanguage());
-  SetCaption(languages.getMessages("MSG_TITLEOPTIONS"));
   std::vector<std::string> unreadable;
   Fill(chkNoShow, "chkNoShow", unreadable);
   Fill(chkAlwaysExit, "chkAlwaysExit", unreadable);
   Fill(chkMin, "chkMin", unreadable);
   Fill(chkSplash, "chkSplash", unreadable);
   Fill(chkRunAtStart, "chkRunAtStart", unreadable);
-  // 4. The preferences have no plain labels in their visible frames; the arrays take any there.
-  SkinLabelArray* arrays[] = {&skinLabels5_, &skinLabels6_};
-  MirrorLabels(*this, arrays, MirrorRule::SameContainer);
-  main_.Skins().ApplySkinToForm(*this);
+  ShowCatalogueTexts();
   if (unreadable.empty()) return;
   std::string message = languages.getMessages("MSG_BADSETTING");
   for (const std::string& caption : unreadable) message += "\r\n" + caption;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "appearance/mirror_labels.h"
+#include "localization/translated_window.h"
 #include "platform/windowing/controls.h"
 #include "platform/windowing/form.h"
 
@@ -14,7 +15,7 @@ class frmMain;
 // General Preferences: how the program starts and what closing its window does. Every click is
 // stored at once in the machine-wide settings; the window has no OK or Cancel, only its close
 // box.
-class frmOptions final : public ui::Form {
+class frmOptions final : public ui::Form, public TranslatedWindow {
  public:
   explicit frmOptions(frmMain& main);
 
@@ -27,6 +28,9 @@ class frmOptions final : public ui::Form {
   ui::CheckBox chkNoShow{*this, "chkNoShow", std::nullopt, &Frame1};
   ui::CheckBox chkAlwaysExit{*this, "chkAlwaysExit", std::nullopt, &Frame1};
   ui::SkinLabel SkinLabel6{*this, "SkinLabel6", 0, &Frame1};
+
+  // The title and other catalogue texts, shown again when the language changes.
+  void ShowCatalogueTexts() override;
 
  protected:
   void Form_Load() override;

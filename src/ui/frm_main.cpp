@@ -22,7 +22,8 @@
 namespace curfew {
 namespace {
 
-constexpr std::string_view kPowerOptionsCommand = "RunDLL32.EXE shell32.dll,Control_RunDLL ups.cpl";
+// The Power Options panel of the Control Panel (the older "ups.cpl" is gone from Windows).
+constexpr std::string_view kPowerOptionsCommand = "control.exe powercfg.cpl";
 constexpr int kTrayReassertMs = 15000;
 constexpr int kTrayRetryMs = 5000;
 constexpr int kColumnCount = 5;
@@ -132,7 +133,11 @@ void frmMain::WireHandlers() {
   ui::Menu* actionEntries[] = {&mnuActionItem0, &mnuActionItem1, &mnuActionItem2, &mnuActionItem3, &mnuActionItem4};
   for (std::size_t i = 0; i < std::size(actionEntries); ++i)
     actionEntries[i]->OnClick = [this, i] { ActionNow(kActionMenuActions[i]); };
-  const auto powerOptions = [this] { services_.process.StartCommandLine(kPowerOptionsCommand); };
+  const auto powerOptions = [this] {
+    if (!services_.process.StartCommandLine(kPowerOptionsCommand))
+      services_.runtime.Messages().Show(languages_->getMessages("MSG_NOPOWEROPTIONS"), platform::MessageButtons::Ok,
+                                        platform::MessageIcon::Exclamation, identity_.strProgramName);
+  };
   cmdPower.OnClick = powerOptions;
   mnuPowerOptions.OnClick = powerOptions;
   cmdWebsite.OnClick = [this] { ShowWebsite(); };
@@ -149,6 +154,7 @@ void frmMain::WireHandlers() {
   };
   chkLowPower.OnClick = [this] { PowerObject().DisableSuspend(chkLowPower.Value() == 1); };
   lstSchedules.OnItemClick = [this](int row) { lstSchedules_ItemClick(row); };
+  lstSchedules.OnSelectionCleared = [this] { DisableSelectionCommands(); };
 
   tmrTrayIcon.OnTimer = [this] { TrayIconRoutine(); };
   tmrScheduler.OnTimer = [this] { tmrScheduler_Timer(); };
@@ -183,6 +189,8 @@ std::string frmMain::MachineSetting(std::string_view key) {
 }
 
 // Load ---------------------------------------------------------------------------------------
+
+void frmMain::ShowCatalogueTexts() { SetCaption(languages_->getMessages("MSG_TITLE")); }
 
 void frmMain::Form_Load() {
   // 1. One copy of the program at a time: a second one ends at once, without a word.
@@ -236,6 +244,7 @@ void frmMain::Form_Load() {
     SetWindowState(ui::WindowState::Minimized);
     Hide();
     startsHidden_ = true;
+    minimisedForStart_ = true;
     SuppressPermissionDialog = true;
   }
 }
@@ -253,6 +262,8 @@ void frmMain::loadData() {
     lstSchedules.SetSubItem(item, 3, std::move(row.nextRunTime));
     lstSchedules.SetSubItem(item, 4, std::move(row.enabled));
   }
+  // The list is new and shows no selection: Edit and Delete have nothing to act on.
+  DisableSelectionCommands();
 }
 
 void frmMain::EnableSelectionCommands() {
@@ -372,12 +383,22 @@ void frmMain::pctTray_MouseDown(int x) {
   }
 }
 
+// A window that started in the tray was never minimised by the user: it comes back on the
+// screen, restored, rather than as a task bar button alone.
+void frmMain::RestoreIfMinimisedForStart() {
+  if (!minimisedForStart_) return;
+  minimisedForStart_ = false;
+  if (GetWindowState() == ui::WindowState::Minimized) SetWindowState(ui::WindowState::Normal);
+}
+
 void frmMain::ShowAndActivate() {
+  RestoreIfMinimisedForStart();
   if (!Visible()) Show();
   services_.runtime.ActivateWindowByTitle(Caption());
 }
 
 void frmMain::OpenFromTray() {
+  RestoreIfMinimisedForStart();
   if (!Visible()) {
     Show();
     SetWindowState(ui::WindowState::Maximized);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "localization/cls_languages.h"
+#include "localization/translated_window.h"
 #include "platform/windowing/controls.h"
 #include "platform/windowing/form.h"
 #include "power/cpower.h"
@@ -25,7 +26,7 @@ class frmWizard;
 
 // The working window: the tool row, the quick schedule, the two options, the schedule list,
 // the menus; and the scheduler engine on its timers, the tray icon and the close rules.
-class frmMain final : public ui::Form {
+class frmMain final : public ui::Form, public TranslatedWindow {
  public:
   frmMain(AppServices& services, ProductIdentity& identity);
   ~frmMain() override;
@@ -133,6 +134,9 @@ class frmMain final : public ui::Form {
   void AlsoUnloadOnExit(ui::Form& form) { othersToUnload_.push_back(&form); }
   std::string DataFolderPath() const;
 
+  // The title and other catalogue texts, shown again when the language changes.
+  void ShowCatalogueTexts() override;
+
  protected:
   void Form_Load() override;
   void Form_QueryUnload(bool& cancel, ui::UnloadMode mode) override;
@@ -160,6 +164,7 @@ class frmMain final : public ui::Form {
   // open.
   bool BringForwardIfOpen(const ui::Form* form);
   void OpenFromTray();
+  void RestoreIfMinimisedForStart();
   void ShowAndActivate();
   std::string MachineSetting(std::string_view key);
 
@@ -180,6 +185,8 @@ class frmMain final : public ui::Form {
   bool detecting_ = false;
   bool ending_ = false;
   bool startsHidden_ = false;
+  // Minimised only because it started in the tray: the first opening from the tray restores it.
+  bool minimisedForStart_ = false;
 };
 
 }  // namespace curfew

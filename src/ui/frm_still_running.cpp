@@ -51,6 +51,8 @@ void frmStillRunning::Form_Load() {
   main_.Skins().ApplySkinToForm(*this);
 }
 
+void frmStillRunning::ShowCatalogueTexts() { SetCaption(main_.Languages().getMessages("MSG_TITLERUNNING")); }
+
 void frmStillRunning::cmdOK_Click() {
   const SettingsServices settings = main_.Settings();
   if (chkNoShow.Value() == 1) WriteSetting(settings, "chkNoShow", SettingStore::Machine, "1");

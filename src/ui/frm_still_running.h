@@ -1,5 +1,6 @@
 #pragma once
 
+#include "localization/translated_window.h"
 #include "platform/windowing/controls.h"
 #include "platform/windowing/form.h"
 
@@ -8,7 +9,7 @@ namespace curfew {
 class frmMain;
 
 // Tells the user that closing the main window left the program running in the tray.
-class frmStillRunning final : public ui::Form {
+class frmStillRunning final : public ui::Form, public TranslatedWindow {
  public:
   explicit frmStillRunning(frmMain& main);
 
@@ -17,6 +18,9 @@ class frmStillRunning final : public ui::Form {
   ui::CheckBox chkNoShow{*this, "chkNoShow"};
   ui::CheckBox chkAlwaysExit{*this, "chkAlwaysExit"};
   ui::CommandButton cmdOK{*this, "cmdOK"};
+
+  // The title and other catalogue texts, shown again when the language changes.
+  void ShowCatalogueTexts() override;
 
  protected:
   void Form_Load() override;

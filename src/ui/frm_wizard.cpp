@@ -87,6 +87,13 @@ void frmWizard::Design() {
   cmdOK.OnClick = [this] { cmdOK_Click(); };
 }
 
+void frmWizard::ShowCatalogueTexts() {
+  const clsLanguages& languages = main_.Languages();
+  SetCaption(languages.getMessages("MSG_TITLEWIZARD"));
+  for (int day = 1; day <= tvScheduleWeek.NodeCount(); ++day)
+    tvScheduleWeek.SetNodeText(day, languages.getMessages(kWeekMessages[static_cast<std::size_t>(day - 1)]));
+}
+
 void frmWizard::Form_Load() {
   clsLanguages& languages = main_.Languages();
   // 1.
@@ -232,6 +239,7 @@ void frmWizard::cmdOK_Click() {
   }
   // 2.
   if (txtName.Text().empty()) return refuse("MSG_NONAME");
+  if (!ScheduleNameFits(txtName.Text())) return refuse("MSG_LONGNAME");
   const ScheduleRecord record = ComposeRecord();
   // A repeat on chosen days with no day chosen would never run.
   if (record.Repeat && record.SAccurancy != 0 && record.Period.empty()) return refuse("MSG_NODAYS");

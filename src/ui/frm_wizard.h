@@ -1,5 +1,6 @@
 #pragma once
 
+#include "localization/translated_window.h"
 #include "platform/windowing/controls.h"
 #include "platform/windowing/form.h"
 #include "scheduling/schedule_record.h"
@@ -10,7 +11,7 @@ class frmMain;
 
 // The schedule editor: a new schedule, or the one last clicked in the main window's list, with
 // its name, its action, its start and how it repeats. "Ok" writes the schedule's file.
-class frmWizard final : public ui::Form {
+class frmWizard final : public ui::Form, public TranslatedWindow {
  public:
   explicit frmWizard(frmMain& main);
 
@@ -35,6 +36,9 @@ class frmWizard final : public ui::Form {
 
   // The record the controls describe now, as "Ok" would write it.
   ScheduleRecord ComposeRecord() const;
+
+  // The title and other catalogue texts, shown again when the language changes.
+  void ShowCatalogueTexts() override;
 
  protected:
   void Form_Load() override;

@@ -50,8 +50,9 @@ TEST_F(LanguagesTest, DefaultMessagesAreRegisteredInOrder) {
   EXPECT_EQ(slots[17].Name, "MSG_DOWNLOADED");
   EXPECT_EQ(slots[18].Name, "MSG_NODAYS");
   EXPECT_EQ(slots[19].Name, "MSG_BADSETTING");
-  EXPECT_TRUE(slots[19].InUse);
-  EXPECT_FALSE(slots[20].InUse);
+  EXPECT_EQ(slots[23].Name, "MSG_CANCELUPDATE");
+  EXPECT_TRUE(slots[23].InUse);
+  EXPECT_FALSE(slots[24].InUse);
   EXPECT_EQ(languages_.getMessages("msg_title"), "Curfew by Curfew Team");
   EXPECT_EQ(languages_.getMessages("MSG_TITLEABOUT"), "About Curfew");
   EXPECT_EQ(languages_.getMessages("MSG_UNKNOWN"), "");

@@ -1,4 +1,5 @@
 #include "ui/frm_main.h"
+#include "ui/frm_wizard.h"
 
 #include <gtest/gtest.h>
 
@@ -207,16 +208,25 @@ TEST_F(MainWindowTest, DeleteAsksThenRemovesTheFileAndReloads) {
   EXPECT_EQ(runtime.messages.shown().back().title, "Really delete?");
 }
 
-TEST_F(MainWindowTest, DeleteDoesNothingOnceNoRowLooksSelected) {
+TEST_F(MainWindowTest, EditAndDeleteFollowTheSelectionTheListShows) {
   WriteSchedule("Kept", "Reboot", "12/1/2026", "23:00:00", false, 0);
   Start();
   Main().lstSchedules.UserSelectItem(1);
   Main().lstSchedules.UserClearSelection();  // a click on the list's empty part
-  ASSERT_TRUE(Main().cmdDelete.Enabled());
+  EXPECT_FALSE(Main().cmdDelete.Enabled());
+  EXPECT_FALSE(Main().mnuFileItem1.Enabled());
   runtime.messages.Answer(MessageAnswer::Yes);
-  Main().cmdDelete.UserClick();
+  Main().mnuFileItem2.UserClick();
   EXPECT_TRUE(folder.Exists("data/Kept.sch"));
   EXPECT_TRUE(runtime.messages.shown().empty());
+
+  Main().lstSchedules.UserSelectItem(1);
+  Main().cmdEdit.UserClick();
+  ASSERT_NE(Main().ScheduleEditor(), nullptr);
+  Main().ScheduleEditor()->cmdOK.UserClick();  // the list is loaded anew, with no row selected
+  EXPECT_EQ(Main().lstSchedules.SelectedItem(), 0);
+  EXPECT_FALSE(Main().cmdEdit.Enabled());
+  EXPECT_FALSE(Main().cmdDelete.Enabled());
 }
 
 struct Confirmation {
@@ -277,10 +287,15 @@ TEST_F(MainWindowTest, PreventingSleepHoldsTheSystemAwakeUntilTheEnd) {
   EXPECT_FALSE(powerFilter.Installed());
 }
 
-TEST_F(MainWindowTest, PowerOptionsStartsTheControlPanel) {
+TEST_F(MainWindowTest, PowerOptionsOpensThePanelOrSaysItCannot) {
   Start();
   Main().cmdPower.UserClick();
-  EXPECT_EQ(process.started, std::vector<std::string>{"RunDLL32.EXE shell32.dll,Control_RunDLL ups.cpl"});
+  EXPECT_EQ(process.started, std::vector<std::string>{"control.exe powercfg.cpl"});
+  EXPECT_TRUE(runtime.messages.shown().empty());
+  process.startSucceeds = false;
+  Main().mnuPowerOptions.UserClick();
+  ASSERT_EQ(runtime.messages.shown().size(), 1U);
+  EXPECT_EQ(runtime.messages.shown()[0].text, "The Power Options of Windows could not be opened.");
 }
 
 TEST_F(MainWindowTest, ColumnWidthsRoundTrip) {

@@ -34,7 +34,11 @@ class RecordedTray final : public TrayIcon {
 class RecordedProcess final : public ProcessServices {
  public:
   bool AnotherInstanceRunning() override { return anotherInstance; }
-  void StartCommandLine(std::string_view commandLine) override { started.emplace_back(commandLine); }
+  bool StartCommandLine(std::string_view commandLine) override {
+    started.emplace_back(commandLine);
+    return startSucceeds;
+  }
+  bool startSucceeds = true;
   std::string ExeName() const override { return "curfew"; }
   int OpenDocument(std::string_view path, NativeWindow owner, int showMode) override {
     opened.push_back({std::string(path), owner, showMode});

@@ -30,6 +30,21 @@ FileFault FaultOf(DWORD error) {
 
 FileFault LastFault() { return FaultOf(GetLastError()); }
 
+// A path as the file functions take it past MAX_PATH: a full path of that length gets the
+// "\\?\" form, which the system passes on unchanged, so its separators are made backslashes
+// first. Shorter and relative paths stay as they are. (The manifest's long-path awareness
+// does the same only where the system's long-path setting is on.)
+std::wstring FilePath(std::string_view utf8) {
+  std::wstring path = Utf8ToWide(utf8);
+  constexpr std::size_t kShortestLong = MAX_PATH - 12;  // a folder's limit is 12 below a file's
+  if (path.size() < kShortestLong || path.starts_with(L"\\\\?\\")) return path;
+  for (wchar_t& unit : path)
+    if (unit == L'/') unit = L'\\';
+  if (path.size() > 2 && path[1] == L':' && path[2] == L'\\') return L"\\\\?\\" + path;
+  if (path.starts_with(L"\\\\")) return L"\\\\?\\UNC\\" + path.substr(2);
+  return path;
+}
+
 }  // namespace
 
 std::wstring ModuleFileName(HMODULE module) {
@@ -52,12 +67,12 @@ std::string Win32FileSystem::ProgramFolder() const {
 }
 
 bool Win32FileSystem::FolderExists(std::string_view path) const {
-  const DWORD attributes = GetFileAttributesW(Utf8ToWide(path).c_str());
+  const DWORD attributes = GetFileAttributesW(FilePath(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 FileFault Win32FileSystem::CreateFolder(std::string_view path) {
-  return CreateDirectoryW(Utf8ToWide(path).c_str(), nullptr) ? FileFault::None : LastFault();
+  return CreateDirectoryW(FilePath(path).c_str(), nullptr) ? FileFault::None : LastFault();
 }
 
 std::optional<std::string> Win32FileSystem::ReadAnsiFile(std::string_view path, std::size_t maxBytes) const {
@@ -71,7 +86,7 @@ FileFault Win32FileSystem::WriteAnsiFile(std::string_view path, std::string_view
 }
 
 std::optional<std::string> Win32FileSystem::ReadFileBytes(std::string_view path, std::size_t maxBytes) const {
-  const FileHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ,
+  const FileHandle file(CreateFileW(FilePath(path).c_str(), GENERIC_READ,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return std::nullopt;
@@ -94,7 +109,7 @@ std::optional<std::string> Win32FileSystem::ReadFileBytes(std::string_view path,
 
 FileFault Win32FileSystem::WriteFileBytes(std::string_view path, std::string_view bytes) {
   const FileHandle file(
-      CreateFileW(Utf8ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+      CreateFileW(FilePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return LastFault();
   DWORD written = 0;
   if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) return LastFault();
@@ -104,13 +119,13 @@ FileFault Win32FileSystem::WriteFileBytes(std::string_view path, std::string_vie
 }
 
 FileFault Win32FileSystem::MoveOver(std::string_view source, std::string_view target) {
-  const std::wstring targetPath = Utf8ToWide(target);
+  const std::wstring targetPath = FilePath(target);
   // A read-only file is one the user protected. Windows refuses to replace it; say so before
   // moving, so that file systems that would allow it (Samba shares, Wine) behave the same.
   const DWORD targetAttributes = GetFileAttributesW(targetPath.c_str());
   if (targetAttributes != INVALID_FILE_ATTRIBUTES && (targetAttributes & FILE_ATTRIBUTE_READONLY))
     return FileFault::AccessDenied;
-  if (!MoveFileExW(Utf8ToWide(source).c_str(), targetPath.c_str(),
+  if (!MoveFileExW(FilePath(source).c_str(), targetPath.c_str(),
                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return LastFault();
   }
@@ -118,12 +133,12 @@ FileFault Win32FileSystem::MoveOver(std::string_view source, std::string_view ta
 }
 
 FileFault Win32FileSystem::RemoveFile(std::string_view path) {
-  return DeleteFileW(Utf8ToWide(path).c_str()) ? FileFault::None : LastFault();
+  return DeleteFileW(FilePath(path).c_str()) ? FileFault::None : LastFault();
 }
 
 std::vector<std::string> Win32FileSystem::ListOrdinaryFiles(std::string_view folder, std::string_view pattern) const {
   std::vector<std::string> names;
-  const std::wstring query = Utf8ToWide(std::string(folder) + "\\" + std::string(pattern));
+  const std::wstring query = FilePath(std::string(folder) + "\\" + std::string(pattern));
   WIN32_FIND_DATAW entry{};
   const FindHandle find(FindFirstFileExW(query.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr, 0));
   if (!find) return names;
@@ -140,7 +155,7 @@ std::vector<std::string> Win32FileSystem::ListOrdinaryFiles(std::string_view fol
 
 std::optional<std::string> Win32FileSystem::FindFirstMatch(std::string_view pathPattern, unsigned attributeMask) const {
   WIN32_FIND_DATAW entry{};
-  const FindHandle find(FindFirstFileW(Utf8ToWide(pathPattern).c_str(), &entry));
+  const FindHandle find(FindFirstFileW(FilePath(pathPattern).c_str(), &entry));
   if (!find) return std::nullopt;
   constexpr DWORD kGated = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
   do {

@@ -22,17 +22,18 @@ bool Win32Process::AnotherInstanceRunning() {
   return false;
 }
 
-void Win32Process::StartCommandLine(std::string_view commandLine) {
+bool Win32Process::StartCommandLine(std::string_view commandLine) {
   std::wstring command = Utf8ToWide(commandLine);
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
   PROCESS_INFORMATION process{};
-  if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-    const KernelHandle processHandle(process.hProcess);
-    const KernelHandle threadHandle(process.hThread);
-  }
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    return false;
+  const KernelHandle processHandle(process.hProcess);
+  const KernelHandle threadHandle(process.hThread);
+  return true;
 }
 
 std::string Win32Process::ExeName() const {

@@ -18,7 +18,7 @@ class Win32Process final : public ProcessServices {
   Win32Process& operator=(const Win32Process&) = delete;
 
   bool AnotherInstanceRunning() override;
-  void StartCommandLine(std::string_view commandLine) override;
+  bool StartCommandLine(std::string_view commandLine) override;
   std::string ExeName() const override;
   int OpenDocument(std::string_view path, NativeWindow owner, int showMode) override;
 

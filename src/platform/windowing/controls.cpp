@@ -156,6 +156,12 @@ void ListView::UserSelectItem(int row) {
   if (OnItemClick) OnItemClick(row);
 }
 
+void ListView::UserClearSelection() {
+  if (selected_ == 0) return;
+  selected_ = 0;
+  if (OnSelectionCleared) OnSelectionCleared();
+}
+
 // Tree view ------------------------------------------------------------------------------
 
 int TreeView::AddNode(std::string key, std::string text, int parent) {

@@ -199,8 +199,9 @@ class ListView : public Control {
   void SetSelectedItem(int row);
   void UserSelectItem(int row);
   // The user took the highlight off every row (a click on the empty part of the list).
-  void UserClearSelection() { selected_ = 0; }
+  void UserClearSelection();
   std::function<void(int row)> OnItemClick;
+  std::function<void()> OnSelectionCleared;
 
  private:
   struct ColumnHeader {
@@ -241,7 +242,8 @@ class TreeView : public Control {
   void SetNodeChecked(int n, bool checked);
   void UserCheckNode(int n, bool checked);
   std::function<void(int node)> OnNodeCheck;
-  // The user clicked a node (or moved to it with the keyboard); its label cannot be edited.
+  // The user clicked a node's text (not its check box; moving to it with the keyboard is no
+  // click); its label cannot be edited.
   void UserClickNode(int n);
   std::function<void(int node)> OnNodeClick;
 

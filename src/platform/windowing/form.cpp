@@ -137,7 +137,10 @@ void Form::UserPressEnter() {
 }
 
 void Form::UserPressEscape() {
-  if (Control* button = CancelButton()) button->UserClick();
+  if (Control* button = CancelButton())
+    button->UserClick();
+  else if (closesOnEscape_)
+    UserClose(UnloadMode::ControlMenu);
 }
 
 void Form::Resized() { Form_Resize(); }

@@ -118,9 +118,12 @@ class Form {
   // when there is none.
   Control* DefaultButton() const;
   Control* CancelButton() const;
-  // What Enter and Esc do in the window: click its default or cancel button.
+  // What Enter and Esc do in the window: click its default or cancel button. A window without
+  // a cancel button that closes on Esc (a window of settings or facts with nothing to cancel)
+  // closes as its close box would.
   void UserPressEnter();
   void UserPressEscape();
+  void SetClosesOnEscape(bool closes) { closesOnEscape_ = closes; }
 
   // What the back end reports.
   void UserClose(UnloadMode mode = UnloadMode::ControlMenu) { Unload(mode); }
@@ -156,6 +159,7 @@ class Form {
   bool minMaxButtons_ = true;
   bool centred_ = false;
   bool topmost_ = false;
+  bool closesOnEscape_ = false;
   bool visible_ = false;
   bool unloading_ = false;
   std::optional<TwipsRect> clientSize_;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/win32/callback_guard.h"
 #include "platform/win32/text_conversion.h"
 #include "platform/win32/windowing/win32_canvas.h"
 #include "platform/win32/windowing/win32_control_peers.h"
@@ -16,6 +17,8 @@ namespace curfew::platform::win32 {
 namespace {
 
 using ui::ControlKind;
+
+constexpr UINT_PTR kPushButtonSubclass = 2;
 
 DWORD ButtonStyle(const ui::Control& control) {
   switch (control.Kind()) {
@@ -31,23 +34,48 @@ DWORD ButtonStyle(const ui::Control& control) {
 Win32ButtonPeer::Win32ButtonPeer(Win32FormPeer& form, ui::Control& control) : Win32WindowedPeer(form, control) {
   Create(L"BUTTON", ButtonStyle(control));
   if (control.Kind() == ControlKind::CommandButton)
-    SetWindowSubclass(Window(), HotTrackProc, 2, reinterpret_cast<DWORD_PTR>(this));
+    SetWindowSubclass(Window(), PushButtonProc, kPushButtonSubclass, reinterpret_cast<DWORD_PTR>(this));
   ApplyLook();
 }
 
-LRESULT CALLBACK Win32ButtonPeer::HotTrackProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                               DWORD_PTR self) {
-  auto& peer = *reinterpret_cast<Win32ButtonPeer*>(self);
-  if (message == WM_MOUSEMOVE && !peer.hot_) {
-    peer.hot_ = true;
-    TRACKMOUSEEVENT leave{sizeof(leave), TME_LEAVE, window, 0};
-    TrackMouseEvent(&leave);
-    InvalidateRect(window, nullptr, FALSE);
-  } else if (message == WM_MOUSELEAVE) {
-    peer.hot_ = false;
-    InvalidateRect(window, nullptr, FALSE);
-  }
-  return DefSubclassProc(window, message, wParam, lParam);
+// A push button lights up under the mouse, and tells its window when it takes or loses the
+// keyboard focus and whether Enter presses it.
+LRESULT CALLBACK Win32ButtonPeer::PushButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                                 DWORD_PTR self) {
+  return Guarded<LRESULT>(0, [&]() -> LRESULT {
+    auto& peer = *reinterpret_cast<Win32ButtonPeer*>(self);
+    switch (message) {
+      case WM_MOUSEMOVE:
+        if (!peer.hot_) {
+          peer.hot_ = true;
+          TRACKMOUSEEVENT leave{sizeof(leave), TME_LEAVE, window, 0};
+          TrackMouseEvent(&leave);
+          InvalidateRect(window, nullptr, FALSE);
+        }
+        break;
+      case WM_MOUSELEAVE:
+        peer.hot_ = false;
+        InvalidateRect(window, nullptr, FALSE);
+        break;
+      case WM_SETFOCUS:
+      case WM_KILLFOCUS: {
+        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        peer.FormPeer().PushButtonFocused(window, message == WM_SETFOCUS);
+        return result;
+      }
+      // An owner-drawn button answers as no push button at all: dialog navigation would then
+      // press the window's default button on Enter whatever button has the focus.
+      case WM_GETDLGCODE: {
+        const LRESULT code = DefSubclassProc(window, message, wParam, lParam) &
+                             ~static_cast<LRESULT>(DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON);
+        return code | DLGC_BUTTON |
+               (peer.FormPeer().ActsAsDefault(peer.Model()) ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+      }
+      case WM_NCDESTROY: RemoveWindowSubclass(window, PushButtonProc, kPushButtonSubclass); break;
+      default: break;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+  });
 }
 
 void Win32ButtonPeer::ApplyLook() {
@@ -58,7 +86,7 @@ void Win32ButtonPeer::ApplyLook() {
     return;
   }
   const LONG_PTR style = GetWindowLongPtrW(Window(), GWL_STYLE) & ~static_cast<LONG_PTR>(BS_TYPEMASK);
-  const bool isDefault = static_cast<const ui::CommandButton&>(Model()).Default();
+  const bool isDefault = FormPeer().ActsAsDefault(Model());
   SetWindowLongPtrW(Window(), GWL_STYLE, style | (looked ? BS_OWNERDRAW : isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON));
   ShowSystemIcon();  // the system's button colours may have changed with the look
   InvalidateRect(Window(), nullptr, TRUE);
@@ -72,7 +100,7 @@ bool Win32ButtonPeer::OnDrawItem(const DRAWITEMSTRUCT& item) {
   const auto& button = static_cast<const ui::CommandButton&>(Model());
   const ui::ButtonLook& state = (item.itemState & ODS_DISABLED)   ? look->disabled
                                 : (item.itemState & ODS_SELECTED) ? look->pressed
-                                : button.Default()                ? look->defaultButton
+                                : FormPeer().ActsAsDefault(button) ? look->defaultButton
                                 : hot_                            ? look->hot
                                                                   : look->normal;
   const HDC dc = item.hDC;
@@ -86,7 +114,7 @@ bool Win32ButtonPeer::OnDrawItem(const DRAWITEMSTRUCT& item) {
     const int inset = MulDiv(3, static_cast<int>(dpi), 96);
     const RECT ring{face.left + inset, face.top + inset, face.right - inset, face.bottom - inset};
     DrawRoundedRect(dc, ring, radius, std::nullopt,
-                    ToColorRef(button.Default() ? look->defaultButton.text : look->focusRing),
+                    ToColorRef(FormPeer().ActsAsDefault(button) ? look->defaultButton.text : look->focusRing),
                     std::max(1, MulDiv(2, static_cast<int>(dpi), 96)));
   }
 

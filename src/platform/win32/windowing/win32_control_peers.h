@@ -30,8 +30,8 @@ class Win32ButtonPeer final : public Win32WindowedPeer {
   // A push button in a window with a look of its own is drawn by the peer; check boxes and
   // option buttons then take the window's text colour.
   void ApplyLook();
-  static LRESULT CALLBACK HotTrackProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                       DWORD_PTR self);
+  static LRESULT CALLBACK PushButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                         DWORD_PTR self);
 
   int pictureResource_ = 0;
   int pictureSize_ = 0;
@@ -103,6 +103,7 @@ class Win32TreeViewPeer final : public Win32WindowedPeer {
   void ReadChecks();
   void InsertNode(int node);
   void ClickNode(HTREEITEM item);
+  void OnClick();
 
   std::vector<HTREEITEM> items_;
 };

@@ -177,6 +177,27 @@ void Win32FormPeer::SetToolTip(HWND child, const std::string& text) {
   SendMessageW(toolTips_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
+void Win32FormPeer::PushButtonFocused(HWND button, bool focused) {
+  const HWND before = focusedPushButton_;
+  if (focused)
+    focusedPushButton_ = button;
+  else if (focusedPushButton_ == button)
+    focusedPushButton_ = nullptr;
+  if (before == focusedPushButton_) return;
+  // The default outline moves: the buttons that lose or gain it are drawn again.
+  const ui::Control* windowDefault = form_.DefaultButton();
+  for (const auto& [child, peer] : children_) {
+    const bool concerned = child == before || child == focusedPushButton_ ||
+                           (windowDefault && reinterpret_cast<HWND>(windowDefault->Handle()) == child);
+    if (concerned) peer->Sync(ui::Aspect::Role);
+  }
+}
+
+bool Win32FormPeer::ActsAsDefault(const ui::Control& button) const {
+  if (focusedPushButton_) return reinterpret_cast<HWND>(button.Handle()) == focusedPushButton_;
+  return &button == form_.DefaultButton();
+}
+
 void Win32FormPeer::RunCommand(UINT id) {
   const auto found = commands_.find(id);
   if (found != commands_.end()) found->second->OnMenuCommand();

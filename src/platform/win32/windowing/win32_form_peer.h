@@ -44,6 +44,10 @@ class Win32FormPeer final : public ui::FormPeer {
   void RunCommand(UINT id);
   // The tip a child window shows while the mouse rests on it; empty text takes it away.
   void SetToolTip(HWND child, const std::string& text);
+  // As in a dialog, a push button with the keyboard focus is the one Enter presses and the one
+  // drawn as the default; while none has it, the window's default button is.
+  void PushButtonFocused(HWND button, bool focused);
+  bool ActsAsDefault(const ui::Control& button) const;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -71,6 +75,8 @@ class Win32FormPeer final : public ui::FormPeer {
   HMENU menuBar_ = nullptr;
   // The control that had the focus when the window was last active.
   HWND focus_ = nullptr;
+  // The push button that has the keyboard focus, if one has.
+  HWND focusedPushButton_ = nullptr;
   BrushObject background_;
   // The tool tips of the window's controls, made with the first of them.
   WindowHandle toolTips_;

@@ -1,3 +1,5 @@
+#include <windowsx.h>
+
 #include "platform/win32/text_conversion.h"
 #include "platform/win32/windowing/win32_control_peers.h"
 #include "platform/win32/windowing/win32_form_peer.h"
@@ -79,16 +81,31 @@ void Win32TreeViewPeer::ReadChecks() {
   }
 }
 
+// What a click hit: a node's check box toggles itself (read once the control has done it); a
+// click on a node's text or picture is a click on the node. Moving the selection, by arrow keys
+// or because the tree took the focus, is neither.
+void Win32TreeViewPeer::OnClick() {
+  const DWORD position = GetMessagePos();
+  TVHITTESTINFO hit{};
+  hit.pt = {GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+  ScreenToClient(Window(), &hit.pt);
+  TreeView_HitTest(Window(), &hit);
+  if (hit.flags & TVHT_ONITEMSTATEICON)
+    FormPeer().PostDeferredRead(Window());
+  else if (hit.hItem && (hit.flags & (TVHT_ONITEMLABEL | TVHT_ONITEMICON)))
+    ClickNode(hit.hItem);
+}
+
 LRESULT Win32TreeViewPeer::OnNotify(const NMHDR& header) {
   if (Syncing()) return 0;
-  // A click or the space bar toggles a check box only after its notification: look again once
-  // it has. Newer common controls also report the change itself.
-  if (header.code == NM_CLICK || header.code == TVN_KEYDOWN)
+  // The space bar toggles the box of the selected node only after its notification: look again
+  // once it has. Newer common controls also report the change itself.
+  if (header.code == NM_CLICK)
+    OnClick();
+  else if (header.code == TVN_KEYDOWN && reinterpret_cast<const NMTVKEYDOWN&>(header).wVKey == VK_SPACE)
     FormPeer().PostDeferredRead(Window());
   else if (header.code == TVN_ITEMCHANGEDW)
     ReadChecks();
-  else if (header.code == TVN_SELCHANGEDW)
-    ClickNode(reinterpret_cast<const NMTREEVIEWW&>(header).itemNew.hItem);
   else if (header.code == TVN_BEGINLABELEDITW)
     return TRUE;  // the labels are the program's, not the user's
   return 0;

@@ -1,0 +1,99 @@
+#include "win32/support/real_input.h"
+
+#include <cstdlib>
+
+#include "platform/win32/text_conversion.h"
+
+namespace curfew::test {
+namespace {
+
+INPUT KeyInput(WORD key, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  return input;
+}
+
+}  // namespace
+
+HWND WindowOf(const ui::Control& control) { return reinterpret_cast<HWND>(control.Handle()); }
+HWND WindowOf(const ui::Form& form) { return reinterpret_cast<HWND>(form.Handle()); }
+HWND Focus() { return GetFocus(); }
+
+void RealInput::Activate(const ui::Form& form) {
+  SetForegroundWindow(WindowOf(form));
+  SetActiveWindow(WindowOf(form));
+  Settle();
+}
+
+void RealInput::Send(INPUT* inputs, UINT count) {
+  SendInput(count, inputs, sizeof(INPUT));
+  Settle();
+}
+
+void RealInput::Key(WORD key, int count) {
+  for (int press = 0; press < count; ++press) {
+    INPUT inputs[] = {KeyInput(key, false), KeyInput(key, true)};
+    Send(inputs, 2);
+  }
+}
+
+void RealInput::KeyWith(WORD modifier, WORD key) {
+  INPUT inputs[] = {KeyInput(modifier, false), KeyInput(key, false), KeyInput(key, true), KeyInput(modifier, true)};
+  Send(inputs, 4);
+}
+
+void RealInput::Type(std::string_view text) {
+  for (const wchar_t unit : platform::win32::Utf8ToWide(text)) {
+    INPUT inputs[2]{};
+    for (int i = 0; i < 2; ++i) {
+      inputs[i].type = INPUT_KEYBOARD;
+      inputs[i].ki.wScan = unit;
+      inputs[i].ki.dwFlags = KEYEVENTF_UNICODE | (i ? KEYEVENTF_KEYUP : 0);
+    }
+    Send(inputs, 2);
+  }
+}
+
+void RealInput::Click(HWND window, POINT point) {
+  ClientToScreen(window, &point);
+  // Two clicks on one spot within the double-click time would make a double click.
+  if (std::abs(point.x - lastPoint_.x) <= GetSystemMetrics(SM_CXDOUBLECLK) &&
+      std::abs(point.y - lastPoint_.y) <= GetSystemMetrics(SM_CYDOUBLECLK)) {
+    const DWORD since = GetTickCount() - lastClick_;
+    if (since <= GetDoubleClickTime()) Sleep(GetDoubleClickTime() - since + 50);
+  }
+  SetCursorPos(point.x, point.y);
+  INPUT inputs[2]{};
+  for (int i = 0; i < 2; ++i) {
+    inputs[i].type = INPUT_MOUSE;
+    inputs[i].mi.dwFlags = i ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
+  }
+  Send(inputs, 2);
+  lastClick_ = GetTickCount();
+  lastPoint_ = point;
+}
+
+void RealInput::Click(HWND window) {
+  RECT area{};
+  GetClientRect(window, &area);
+  Click(window, {area.right / 2, area.bottom / 2});
+}
+
+void RealInput::Settle() {
+  // Input reaches the queue through the window server: look until two rounds find nothing.
+  for (int quiet = 0; quiet < 2;) {
+    Sleep(5);
+    MSG message{};
+    if (PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+      quiet = 0;
+      runtime_.DoEvents();
+    } else {
+      ++quiet;
+    }
+  }
+}
+
+}  // namespace curfew::test

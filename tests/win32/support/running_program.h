@@ -1,0 +1,43 @@
+#pragma once
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "app/win32_program_services.h"
+#include "ui/application.h"
+#include "ui/frm_main.h"
+#include "win32/support/real_input.h"
+
+namespace curfew::test {
+
+// The program started as the user starts it, on the real window back end, with its main
+// window shown and in front, and ended again (its windows unloaded) when the test is over.
+struct RunningProgram {
+  RunningProgram() {
+    application.Start();
+    application.splash.ShowMainWindow();
+    input.Activate(main);
+  }
+  ~RunningProgram() {
+    main.ExitRequested = true;
+    if (main.Loaded()) main.Unload();
+  }
+  RunningProgram(const RunningProgram&) = delete;
+  RunningProgram& operator=(const RunningProgram&) = delete;
+
+  // The bytes of a schedule's file; empty when there is none.
+  std::string ScheduleFile(const std::string& name) const {
+    std::ifstream file(main.DataFolderPath() + "\\" + name + ".sch", std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+  }
+
+  app::Win32ProgramServices windows{"Curfew.RealInputTest.Running"};
+  Application application{windows.Services()};
+  frmMain& main = application.main;
+  RealInput input{windows.Runtime()};
+};
+
+}  // namespace curfew::test
