@@ -2,8 +2,11 @@
 // message loop, checked by what the window shows and the bytes of the file it writes.
 #include <windows.h>
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <gtest/gtest.h>
+
+#include <stdexcept>
 
 #include "ui/frm_wizard.h"
 #include "win32/support/running_program.h"
@@ -62,7 +65,8 @@ class Win32ScheduleEditor : public testing::Test {
  protected:
   frmWizard& OpenNewEditor() {
     input.Click(WindowOf(program.main.cmdNewSchedule));
-    EXPECT_NE(program.main.ScheduleEditor(), nullptr);
+    if (!program.main.ScheduleEditor() || !program.main.ScheduleEditor()->Loaded())
+      throw std::runtime_error("New did not open the editor");
     return *program.main.ScheduleEditor();
   }
   ~Win32ScheduleEditor() override {
@@ -117,7 +121,7 @@ TEST_F(Win32ScheduleEditor, AKeyboardWalkSavesExactlyTheDaysShownTicked) {
   input.Key(VK_TAB);
   EXPECT_TRUE(HasFocus(editor.cmdOK));
   input.Key(VK_RETURN);
-  EXPECT_EQ(program.main.ScheduleEditor(), nullptr);
+  EXPECT_FALSE(editor.Loaded());
   EXPECT_EQ(PeriodIn(program.ScheduleFile("Keyboard walk")), "3,8");
 }
 
@@ -130,14 +134,15 @@ TEST_F(Win32ScheduleEditor, EnterOnAFocusedCancelAndEscCloseWithoutSaving) {
   EXPECT_EQ(SendMessageW(WindowOf(editor.cmdCancel), WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON, DLGC_DEFPUSHBUTTON)
       << "the focused button takes the default outline";
   EXPECT_EQ(SendMessageW(WindowOf(editor.cmdOK), WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON, 0);
+  MessageBoxAnswer box(VK_RETURN);
   input.Key(VK_RETURN);
-  EXPECT_EQ(program.main.ScheduleEditor(), nullptr);
+  EXPECT_EQ(box.Text(), "") << "no message: nothing was saved";
+  EXPECT_FALSE(editor.Loaded());
   EXPECT_EQ(program.ScheduleFile("Cancelled"), "");
 
   frmWizard& again = OpenNewEditor();
   input.Type("Cancelled");
   input.Key(VK_ESCAPE);
-  EXPECT_EQ(program.main.ScheduleEditor(), nullptr);
   EXPECT_FALSE(again.Loaded());
   EXPECT_EQ(program.ScheduleFile("Cancelled"), "");
 }
@@ -146,8 +151,8 @@ TEST_F(Win32ScheduleEditor, AMouseWalkTicksBoxesAndLabelsAsShown) {
   frmWizard& editor = OpenNewEditor();
   input.Click(WindowOf(editor.txtName));
   input.Type("Mouse walk");
-  for (const ui::Control* control : {static_cast<const ui::Control*>(&editor.chkScheduler), &editor.chkRepeat,
-                                     static_cast<const ui::Control*>(&editor.optRepeat1)})
+  for (const ui::Control* control : std::initializer_list<const ui::Control*>{&editor.chkScheduler, &editor.chkRepeat,
+                                                                                &editor.optRepeat1})
     input.Click(WindowOf(*control), {6, 6});
   const HWND week = WindowOf(editor.tvScheduleWeek);
   ASSERT_TRUE(IsWindowVisible(week));

@@ -1,5 +1,6 @@
 #include "win32/support/real_input.h"
 
+#include <atomic>
 #include <cstdlib>
 
 #include "platform/win32/text_conversion.h"
@@ -87,13 +88,77 @@ void RealInput::Settle() {
   for (int quiet = 0; quiet < 2;) {
     Sleep(5);
     MSG message{};
-    if (PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+    if (PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE) && message.message != WM_QUIT) {
       quiet = 0;
       runtime_.DoEvents();
     } else {
       ++quiet;
     }
   }
+}
+
+}  // namespace curfew::test
+
+namespace curfew::test {
+
+struct MessageBoxAnswer::State {
+  DWORD thread = GetCurrentThreadId();
+  WORD key;
+  std::atomic<bool> stop{false};
+  std::atomic<bool> answered{false};
+  std::wstring text;
+};
+
+namespace {
+
+BOOL CALLBACK FindBox(HWND window, LPARAM found) {
+  wchar_t name[16] = {};
+  GetClassNameW(window, name, 16);
+  if (std::wstring_view(name) == L"#32770" && IsWindowVisible(window)) {
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+MessageBoxAnswer::MessageBoxAnswer(WORD key) : state_(std::make_shared<State>()) {
+  state_->key = key;
+  watcher_ = std::thread([state = state_] {
+    for (int step = 0; step < 1000 && !state->stop; ++step) {
+      HWND box = nullptr;
+      EnumThreadWindows(state->thread, FindBox, reinterpret_cast<LPARAM>(&box));
+      if (box) {
+        wchar_t text[1024] = {};
+        GetDlgItemTextW(box, 0xFFFF, text, 1024);
+        state->text = text;
+        Sleep(100);  // the box takes the focus as it opens
+        SetForegroundWindow(box);
+        INPUT inputs[2]{};
+        for (int i = 0; i < 2; ++i) {
+          inputs[i].type = INPUT_KEYBOARD;
+          inputs[i].ki.wVk = state->key;
+          inputs[i].ki.dwFlags = i ? KEYEVENTF_KEYUP : 0;
+        }
+        SendInput(2, inputs, sizeof(INPUT));
+        state->answered = true;
+        return;
+      }
+      Sleep(10);
+    }
+  });
+}
+
+MessageBoxAnswer::~MessageBoxAnswer() {
+  state_->stop = true;
+  if (watcher_.joinable()) watcher_.join();
+}
+
+std::string MessageBoxAnswer::Text() {
+  state_->stop = true;
+  if (watcher_.joinable()) watcher_.join();
+  return platform::win32::WideToUtf8(state_->text);
 }
 
 }  // namespace curfew::test

@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <string>
 #include <string_view>
+#include <thread>
 
 #include "platform/win32/windowing/win32_runtime.h"
 #include "platform/windowing/form.h"
@@ -37,13 +40,37 @@ class RealInput {
   void Send(INPUT* inputs, UINT count);
 
   platform::win32::Win32Runtime& runtime_;
-  DWORD lastClick_ = 0;
-  POINT lastPoint_{-1, -1};
+  // The last click of the process: the next one on the same spot waits out the double-click
+  // time, whichever test made it.
+  static inline DWORD lastClick_ = 0;
+  static inline POINT lastPoint_{-1, -1};
 };
 
 HWND WindowOf(const ui::Control& control);
 HWND WindowOf(const ui::Form& form);
 // The control with the keyboard focus.
 HWND Focus();
+
+}  // namespace curfew::test
+
+namespace curfew::test {
+
+// Waits, on a thread of its own, for the next message box of the program and answers it with
+// a key as a person would (Enter takes its default button, Esc its cancel button), keeping its
+// text. The program's thread is held by the box meanwhile.
+class MessageBoxAnswer {
+ public:
+  explicit MessageBoxAnswer(WORD key);
+  ~MessageBoxAnswer();
+  MessageBoxAnswer(const MessageBoxAnswer&) = delete;
+  MessageBoxAnswer& operator=(const MessageBoxAnswer&) = delete;
+  // The text of the box once it was answered; empty when none came.
+  std::string Text();
+
+ private:
+  struct State;
+  std::shared_ptr<State> state_;
+  std::thread watcher_;
+};
 
 }  // namespace curfew::test
