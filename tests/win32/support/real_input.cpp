@@ -162,3 +162,14 @@ std::string MessageBoxAnswer::Text() {
 }
 
 }  // namespace curfew::test
+
+namespace curfew::test {
+
+KeyLater::KeyLater(WORD key, int delayMilliseconds)
+    : presser_([key, delayMilliseconds] {
+        Sleep(static_cast<DWORD>(delayMilliseconds));
+        INPUT inputs[] = {KeyInput(key, false), KeyInput(key, true)};
+        SendInput(2, inputs, sizeof(INPUT));
+      }) {}
+
+}  // namespace curfew::test

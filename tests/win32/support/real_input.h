@@ -74,3 +74,20 @@ class MessageBoxAnswer {
 };
 
 }  // namespace curfew::test
+
+namespace curfew::test {
+
+// Presses a key from a thread of its own a moment from now: for a menu or a modal window,
+// whose own loop holds the program's thread while it is open.
+class KeyLater {
+ public:
+  KeyLater(WORD key, int delayMilliseconds = 300);
+  ~KeyLater() { presser_.join(); }
+  KeyLater(const KeyLater&) = delete;
+  KeyLater& operator=(const KeyLater&) = delete;
+
+ private:
+  std::thread presser_;
+};
+
+}  // namespace curfew::test

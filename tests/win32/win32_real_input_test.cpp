@@ -1,0 +1,174 @@
+// The main window, the preferences, the language dialog and the about window driven as a person
+// drives them: real keys and clicks through the program's message loop, checked by what the
+// user sees and by the registry.
+#include <windows.h>
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+#include "appearance/frm_about.h"
+#include "localization/frm_language.h"
+#include "settings/frm_options.h"
+#include "win32/support/running_program.h"
+
+namespace curfew::test {
+namespace {
+
+const wchar_t kSettings[] = L"SOFTWARE\\Curfew Team\\Curfew\\Settings";
+
+std::wstring Setting(HKEY root, const wchar_t* key) {
+  wchar_t value[64] = {};
+  DWORD size = sizeof(value);
+  if (RegGetValueW(root, kSettings, key, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS) return L"(none)";
+  return value;
+}
+
+void SetSetting(HKEY root, const wchar_t* key, const wchar_t* value) {
+  if (!value) {
+    RegDeleteKeyValueW(root, kSettings, key);
+    return;
+  }
+  RegSetKeyValueW(root, kSettings, key, REG_SZ, value, static_cast<DWORD>((wcslen(value) + 1) * sizeof(wchar_t)));
+}
+
+std::wstring TitleOf(HWND window) {
+  wchar_t text[128] = {};
+  GetWindowTextW(window, text, 128);
+  return text;
+}
+
+bool Shown(const ui::Form* form) { return form && form->Loaded() && IsWindowVisible(WindowOf(*form)); }
+
+TEST(Win32RealInput, MenusPreferencesAboutAndLanguageAnswerTheKeyboard) {
+  RunningProgram program;
+  RealInput& input = program.input;
+  frmMain& main = program.main;
+
+  {
+    KeyLater general('G');
+    input.Alt('F');
+  }
+  input.Settle();
+  ASSERT_TRUE(Shown(main.Preferences())) << "Alt+F, G opens the preferences";
+  frmOptions& options = *main.Preferences();
+  const HWND first = Focus();
+  EXPECT_EQ(first, WindowOf(options.chkRunAtStart));
+  input.Key(VK_TAB);
+  ASSERT_EQ(Focus(), WindowOf(options.chkMin));
+  const std::wstring before = Setting(HKEY_LOCAL_MACHINE, L"chkMin");
+  input.Key(VK_SPACE);
+  EXPECT_NE(Setting(HKEY_LOCAL_MACHINE, L"chkMin"), before) << "Space stores the box at once";
+  input.Key(VK_SPACE);
+  EXPECT_EQ(Setting(HKEY_LOCAL_MACHINE, L"chkMin"), before == L"(none)" ? L"0" : before);
+  input.KeyWith(VK_SHIFT, VK_TAB);
+  EXPECT_EQ(Focus(), first);
+  input.Key(VK_ESCAPE);
+  EXPECT_FALSE(options.Loaded()) << "Esc closes the preferences";
+
+  {
+    KeyLater about('A');
+    input.Alt('B');
+  }
+  input.Settle();
+  ASSERT_TRUE(Shown(main.About())) << "Alt+B, A opens the about window";
+  input.Key(VK_ESCAPE);
+  EXPECT_FALSE(main.About()->Loaded()) << "Esc closes the about window";
+
+  {
+    KeyLater change('C');
+    input.Alt('L');
+  }
+  input.Settle();
+  ASSERT_TRUE(Shown(main.LanguageDialog()));
+  frmLanguage& dialog = *main.LanguageDialog();
+  EXPECT_TRUE(Focus() == WindowOf(dialog.Combo1) || IsChild(WindowOf(dialog.Combo1), Focus()));
+  const std::wstring englishTitle = TitleOf(WindowOf(dialog));
+  // F4 opens the list; English, then Deutsch; Enter picks.
+  input.Key(VK_F4);
+  input.Key(VK_DOWN);
+  input.Key(VK_RETURN);
+  EXPECT_TRUE(dialog.Loaded()) << "Enter in the open list picks, it does not close the dialog";
+  EXPECT_EQ(TitleOf(WindowOf(main)), L"Curfew von Curfew Team");
+  EXPECT_NE(TitleOf(WindowOf(dialog)), englishTitle);
+  input.Key(VK_F4);
+  input.Key(VK_UP);
+  input.Key(VK_RETURN);
+  EXPECT_EQ(TitleOf(WindowOf(main)), L"Curfew by Curfew Team") << "every text returns to English";
+  EXPECT_EQ(TitleOf(WindowOf(dialog)), englishTitle);
+  EXPECT_EQ(Setting(HKEY_CURRENT_USER, L"Language"), L"English");
+  input.Key(VK_TAB, 2);
+  ASSERT_EQ(Focus(), WindowOf(dialog.Command2));
+  input.Key(VK_RETURN);
+  EXPECT_FALSE(dialog.Loaded()) << "Enter on the focused OK closes the dialog";
+}
+
+TEST(Win32RealInput, EditAndDeleteFollowTheRowClickedInTheList) {
+  const std::string folder = [] {
+    RunningProgram probe;
+    return probe.main.DataFolderPath();
+  }();
+  std::ofstream(folder + "\\Clicked.sch", std::ios::binary)
+      << "<DATA>\r\nLastRunTime=\r\nItemType=Reboot\r\nEnabled=0\r\n</DATA>\r\n\r\n<SCHEDULER>\r\nStartDate=\r\n"
+         "StartTime=\r\nRepeat=0\r\nSAccurancy=0\r\nPeriod=\r\nRunOnStart=0\r\nRunOnEnd=0\r\n</SCHEDULER>\r\n\r\n";
+  {
+    RunningProgram program;
+    frmMain& main = program.main;
+    const HWND list = WindowOf(main.lstSchedules);
+    RECT row{};
+    ListView_GetItemRect(list, 0, &row, LVIR_LABEL);
+    program.input.Click(list, {(row.left + row.right) / 2, (row.top + row.bottom) / 2});
+    EXPECT_TRUE(IsWindowEnabled(WindowOf(main.cmdEdit)));
+    EXPECT_TRUE(IsWindowEnabled(WindowOf(main.cmdDelete)));
+    RECT area{};
+    GetClientRect(list, &area);
+    program.input.Click(list, {area.right - 10, area.bottom - 10});
+    EXPECT_EQ(ListView_GetSelectedCount(list), 0U);
+    EXPECT_FALSE(IsWindowEnabled(WindowOf(main.cmdEdit))) << "no row shown selected, nothing to edit";
+    EXPECT_FALSE(IsWindowEnabled(WindowOf(main.cmdDelete)));
+  }
+  DeleteFileA((folder + "\\Clicked.sch").c_str());
+}
+
+TEST(Win32RealInput, TheFirstStartStoresTheLanguageShownWhenOkIsPressed) {
+  SetSetting(HKEY_CURRENT_USER, L"Language", nullptr);
+  {
+    app::Win32ProgramServices windows{"Curfew.FirstStartTest.Running"};
+    Application application{windows.Services()};
+    application.Start();
+    KeyLater enter(VK_RETURN, 800);  // the modal dialog holds the start until it is answered
+    application.splash.ShowMainWindow();
+    EXPECT_EQ(Setting(HKEY_CURRENT_USER, L"Language"), L"English") << "the preselected English, stored";
+    application.main.ExitRequested = true;
+    application.main.Unload();
+    MSG quit{};
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+  }
+  SetSetting(HKEY_CURRENT_USER, L"Language", L"English");
+}
+
+TEST(Win32RealInput, StartedInTheTrayADoubleClickBringsTheWindowBackRestored) {
+  const std::wstring before = Setting(HKEY_LOCAL_MACHINE, L"chkMin");
+  SetSetting(HKEY_LOCAL_MACHINE, L"chkMin", L"1");
+  {
+    RunningProgram program;
+    frmMain& main = program.main;
+    EXPECT_FALSE(IsWindowVisible(WindowOf(main)));
+    // What the shell posts for a double click on the icon.
+    SendMessageW(FindWindowW(L"CurfewTrayWindow", nullptr), WM_LBUTTONDOWN, 9999, WM_LBUTTONDBLCLK);
+    program.input.Settle();
+    EXPECT_TRUE(IsWindowVisible(WindowOf(main)));
+    EXPECT_FALSE(IsIconic(WindowOf(main))) << "on the screen, not a task bar button alone";
+    RECT outer{};
+    GetWindowRect(WindowOf(main), &outer);
+    EXPECT_GT(outer.left, -32000);
+  }
+  SetSetting(HKEY_LOCAL_MACHINE, L"chkMin", before == L"(none)" ? nullptr : before.c_str());
+}
+
+}  // namespace
+}  // namespace curfew::test
