@@ -15,6 +15,12 @@ if(CURFEW_SANITIZE)
   target_link_options(curfew_build_flags INTERFACE -fsanitize=address,undefined)
 endif()
 
+if(CURFEW_FUZZ)
+  target_compile_options(curfew_build_flags INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(curfew_build_flags INTERFACE -fsanitize=address,undefined)
+endif()
+
 if(WIN32)
   # One self-contained exe: no mingw runtime DLLs beside it. Unicode W functions throughout.
   target_compile_definitions(curfew_build_flags INTERFACE

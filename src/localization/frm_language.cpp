@@ -31,6 +31,9 @@ frmLanguage::frmLanguage(frmMain& main) : ui::Form(main.Runtime(), "frmLanguage"
   Command1.OnClick = [this] { Command1_Click(); };
   Command2.OnClick = [this] { Command2_Click(); };
   Command3.OnClick = [this] { Command3_Click(); };
+  tmrDownload.SetInterval(100);
+  tmrDownload.SetEnabled(false);
+  tmrDownload.OnTimer = [this] { tmrDownload_Timer(); };
 }
 
 void frmLanguage::ShowCatalogueTexts() { SetCaption(main_.Languages().getMessages("MSG_TITLELANGUAGE")); }
@@ -74,14 +77,44 @@ void frmLanguage::Command2_Click() {
   Unload();
 }
 
+// The update downloads on a thread of its own; the button cancels it meanwhile.
 void frmLanguage::Command1_Click() {
+  if (download_) {
+    EndUpdate();
+    return;
+  }
   AppServices& services = main_.Services();
   const std::string address = LanguageUpdateAddress(services.languageServer, main_.Identity().ProductNumber);
-  const std::string body = DownloadUrlText(services.internet, address, [this] { Runtime().DoEvents(); });
-  if (!StoreLanguageUpdate(services.files, main_.Languages().LanguageFilePath(), body)) return;
-  FillLanguageList();
-  Runtime().Messages().Show(main_.Languages().getMessages("MSG_DOWNLOADED"), platform::MessageButtons::Ok,
-                            platform::MessageIcon::None, main_.Identity().strProgramName);
+  download_ = std::make_unique<LanguageDownload>(services.internet, address);
+  updateCaption_ = Command1.Caption();
+  Command1.SetCaption(main_.Languages().getMessages("MSG_CANCELUPDATE"));
+  tmrDownload.SetEnabled(true);
+}
+
+void frmLanguage::EndUpdate() {
+  tmrDownload.SetEnabled(false);
+  download_.reset();
+  Command1.SetCaption(updateCaption_);
+}
+
+void frmLanguage::tmrDownload_Timer() {
+  if (!download_ || download_->Look() == LanguageDownload::State::Running) return;
+  const std::string body = download_->TakeBody();
+  EndUpdate();
+  const clsLanguages& languages = main_.Languages();
+  // A failed transfer, an error page, a cut body or a failed write: one message, the local
+  // file as it was.
+  const bool stored = StoreLanguageUpdate(main_.Services().files, languages.LanguageFilePath(), body);
+  if (stored) FillLanguageList();
+  Runtime().Messages().Show(languages.getMessages(stored ? "MSG_DOWNLOADED" : "MSG_UPDATEFAILED"),
+                            platform::MessageButtons::Ok,
+                            stored ? platform::MessageIcon::None : platform::MessageIcon::Exclamation,
+                            main_.Identity().strProgramName);
+}
+
+void frmLanguage::Form_Unload(bool& /*cancel*/) {
+  // Closing the dialog cancels an update that still runs.
+  if (download_) EndUpdate();
 }
 
 void frmLanguage::Command3_Click() {

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "localization/language_file_format.h"
 #include "platform/ascii.h"
 
 namespace curfew {
@@ -11,7 +12,8 @@ std::string LanguageUpdateAddress(std::string_view serverBase, int productNumber
 }
 
 std::string DownloadUrlText(platform::Internet& internet, std::string_view address,
-                            const std::function<void()>& letEventsRun) {
+                            const std::function<bool()>& goOn) {
+  if (goOn && !goOn()) return {};
   const std::unique_ptr<platform::UrlBody> answer = internet.OpenUrl("Mozilla", address);
   if (!answer || answer->StatusCode() != 200) return {};
   const auto announced = answer->ContentLength();
@@ -24,14 +26,32 @@ std::string DownloadUrlText(platform::Internet& internet, std::string_view addre
     if (*received == 0) break;
     if (body.size() + *received > kMaxDownloadBytes) return {};
     body.append(chunk.data(), *received);
-    if (letEventsRun) letEventsRun();
+    if (goOn && !goOn()) return {};
   }
   if (announced && body.size() != *announced) return {};
   return body;
 }
 
+bool IsCompleteLanguageFile(std::string_view body) {
+  const std::string upper = ascii::ToUpper(body);
+  if (upper.find("<TRANSLATION_ITEMS>") == std::string::npos) return false;
+  std::size_t groups = 0;
+  std::size_t lastGroupEnd = 0;
+  for (std::size_t at = upper.find("<LANGUAGE_GROUP"); at != std::string::npos;
+       at = upper.find("<LANGUAGE_GROUP", at + 1)) {
+    ++groups;
+  }
+  for (std::size_t at = upper.find("</LANGUAGE_GROUP>"); at != std::string::npos;
+       at = upper.find("</LANGUAGE_GROUP>", at + 1)) {
+    lastGroupEnd = at;
+  }
+  if (groups == 0 || language_file::LanguageNames(body).size() != groups) return false;
+  const std::size_t outer = upper.find("<XML_DIZ_INFO>");
+  return outer == std::string::npos || upper.find("</XML_DIZ_INFO>", lastGroupEnd) != std::string::npos;
+}
+
 bool StoreLanguageUpdate(platform::FileSystem& files, std::string_view languageFilePath, std::string_view body) {
-  if (ascii::ToUpper(body).find("<TRANSLATION_ITEMS>") == std::string::npos) return false;
+  if (!IsCompleteLanguageFile(body)) return false;
   // A byte order mark or blank lines before the first "<" are dropped.
   body.remove_prefix(body.find('<'));
   const std::string temporary = std::string(languageFilePath) + ".download";

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "localization/cls_languages.h"
+
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -10,21 +12,27 @@
 
 namespace curfew {
 
-// A language file larger than this is no language file: its transfer counts as failed.
-inline constexpr std::size_t kMaxDownloadBytes = 64u << 20;
+// A language file larger than this is no language file: its transfer counts as failed. The
+// stored file gets CR LF more, and must still be one the reader takes.
+inline constexpr std::size_t kMaxDownloadBytes = clsLanguages::kMaxLanguageFileBytes - 2;
 
 // The newest language file of this product on the language server.
 std::string LanguageUpdateAddress(std::string_view serverBase, int productNumber);
 
-// The body of the answer, read in chunks of 256 bytes, letting the windows' events run between
-// chunks; "" when the transfer cannot start or is no complete success: a status other than
-// 200, a transfer that broke off or ended before the announced length, or a body larger than
-// kMaxDownloadBytes.
+// The body of the answer, read in chunks of 256 bytes, asking goOn between chunks whether to
+// go on; "" when the transfer cannot start, was stopped, or is no complete success: a status
+// other than 200, a transfer that broke off or ended before the announced length, or a body
+// larger than kMaxDownloadBytes.
 std::string DownloadUrlText(platform::Internet& internet, std::string_view address,
-                            const std::function<void()>& letEventsRun);
+                            const std::function<bool()>& goOn);
 
-// Replaces the language file with a downloaded body when it holds "<TRANSLATION_ITEMS>" (in any
-// letter case): from its first "<" on, followed by CR LF. The new file is written beside the
+// Whether a downloaded body reads as a whole language file: at least one language group, every
+// group the reader finds complete (its end marker and name), and, where the file opens its
+// outer element, that element closed after the last group. A body cut short is none.
+bool IsCompleteLanguageFile(std::string_view body);
+
+// Replaces the language file with a downloaded body when it is a complete language file: from
+// its first "<" on, followed by CR LF. The new file is written beside the
 // old one first and then moved over it, so a failed write leaves the old file as it was.
 // Returns whether the file was replaced.
 bool StoreLanguageUpdate(platform::FileSystem& files, std::string_view languageFilePath, std::string_view body);

@@ -26,7 +26,6 @@ namespace {
 constexpr std::string_view kPowerOptionsCommand = "control.exe powercfg.cpl";
 constexpr int kTrayReassertMs = 15000;
 constexpr int kTrayRetryMs = 5000;
-constexpr int kColumnCount = 5;
 
 // The actions of the Action menu, by entry.
 constexpr std::string_view kActionMenuActions[] = {"Hibernate", "Shut Down", "Reboot", "Log Off", "Stand by"};

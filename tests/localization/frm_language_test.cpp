@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include "localization/language_update.h"
 #include "ui/main_window_fixture.h"
 
@@ -41,6 +44,7 @@ class LanguageDialogTest : public MainWindowTest {
   void SaveLanguage(const char* name) {
     registry.Put(RegistryRoot::CurrentUser, kUserSettings, "Language", platform::kRegistryString, name);
   }
+  void Update(frmLanguage& dialog);
 };
 
 TEST_F(LanguageDialogTest, ListsEveryLanguageInFileOrderAndShowsTheSavedOne) {
@@ -116,6 +120,16 @@ platform::ScriptedInternet::Answer Reply(int status, std::string body, std::opti
   return {status, std::move(body), breaksAfter, announced};
 }
 
+// Clicks the update button and lets the dialog's timer run until the download has ended.
+void LanguageDialogTest::Update(frmLanguage& dialog) {
+  dialog.Command1.UserClick();
+  for (int step = 0; step < 2000 && dialog.UpdateRunning(); ++step) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    runtime.Advance(100);
+  }
+  ASSERT_FALSE(dialog.UpdateRunning());
+}
+
 class LanguageUpdateTest : public LanguageDialogTest, public testing::WithParamInterface<UpdateCase> {};
 
 TEST_P(LanguageUpdateTest, StoresOnlyACompleteLanguageFile) {
@@ -124,7 +138,7 @@ TEST_P(LanguageUpdateTest, StoresOnlyACompleteLanguageFile) {
   if (GetParam().connects) internet.answers[kAddress] = GetParam().answer;
   Start();
   frmLanguage& dialog = Open();
-  dialog.Command1.UserClick();
+  Update(dialog);
   ASSERT_EQ(internet.requests, (std::vector<std::string>{std::string("Mozilla ") + kAddress}));
   const bool replaced = !GetParam().stored.empty();
   EXPECT_EQ(folder.Read("Localization.xml"), replaced ? GetParam().stored : old);
@@ -135,7 +149,9 @@ TEST_P(LanguageUpdateTest, StoresOnlyACompleteLanguageFile) {
               "The most recent language file has been downloaded.  Please check for new languages.");
     EXPECT_EQ(Listed(dialog), (std::vector<std::string>{"Nederlands"})) << "the list is filled again";
   } else {
-    EXPECT_TRUE(runtime.messages.shown().empty()) << "a failed update is silent";
+    ASSERT_EQ(runtime.messages.shown().size(), 1u) << "a failed update says so";
+    EXPECT_EQ(runtime.messages.shown()[0].text,
+              "The language file could not be downloaded.  The languages you have stay as they were.");
   }
 }
 
@@ -155,7 +171,12 @@ INSTANTIATE_TEST_SUITE_P(
         UpdateCase{"BrokenMidBody", Reply(200, kLong, 300), true, ""},
         UpdateCase{"ShorterThanAnnounced", Reply(200, kUpdate, std::nullopt, kUpdate.size() + 1), true, ""},
         UpdateCase{"AnnouncedOverTheLimit", Reply(200, kUpdate, std::nullopt, kMaxDownloadBytes + 1), true, ""},
-        UpdateCase{"NoConnection", Reply(200, ""), false, ""}),
+        UpdateCase{"NoConnection", Reply(200, ""), false, ""},
+        UpdateCase{"ServerError", Reply(503, kUpdate), true, ""},
+        UpdateCase{"CutShortWithoutALength", Reply(200, kUpdate.substr(0, kUpdate.size() - 8)), true, ""},
+        UpdateCase{"OuterElementNotClosed", Reply(200, "<XML_DIZ_INFO>\r\n" + kUpdate), true, ""},
+        UpdateCase{"WholeFile", Reply(200, "<XML_DIZ_INFO>\r\n" + kUpdate + "</XML_DIZ_INFO>"), true,
+                   "<XML_DIZ_INFO>\r\n" + kUpdate + "</XML_DIZ_INFO>\r\n"}),
     [](const testing::TestParamInfo<UpdateCase>& param) { return std::string(param.param.name); });
 
 TEST_F(LanguageDialogTest, AFailedWriteKeepsTheOldFile) {
@@ -165,32 +186,39 @@ TEST_F(LanguageDialogTest, AFailedWriteKeepsTheOldFile) {
   std::filesystem::create_directory(folder.host() / "Localization.xml.download");
   internet.answers[kAddress] = Reply(200, kUpdate);
   Start();
-  Open().Command1.UserClick();
+  Update(Open());
   EXPECT_EQ(folder.Read("Localization.xml"), old);
-  EXPECT_TRUE(runtime.messages.shown().empty());
+  ASSERT_EQ(runtime.messages.shown().size(), 1u);
 }
 
-TEST(DownloadUrlTextTest, ABodyOverTheLimitIsAFailedTransfer) {
+TEST(DownloadUrlTextTest, ABodyOverTheLimitIsAFailedTransferAndTheLimitLeavesRoomForTheLineEnd) {
   platform::ScriptedInternet internet;
   internet.answers["http://big"] = Reply(200, std::string(kMaxDownloadBytes + 1, 'x'));
   EXPECT_EQ(DownloadUrlText(internet, "http://big", {}), "");
   internet.answers["http://big"].body.resize(kMaxDownloadBytes);
   EXPECT_EQ(DownloadUrlText(internet, "http://big", {}).size(), kMaxDownloadBytes);
+  EXPECT_EQ(kMaxDownloadBytes + 2, clsLanguages::kMaxLanguageFileBytes) << "the stored file, CR LF and all, is read";
 }
 
-TEST_F(LanguageDialogTest, EventsRunBetweenChunksAndTheDialogMayCloseMeanwhile) {
-  folder.Write("Localization.xml", Group("English", ""));
+TEST_F(LanguageDialogTest, TheUpdateRunsAsideAndCanBeCancelledByItsButtonOrByClosing) {
+  const std::string old = Group("English", "");
+  folder.Write("Localization.xml", old);
   internet.answers[kAddress] = Reply(200, kUpdate + std::string(600, ' '));
+  // Each chunk takes a while: the dialog acts before the body is complete.
+  internet.onRead = [] { std::this_thread::sleep_for(std::chrono::milliseconds(20)); };
   Start();
   frmLanguage& dialog = Open();
-  int reads = 0;
-  internet.onRead = [&] {
-    if (++reads == 2) dialog.Command2.UserClick();
-  };
   dialog.Command1.UserClick();
+  EXPECT_TRUE(dialog.UpdateRunning()) << "the click returns at once";
+  EXPECT_EQ(dialog.Command1.Caption(), "Cancel the language update");
+  dialog.Command1.UserClick();
+  EXPECT_FALSE(dialog.UpdateRunning());
+  EXPECT_EQ(dialog.Command1.Caption(), "Check for language updates");
+  dialog.Command1.UserClick();
+  dialog.Command2.UserClick();
   EXPECT_FALSE(dialog.Loaded());
-  EXPECT_EQ(folder.Read("Localization.xml"), kUpdate + std::string(600, ' ') + "\r\n");
-  EXPECT_EQ(reads, 4) << "three chunks of 256 bytes at most, and the empty read that ends the body";
+  EXPECT_EQ(folder.Read("Localization.xml"), old);
+  EXPECT_TRUE(runtime.messages.shown().empty()) << "a cancelled update says nothing";
 }
 
 }  // namespace

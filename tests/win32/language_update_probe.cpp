@@ -23,7 +23,10 @@ int main() {
   curfew::platform::win32::Win32Internet internet;
   curfew::platform::win32::Win32FileSystem files;
   int chunks = 0;
-  const std::string body = curfew::DownloadUrlText(internet, args[0], [&] { ++chunks; });
+  const std::string body = curfew::DownloadUrlText(internet, args[0], [&] {
+    ++chunks;
+    return true;
+  });
   const bool stored = curfew::StoreLanguageUpdate(files, args[1], body);
   std::printf("received %zu bytes in %d chunks, %s\n", body.size(), chunks, stored ? "stored" : "not stored");
   return 0;

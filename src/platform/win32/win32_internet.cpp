@@ -54,6 +54,12 @@ std::unique_ptr<UrlBody> Win32Internet::OpenUrl(std::string_view agentName, std:
   InternetHandle session(
       InternetOpenW(Utf8ToWide(agentName).c_str(), INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0));
   if (!session) return nullptr;
+  // A server that does not answer ends the transfer instead of holding it for minutes.
+  DWORD connectTimeout = 15000;
+  DWORD receiveTimeout = 30000;
+  InternetSetOptionW(session.get(), INTERNET_OPTION_CONNECT_TIMEOUT, &connectTimeout, sizeof(connectTimeout));
+  InternetSetOptionW(session.get(), INTERNET_OPTION_RECEIVE_TIMEOUT, &receiveTimeout, sizeof(receiveTimeout));
+  InternetSetOptionW(session.get(), INTERNET_OPTION_SEND_TIMEOUT, &receiveTimeout, sizeof(receiveTimeout));
   InternetHandle url(InternetOpenUrlW(session.get(), Utf8ToWide(address).c_str(), nullptr, 0,
                                       INTERNET_FLAG_RELOAD | INTERNET_FLAG_PRAGMA_NOCACHE, 0));
   if (!url) return nullptr;
