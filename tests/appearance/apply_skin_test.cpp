@@ -57,9 +57,10 @@ TEST_F(MainWindowTest, ASwitchOfLightOrDarkModeSkinsEveryOpenWindowAnew) {
   EXPECT_EQ(skin.skinned, (Names{"frmMain", "frmOptions", "frmSplash"}));
 }
 
-// A skin whose first answer fails, as a component that was not ready.
+// A skin whose first answers fail, as a component that was not ready.
 class FailingOnceSkin final : public Skin {
  public:
+  explicit FailingOnceSkin(int failures = 1) : failures_(failures) {}
   SkinColours Colours() const override {
     if (failures_-- > 0) throw SkinError("not ready");
     return {1, 2, 3};
@@ -68,7 +69,7 @@ class FailingOnceSkin final : public Skin {
   int skinned = 0;
 
  private:
-  mutable int failures_ = 1;
+  mutable int failures_;
 };
 
 TEST_F(MainWindowTest, TheFallbackDoesNotWaitForASplashWhoseTimerHasRun) {
@@ -80,6 +81,14 @@ TEST_F(MainWindowTest, TheFallbackDoesNotWaitForASplashWhoseTimerHasRun) {
   EXPECT_EQ(Main().About()->Picture1.BackColor(), 3u);
   EXPECT_TRUE(Main().Visible());
   EXPECT_FALSE(app->splash.Visible());
+}
+
+TEST_F(MainWindowTest, ASkinThatFailsAgainAfterTheSplashReachesTheCaller) {
+  Start();
+  FailingOnceSkin failing(2);
+  Main().Skins().SetSkinObject(failing);
+  EXPECT_THROW(Main().Skins().ApplySkinToForm(Main()), SkinError);
+  EXPECT_EQ(failing.skinned, 0);
 }
 
 }  // namespace

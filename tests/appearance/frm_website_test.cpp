@@ -52,6 +52,8 @@ TEST_F(WebsiteTest, OpensOnTheWebSiteMaximisedInFrontAndNotTopmostOnceLoaded) {
 
 TEST_F(WebsiteTest, ALoadedPageShowsItsFullAddressAndNameWhateverWasTyped) {
   frmWebsite& website = Open();
+  website.WebBrowser1.EngineDownloadBegin();
+  EXPECT_EQ(website.StatusBar1.GetPanel(2).text, "Opening " + website.WebBrowser1.LocationURL());
   ASSERT_TRUE(Engine(website).LoadPending());
   EXPECT_EQ(website.Text1.Text(), "http://curfew.example.org/");
   EXPECT_EQ(website.Caption(), "Curfew - Home");

@@ -172,7 +172,43 @@ INSTANTIATE_TEST_SUITE_P(
                             "Error: An item with that name already exists.  Please choose a different name"},
                     Refusal{"no name", "", false, "Error: You must choose a name for this schedule"},
                     Refusal{"weekly without a day", "Weekly", true, "Error: Choose at least one day for this schedule"},
-                    Refusal{"a name the file system refuses", "a/b", false, "Error 52 - Bad file name or number"}));
+                    Refusal{"a name typed in lower case", "nightly", false,
+                            "Error: An item with that name already exists.  Please choose a different name"},
+                    Refusal{"a name the file system refuses", "a/b", false, "Error 52 - Bad file name or number"},
+                    Refusal{"a port name with a superscript digit", "COM\u00B9", false,
+                            "Error 52 - Bad file name or number"},
+                    Refusal{"a name too long for a file", std::string(252, 'n'), false,
+                            "Error: This name is too long for a schedule.  Please choose a name of at most 251 "
+                            "characters"}));
+
+TEST_F(ScheduleEditorTest, TheRepeatOptionsFollowRunScheduleAndDailyShowsNoDays) {
+  Start();
+  frmWizard& editor = Open();
+  editor.chkScheduler.UserClick();
+  EXPECT_FALSE(editor.optRepeat1.Enabled()) << "until Run Schedule is checked";
+  editor.chkRepeat.UserClick();
+  EXPECT_TRUE(editor.optRepeat0.Enabled() && editor.optRepeat1.Enabled() && editor.optRepeat2.Enabled());
+  editor.optRepeat2.UserClick();
+  EXPECT_TRUE(editor.tvScheduleMonth.Visible());
+  editor.optRepeat0.UserClick();
+  EXPECT_FALSE(editor.tvScheduleMonth.Visible() || editor.tvScheduleWeek.Visible()) << "Daily shows no days";
+  editor.chkRepeat.UserClick();
+  EXPECT_FALSE(editor.optRepeat0.Enabled() || editor.optRepeat1.Enabled() || editor.optRepeat2.Enabled());
+}
+
+TEST_F(ScheduleEditorTest, EditShowsDay31AndNewWhileOpenKeepsTheEditMode) {
+  WriteSchedule("Month end", "Reboot", "12/1/2026", "23:00:00", true, 2, "31");
+  Start();
+  Main().lstSchedules.UserSelectItem(1);
+  frmWizard& editor = Open(true);
+  EXPECT_TRUE(editor.tvScheduleMonth.GetNode(31).checked);
+  EXPECT_TRUE(editor.tvScheduleMonth.Visible());
+  Open(false);  // New while the editor is open only brings it forward
+  EXPECT_TRUE(Main().EditMode);
+  editor.cmdOK.UserClick();
+  EXPECT_TRUE(runtime.messages.shown().empty()) << "still an edit: its own name is no duplicate";
+  EXPECT_NE(Written("Month end").find("Period=31\r\n"), std::string::npos);
+}
 
 TEST_F(ScheduleEditorTest, EditShowsTheStoredScheduleAndSavesUnderItsName) {
   WriteSchedule("Weekdays", "Log Off", "12/1/2026", "07:05:00", true, 1, "mon,fri,Mon");

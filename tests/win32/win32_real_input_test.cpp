@@ -122,7 +122,15 @@ TEST(Win32RealInput, EditAndDeleteFollowTheRowClickedInTheList) {
     ListView_GetItemRect(list, 0, &row, LVIR_LABEL);
     program.input.Click(list, {(row.left + row.right) / 2, (row.top + row.bottom) / 2});
     EXPECT_TRUE(IsWindowEnabled(WindowOf(main.cmdEdit)));
-    EXPECT_TRUE(IsWindowEnabled(WindowOf(main.cmdDelete)));
+    ASSERT_TRUE(IsWindowEnabled(WindowOf(main.cmdDelete)));
+    {
+      MessageBoxAnswer enter(VK_RETURN);  // the real box, answered with its default button
+      program.input.Click(WindowOf(main.cmdDelete));
+      EXPECT_NE(enter.Text(), "");
+    }
+    EXPECT_TRUE(std::ifstream(folder + "\\Clicked.sch").good()) << "Enter on the question deletes nothing";
+    ListView_GetItemRect(list, 0, &row, LVIR_LABEL);
+    program.input.Click(list, {(row.left + row.right) / 2, (row.top + row.bottom) / 2});
     RECT area{};
     GetClientRect(list, &area);
     program.input.Click(list, {area.right - 10, area.bottom - 10});
