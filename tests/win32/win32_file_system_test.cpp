@@ -123,5 +123,23 @@ TEST_F(Win32FileSystemTest, ProgramFolderHoldsTheRunningProgram) {
   EXPECT_NE(folder.back(), '\\');
 }
 
+TEST_F(Win32FileSystemTest, ALongestNameDeepInAFolderIsWrittenListedAndReadBack) {
+  // A data folder deep enough that its longest schedule file passes MAX_PATH by far.
+  std::string deep = folder_.path();
+  for (int level = 0; level < 2; ++level) {
+    deep += "\\" + std::string(100, static_cast<char>('a' + level));
+    ASSERT_EQ(files_.CreateFolder(deep), FileFault::None);
+  }
+  const std::string name(kLongestScheduleName, 'n');
+  ScriptedMessageBoxes messages;
+  ScheduleRecord record;
+  record.name = name;
+  record.ItemType = "Reboot";
+  ASSERT_TRUE(SaveScheduleFile(record, {files_, messages, deep}));
+  EXPECT_EQ(files_.ListOrdinaryFiles(deep, "*.sch"), std::vector<std::string>{name + ".sch"});
+  EXPECT_EQ(ReadScheduleFile(files_, deep + "\\" + name + ".sch"), ComposeScheduleFile(record));
+  EXPECT_EQ(files_.RemoveFile(deep + "\\" + name + ".sch"), FileFault::None);
+}
+
 }  // namespace
 }  // namespace curfew::platform::win32
