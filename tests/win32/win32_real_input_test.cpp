@@ -49,7 +49,7 @@ TEST(Win32RealInput, MenusPreferencesAboutAndLanguageAnswerTheKeyboard) {
   frmMain& main = program.main;
 
   {
-    KeyLater general('G');
+    KeyLater general('G', 50, KeyLater::kOpenMenu);
     input.Alt('F');
   }
   input.Settle();
@@ -70,7 +70,7 @@ TEST(Win32RealInput, MenusPreferencesAboutAndLanguageAnswerTheKeyboard) {
   EXPECT_FALSE(options.Loaded()) << "Esc closes the preferences";
 
   {
-    KeyLater about('A');
+    KeyLater about('A', 50, KeyLater::kOpenMenu);
     input.Alt('B');
   }
   input.Settle();
@@ -79,7 +79,7 @@ TEST(Win32RealInput, MenusPreferencesAboutAndLanguageAnswerTheKeyboard) {
   EXPECT_FALSE(main.About()->Loaded()) << "Esc closes the about window";
 
   {
-    KeyLater change('C');
+    KeyLater change('C', 50, KeyLater::kOpenMenu);
     input.Alt('L');
   }
   input.Settle();
@@ -147,7 +147,8 @@ TEST(Win32RealInput, TheFirstStartStoresTheLanguageShownWhenOkIsPressed) {
     app::Win32ProgramServices windows{"Curfew.FirstStartTest.Running"};
     Application application{windows.Services()};
     application.Start();
-    KeyLater enter(VK_RETURN, 800);  // the modal dialog holds the start until it is answered
+    // The modal dialog holds the start until it is answered.
+    KeyLater enter(VK_RETURN, 200, L"Language Selection");
     application.splash.ShowMainWindow();
     EXPECT_EQ(Setting(HKEY_CURRENT_USER, L"Language"), L"English") << "the preselected English, stored";
     application.main.ExitRequested = true;

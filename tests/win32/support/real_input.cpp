@@ -165,8 +165,19 @@ std::string MessageBoxAnswer::Text() {
 
 namespace curfew::test {
 
-KeyLater::KeyLater(WORD key, int delayMilliseconds)
-    : presser_([key, delayMilliseconds] {
+KeyLater::KeyLater(WORD key, int delayMilliseconds, std::wstring windowTitle)
+    : presser_([key, delayMilliseconds, title = std::move(windowTitle)] {
+        for (int step = 0; !title.empty() && step < 1000; ++step) {
+          // "#32768" names the class of an open menu rather than a title.
+          if (title == L"#32768") {
+            const HWND menu = FindWindowW(title.c_str(), nullptr);
+            if (menu && IsWindowVisible(menu)) break;
+          } else {
+            const HWND window = FindWindowW(nullptr, title.c_str());
+            if (window && IsWindowVisible(window) && GetForegroundWindow() == window) break;
+          }
+          Sleep(10);
+        }
         Sleep(static_cast<DWORD>(delayMilliseconds));
         INPUT inputs[] = {KeyInput(key, false), KeyInput(key, true)};
         SendInput(2, inputs, sizeof(INPUT));

@@ -81,7 +81,10 @@ namespace curfew::test {
 // whose own loop holds the program's thread while it is open.
 class KeyLater {
  public:
-  KeyLater(WORD key, int delayMilliseconds = 300);
+  static constexpr const wchar_t* kOpenMenu = L"#32768";
+  // With a window title, the key waits (10 s at most) until that window is the one in front;
+  // with kOpenMenu, until a menu is open.
+  KeyLater(WORD key, int delayMilliseconds = 300, std::wstring windowTitle = {});
   ~KeyLater() { presser_.join(); }
   KeyLater(const KeyLater&) = delete;
   KeyLater& operator=(const KeyLater&) = delete;
