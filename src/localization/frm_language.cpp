@@ -40,7 +40,7 @@ void frmLanguage::ShowCatalogueTexts() { SetCaption(main_.Languages().getMessage
 
 void frmLanguage::Form_Load() {
   clsLanguages& languages = main_.Languages();
-  SetCaption(languages.getMessages("MSG_TITLELANGUAGE"));
+  ShowCatalogueTexts();
   languages.ChangeLanguage(*this, languages.strCurrentLanguage());
   // Every opening starts from the prompt, as a window loaded afresh does.
   Combo1.SetText(kChooseLanguageHere);
@@ -98,7 +98,7 @@ void frmLanguage::EndUpdate() {
 }
 
 void frmLanguage::tmrDownload_Timer() {
-  if (!download_ || download_->Look() == LanguageDownload::State::Running) return;
+  if (!download_ || !download_->Finished()) return;
   const std::string body = download_->TakeBody();
   EndUpdate();
   const clsLanguages& languages = main_.Languages();

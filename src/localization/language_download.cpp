@@ -24,10 +24,9 @@ LanguageDownload::~LanguageDownload() {
   worker_.join();
 }
 
-LanguageDownload::State LanguageDownload::Look() const {
-  if (shared_->cancelled) return State::Cancelled;
+bool LanguageDownload::Finished() const {
   const std::lock_guard lock(shared_->mutex);
-  return shared_->finished ? State::Finished : State::Running;
+  return shared_->finished;
 }
 
 std::string LanguageDownload::TakeBody() {

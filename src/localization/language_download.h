@@ -16,15 +16,13 @@ namespace curfew {
 // at the next chunk (the platform's time-outs bound a transfer that sends nothing).
 class LanguageDownload {
  public:
-  enum class State { Running, Finished, Cancelled };
-
   LanguageDownload(platform::Internet& internet, std::string address);
   ~LanguageDownload();
   LanguageDownload(const LanguageDownload&) = delete;
   LanguageDownload& operator=(const LanguageDownload&) = delete;
 
-  State Look() const;
-  // Once Finished: the body, "" when the transfer failed (DownloadUrlText).
+  bool Finished() const;
+  // Once finished: the body, "" when the transfer failed or was cancelled (DownloadUrlText).
   std::string TakeBody();
   void Cancel();
 

@@ -212,7 +212,7 @@ void frmMain::Form_Load() {
   // 5.
   if (firstRunMarker.empty()) ShowLanguageDialog(true);
   // 6.
-  SetCaption(languages_->getMessages("MSG_TITLE"));
+  ShowCatalogueTexts();
   // 7.
   loadData();
   // 8.

@@ -45,7 +45,7 @@ void frmStillRunning::Form_Load() {
     main_.Unload();
     return;
   }
-  SetCaption(main_.Languages().getMessages("MSG_TITLERUNNING"));
+  ShowCatalogueTexts();
   main_.Languages().ChangeLanguage(*this, main_.Languages().strCurrentLanguage());
   // The reminder has no plain labels to mirror.
   main_.Skins().ApplySkinToForm(*this);

@@ -98,7 +98,7 @@ void frmWizard::Form_Load() {
   clsLanguages& languages = main_.Languages();
   // 1.
   languages.ChangeLanguage(*this, languages.strCurrentLanguage());
-  SetCaption(languages.getMessages("MSG_TITLEWIZARD"));
+  ShowCatalogueTexts();  // the title; the weekdays are added below
   // 2.
   FillActionChoices(cbShutdown, HibernationAvailable(main_.Services().power));
   // 3. The next full hour today (after 23:00, hour 0, still today).

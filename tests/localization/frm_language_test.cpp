@@ -197,7 +197,17 @@ TEST(DownloadUrlTextTest, ABodyOverTheLimitIsAFailedTransferAndTheLimitLeavesRoo
   EXPECT_EQ(DownloadUrlText(internet, "http://big", {}), "");
   internet.answers["http://big"].body.resize(kMaxDownloadBytes);
   EXPECT_EQ(DownloadUrlText(internet, "http://big", {}).size(), kMaxDownloadBytes);
-  EXPECT_EQ(kMaxDownloadBytes + 2, clsLanguages::kMaxLanguageFileBytes) << "the stored file, CR LF and all, is read";
+}
+
+TEST_F(LanguageDialogTest, AnUpdateOfTheLargestSizeIsStoredAndReadBack) {
+  folder.Write("Localization.xml", Group("English", ""));
+  std::string largest = kUpdate;
+  largest.resize(kMaxDownloadBytes, ' ');
+  internet.answers[kAddress] = Reply(200, std::move(largest));
+  Start();
+  frmLanguage& dialog = Open();
+  Update(dialog);
+  EXPECT_EQ(Listed(dialog), (std::vector<std::string>{"Nederlands"})) << "the stored file, CR LF and all, is read";
 }
 
 TEST_F(LanguageDialogTest, TheUpdateRunsAsideAndCanBeCancelledByItsButtonOrByClosing) {

@@ -85,10 +85,16 @@ void Win32ButtonPeer::ApplyLook() {
     SetWindowTheme(Window(), looked ? L"" : nullptr, looked ? L"" : nullptr);
     return;
   }
+  ShowDefaultRole();
+  ShowSystemIcon();  // the system's button colours may have changed with the look
+}
+
+void Win32ButtonPeer::ShowDefaultRole() {
+  if (Model().Kind() != ControlKind::CommandButton) return;
+  const bool looked = Model().Parent().Look().has_value();
   const LONG_PTR style = GetWindowLongPtrW(Window(), GWL_STYLE) & ~static_cast<LONG_PTR>(BS_TYPEMASK);
   const bool isDefault = FormPeer().ActsAsDefault(Model());
   SetWindowLongPtrW(Window(), GWL_STYLE, style | (looked ? BS_OWNERDRAW : isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON));
-  ShowSystemIcon();  // the system's button colours may have changed with the look
   InvalidateRect(Window(), nullptr, TRUE);
 }
 

@@ -23,6 +23,8 @@ class Win32ControlPeer : public ui::ControlPeer {
   virtual void OnDeferredRead() {}
   // The window's client area took a new size.
   virtual void OnFormResized() {}
+  // The button Enter presses changed (the keyboard focus moved to or from a push button).
+  virtual void OnDefaultButtonMoved() {}
   // The colours of a child window being drawn (the control's own window, or a window inside it
   // such as a combo box's edit field); null when the defaults serve.
   virtual HBRUSH OnControlColour(HDC /*dc*/, HWND /*asking*/) { return nullptr; }

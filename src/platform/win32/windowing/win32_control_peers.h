@@ -19,6 +19,7 @@ class Win32ButtonPeer final : public Win32WindowedPeer {
   Win32ButtonPeer(Win32FormPeer& form, ui::Control& control);
   void OnCommand(WORD code) override;
   bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+  void OnDefaultButtonMoved() override { ShowDefaultRole(); }
 
  private:
   void ShowOwn(ui::Aspect aspect) override;
@@ -30,6 +31,8 @@ class Win32ButtonPeer final : public Win32WindowedPeer {
   // A push button in a window with a look of its own is drawn by the peer; check boxes and
   // option buttons then take the window's text colour.
   void ApplyLook();
+  // A push button's style: drawn by the peer in a look, else the system's default or plain one.
+  void ShowDefaultRole();
   static LRESULT CALLBACK PushButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                          DWORD_PTR self);
 

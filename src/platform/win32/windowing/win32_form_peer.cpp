@@ -189,7 +189,7 @@ void Win32FormPeer::PushButtonFocused(HWND button, bool focused) {
   for (const auto& [child, peer] : children_) {
     const bool concerned = child == before || child == focusedPushButton_ ||
                            (windowDefault && reinterpret_cast<HWND>(windowDefault->Handle()) == child);
-    if (concerned) peer->Sync(ui::Aspect::Role);
+    if (concerned) peer->OnDefaultButtonMoved();
   }
 }
 
