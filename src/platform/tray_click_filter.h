@@ -9,8 +9,9 @@ namespace curfew::platform {
 // tray menu at once, the second click would land on one of its entries ("Exit", when the menu
 // opens upwards from a bottom task bar). So a left button-up counts only once the system's
 // double-click time has passed without a double click; a double click in that time takes its
-// place, and the button-up that ends the double click is dropped. Other notifications pass at
-// once.
+// place. The button-up that ends the double click is dropped however long the button was held
+// (a slow release would otherwise open the menu after the window): one gesture, one result.
+// Only a new button-down before it shows that it never came. Other notifications pass at once.
 class TrayClickFilter {
  public:
   // deliver receives the notifications that count; wait(true) starts the double-click wait,

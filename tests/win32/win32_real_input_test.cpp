@@ -104,6 +104,19 @@ TEST(Win32RealInput, MenusPreferencesAboutAndLanguageAnswerTheKeyboard) {
   ASSERT_EQ(Focus(), WindowOf(dialog.Command2));
   input.Key(VK_RETURN);
   EXPECT_FALSE(dialog.Loaded()) << "Enter on the focused OK closes the dialog";
+
+  {
+    // Action, Shut Down: the question's default button is Cancel, so Enter shuts nothing down
+    // (under Wine a shut-down would end every process, this test's among them).
+    MessageBoxAnswer enter(VK_RETURN);
+    {
+      KeyLater shutDown('S', 50, KeyLater::kOpenMenu);
+      input.Alt('A');
+    }
+    input.Settle();
+    EXPECT_EQ(enter.Text(), "Are you sure you want to perform the selected action immediately?");
+  }
+  EXPECT_TRUE(main.Loaded());
 }
 
 TEST(Win32RealInput, EditAndDeleteFollowTheRowClickedInTheList) {

@@ -35,6 +35,15 @@ TEST(Win32TrayIcon, ADoubleClickNeverOpensTheMenuAndASingleClickDoesAfterTheWait
   EXPECT_TRUE(notified.empty()) << "a button-up waits for the double-click time";
   RunMessagesFor(GetDoubleClickTime() + 200);
   EXPECT_EQ(notified, std::vector<int>{514});
+
+  // A double click whose button is let go only after the double-click time: the window opens,
+  // and no menu follows.
+  notified.clear();
+  for (int message : {513, 514, 515}) ShellNotifies(window, message);
+  RunMessagesFor(GetDoubleClickTime() + 200);
+  ShellNotifies(window, 514);
+  RunMessagesFor(GetDoubleClickTime() + 200);
+  EXPECT_EQ(notified, (std::vector<int>{513, 515}));
 }
 
 TEST(Win32TrayIcon, TheTipHoldsAtMostSixtyThreeCharacters) {
