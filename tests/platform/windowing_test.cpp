@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/headless/headless_runtime.h"
+#include "platform/windowing/access_keys.h"
 #include "support/sample_form.h"
 
 namespace curfew::ui {
@@ -195,6 +196,22 @@ TEST_F(WindowingTest, PopupMenusAndActivation) {
   EXPECT_FALSE(runtime_.ActivateWindowByTitle("Sample")) << "not loaded";
   form_.Load();
   EXPECT_TRUE(runtime_.ActivateWindowByTitle("Sample"));
+}
+
+}  // namespace
+}  // namespace curfew::ui
+
+namespace curfew::ui {
+namespace {
+
+TEST(ControlAccessKeysTest, ButtonsAndBoxesGetFreeLettersAndLeaveTheMenuBarsToIt) {
+  HeadlessRuntime runtime;
+  test::frmSample form{runtime};
+  form.cmdGo.SetCaption("Fetch");  // F is the File menu's
+  std::vector<std::string> captions;
+  for (const auto& [control, caption] : ControlAccessKeys(form)) captions.push_back(caption);
+  EXPECT_EQ(captions, (std::vector<std::string>{"F&etch", "&Prevent any schedules from running", "&Daily",
+                                                 "&Weekly", "&Monthly"}));
 }
 
 }  // namespace

@@ -7,7 +7,8 @@
 //                                         that window, COUNT times (1 unless given)
 //   app_probe alt TITLE LETTER            presses Alt and the letter in that window (its menu)
 //   app_probe type TITLE TEXT             types TEXT into the control with the focus there
-//   app_probe click TITLE CAPTION         clicks the button of that caption in that window
+//   app_probe click TITLE CAPTION         clicks the button of that caption (its access key's
+//                                         "&" left out) in that window
 //   app_probe click-control TITLE CLASS N [right]
 //                                         clicks near the left edge of the Nth control (from 0,
 //                                         in tab order) of that window class, which takes the
@@ -79,6 +80,27 @@ BOOL CALLBACK CountControl(HWND control, LPARAM context) {
   auto& search = *reinterpret_cast<ControlSearch*>(context);
   wchar_t name[64];
   if (GetClassNameW(control, name, 64) && search.windowClass == name && search.wanted-- == 0) {
+    search.found = control;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// A button by the caption it shows, its access key's "&" left out.
+struct ButtonSearch {
+  std::wstring caption;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK FindButton(HWND control, LPARAM context) {
+  auto& search = *reinterpret_cast<ButtonSearch*>(context);
+  wchar_t name[16] = {};
+  wchar_t text[256] = {};
+  GetClassNameW(control, name, 16);
+  GetWindowTextW(control, text, 256);
+  std::wstring shown = text;
+  std::erase(shown, L'&');
+  if (std::wstring_view(name) == L"Button" && shown == search.caption) {
     search.found = control;
     return FALSE;
   }
@@ -172,7 +194,9 @@ int main() {
   }
   if (command == "click" && args.size() == 3) {
     const HWND window = Find(args[1]);
-    const HWND button = window ? FindWindowExW(window, nullptr, L"Button", Utf8ToWide(args[2]).c_str()) : nullptr;
+    ButtonSearch search{Utf8ToWide(args[2])};
+    if (window) EnumChildWindows(window, FindButton, reinterpret_cast<LPARAM>(&search));
+    const HWND button = search.found;
     if (!button) return 1;
     PostMessageW(button, BM_CLICK, 0, 0);
     return 0;

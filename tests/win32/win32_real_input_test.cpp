@@ -66,6 +66,12 @@ TEST(Win32RealInput, MenusPreferencesAboutAndLanguageAnswerTheKeyboard) {
   EXPECT_EQ(Setting(HKEY_LOCAL_MACHINE, L"chkMin"), before == L"(none)" ? L"0" : before);
   input.KeyWith(VK_SHIFT, VK_TAB);
   EXPECT_EQ(Focus(), first);
+  // Alt and the letter the box shows underlined stores it as Space did.
+  const std::wstring caption = TitleOf(WindowOf(options.chkMin));
+  ASSERT_NE(caption.find(L'&'), std::wstring::npos);
+  input.Alt(static_cast<char>(towupper(caption[caption.find(L'&') + 1])));
+  EXPECT_NE(Setting(HKEY_LOCAL_MACHINE, L"chkMin"), before == L"(none)" ? L"0" : before);
+  input.Alt(static_cast<char>(towupper(caption[caption.find(L'&') + 1])));
   input.Key(VK_ESCAPE);
   EXPECT_FALSE(options.Loaded()) << "Esc closes the preferences";
 

@@ -142,6 +142,14 @@ TEST_F(Win32ScheduleEditor, EnterOnAFocusedCancelAndEscCloseWithoutSaving) {
 
   frmWizard& again = OpenNewEditor();
   input.Type("Cancelled");
+  // Alt and the underlined letters tick the boxes and choose the option, as clicks would.
+  input.Alt('E');
+  input.Alt('R');
+  input.Alt('M');
+  EXPECT_EQ(Button_GetCheck(WindowOf(again.chkScheduler)), BST_CHECKED);
+  EXPECT_EQ(Button_GetCheck(WindowOf(again.chkRepeat)), BST_CHECKED);
+  EXPECT_EQ(Button_GetCheck(WindowOf(again.optRepeat2)), BST_CHECKED);
+  EXPECT_TRUE(IsWindowVisible(WindowOf(again.tvScheduleMonth)));
   input.Key(VK_ESCAPE);
   EXPECT_FALSE(again.Loaded());
   EXPECT_EQ(program.ScheduleFile("Cancelled"), "");

@@ -85,7 +85,7 @@ TEST_F(Win32WindowingTest, CaptionsAndTextsReachTheWindows) {
   form_.cmdGo.SetCaption("Start");
   form_.txtName.SetText("Nightly");
   form_.SetCaption("Renamed");
-  EXPECT_EQ(TextOf(Of(form_.cmdGo)), "Start");
+  EXPECT_EQ(TextOf(Of(form_.cmdGo)), "&Start") << "with its access key";
   EXPECT_EQ(TextOf(Of(form_.txtName)), "Nightly");
   EXPECT_EQ(TextOf(Of(form_)), "Renamed");
   form_.cmdGo.SetEnabled(false);
@@ -550,8 +550,8 @@ TEST_F(Win32WindowingTest, ATranslatedWindowShowsItsCaptionsOnTheRealControls) {
   clsLanguages languages({files, locale, identity, runtime_});
   languages.ChangeLanguage(form_, "DEUTSCH");
 
-  EXPECT_EQ(TextOf(Of(form_.cmdGo)), "Los");
-  EXPECT_EQ(TextOf(Of(form_.chkPrevent)), "Keine Zeitpläne");
+  EXPECT_EQ(TextOf(Of(form_.cmdGo)), "&Los");
+  EXPECT_EQ(TextOf(Of(form_.chkPrevent)), "&Keine Zeitpläne");
   wchar_t text[64] = {};
   TCITEMW tab{};
   tab.mask = TCIF_TEXT;

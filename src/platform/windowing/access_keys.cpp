@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/utf8.h"
+#include "platform/windowing/form.h"
 
 namespace curfew::ui {
 namespace {
@@ -60,6 +61,26 @@ std::vector<std::string> WithAccessKeys(const std::vector<std::string>& captions
     }
   }
   return marked;
+}
+
+std::vector<std::pair<const Control*, std::string>> ControlAccessKeys(const Form& form) {
+  std::vector<std::string> captions;
+  std::vector<const Control*> controls;
+  for (const Control* control : form.Controls())
+    if (control->Kind() == ControlKind::Menu && !control->Container() && control->Visible())
+      captions.push_back(control->Caption());
+  const std::size_t menuBar = captions.size();
+  for (const Control* control : form.Controls()) {
+    const ControlKind kind = control->Kind();
+    if (kind != ControlKind::CommandButton && kind != ControlKind::CheckBox && kind != ControlKind::OptionButton)
+      continue;
+    controls.push_back(control);
+    captions.push_back(control->Caption());
+  }
+  const std::vector<std::string> marked = WithAccessKeys(captions);
+  std::vector<std::pair<const Control*, std::string>> keyed;
+  for (std::size_t i = 0; i < controls.size(); ++i) keyed.emplace_back(controls[i], marked[menuBar + i]);
+  return keyed;
 }
 
 }  // namespace curfew::ui

@@ -131,7 +131,7 @@ bool Win32ButtonPeer::OnDrawItem(const DRAWITEMSTRUCT& item) {
   SetBkMode(dc, TRANSPARENT);
   const COLORREF ink = ToColorRef(state.text);
   SetTextColor(dc, ink);
-  const std::wstring caption = Utf8ToWide(Model().Caption());
+  const std::wstring caption = WindowText(Window());  // with its access key
   const UINT format = DT_CENTER | DT_SINGLELINE | ((item.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0);
   RECT measured = face;
   DrawTextW(dc, caption.c_str(), -1, &measured, format | DT_CALCRECT);
@@ -167,7 +167,7 @@ void Win32ButtonPeer::ShowOwn(ui::Aspect aspect) {
   switch (aspect) {
     case ui::Aspect::Caption:
     case ui::Aspect::Text:
-      Quietly([&] { SetWindowTextW(Window(), Utf8ToWide(control.Caption()).c_str()); });
+      Quietly([&] { SetWindowTextW(Window(), Utf8ToWide(FormPeer().ShowAccessKeys(&control)).c_str()); });
       if (control.Kind() == ControlKind::CommandButton) ShowPicture();
       break;
     case ui::Aspect::Value:

@@ -12,6 +12,7 @@
 #include "platform/win32/windowing/win32_canvas.h"
 #include "platform/win32/windowing/win32_control_peer.h"
 #include "platform/win32/windowing/win32_runtime.h"
+#include "platform/windowing/access_keys.h"
 
 namespace curfew::platform::win32 {
 namespace {
@@ -191,6 +192,20 @@ void Win32FormPeer::PushButtonFocused(HWND button, bool focused) {
                            (windowDefault && reinterpret_cast<HWND>(windowDefault->Handle()) == child);
     if (concerned) peer->OnDefaultButtonMoved();
   }
+}
+
+std::string Win32FormPeer::ShowAccessKeys(const ui::Control* asking) {
+  std::string askingCaption;
+  for (auto& [control, caption] : ui::ControlAccessKeys(form_)) {
+    if (control == asking) {
+      askingCaption = std::move(caption);
+      continue;
+    }
+    const auto window = reinterpret_cast<HWND>(control->Handle());
+    const std::wstring shown = Utf8ToWide(caption);
+    if (window && WindowText(window) != shown) SetWindowTextW(window, shown.c_str());
+  }
+  return askingCaption;
 }
 
 bool Win32FormPeer::ActsAsDefault(const ui::Control& button) const {

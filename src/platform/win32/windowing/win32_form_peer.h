@@ -48,6 +48,9 @@ class Win32FormPeer final : public ui::FormPeer {
   // drawn as the default; while none has it, the window's default button is.
   void PushButtonFocused(HWND button, bool focused);
   bool ActsAsDefault(const ui::Control& button) const;
+  // Gives the window's buttons and boxes their captions with access keys, anew whenever one of
+  // them or the menu bar changes its caption; returns the caption of the asking control.
+  std::string ShowAccessKeys(const ui::Control* asking);
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -69,7 +69,10 @@ void Win32MenuPeer::Sync(ui::Aspect) {
   } else {
     SetMenuItemInfoW(owner_, commandId_, FALSE, &info);
   }
-  if (owner_ == form_.MenuBar()) DrawMenuBar(form_.Window());
+  if (owner_ == form_.MenuBar()) {
+    DrawMenuBar(form_.Window());
+    form_.ShowAccessKeys(nullptr);  // the buttons keep clear of the bar's keys
+  }
 }
 
 void Win32MenuPeer::Refresh() {
