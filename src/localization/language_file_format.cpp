@@ -29,10 +29,10 @@ std::optional<std::pair<std::size_t, std::size_t>> Between(std::string_view uppe
 
 }  // namespace
 
-static void WalkGroups(std::string_view text, const std::function<bool(std::string_view, std::string_view)>& visit) {
-  // Markers are ASCII: an ASCII upper-cased copy keeps every byte where it was.
-  const std::string upper = ascii::ToUpper(text);
-  const std::string_view upperText = upper;
+// Walks the groups of text, given also as its ASCII upper-cased copy (which keeps every byte
+// where it was, the markers being ASCII).
+static void WalkUpperGroups(std::string_view text, std::string_view upperText,
+                            const std::function<bool(std::string_view, std::string_view)>& visit) {
   std::size_t pos = 0;
   while (true) {
     const std::size_t start = upperText.find(kGroupStart, pos);
@@ -54,6 +54,10 @@ static void WalkGroups(std::string_view text, const std::function<bool(std::stri
   }
 }
 
+static void WalkGroups(std::string_view text, const std::function<bool(std::string_view, std::string_view)>& visit) {
+  WalkUpperGroups(text, ascii::ToUpper(text), visit);
+}
+
 std::optional<std::string> FindGroupItems(std::string_view text, std::string_view name,
                                           const platform::Locale& locale) {
   std::optional<std::string> found;
@@ -72,6 +76,24 @@ std::vector<std::string> LanguageNames(std::string_view text) {
     return false;
   });
   return names;
+}
+
+bool IsWholeFile(std::string_view text) {
+  constexpr std::string_view kOuterStart = "<XML_DIZ_INFO>";
+  constexpr std::string_view kOuterEnd = "</XML_DIZ_INFO>";
+  const std::string upper = ascii::ToUpper(text);
+  std::size_t started = 0;
+  std::size_t lastEnd = 0;
+  for (std::size_t at = upper.find(kGroupStart); at != std::string::npos; at = upper.find(kGroupStart, at + 1))
+    ++started;
+  for (std::size_t at = upper.find(kGroupEnd); at != std::string::npos; at = upper.find(kGroupEnd, at + 1)) lastEnd = at;
+  std::size_t complete = 0;
+  WalkUpperGroups(text, upper, [&complete](std::string_view, std::string_view) {
+    ++complete;
+    return false;
+  });
+  return started > 0 && complete == started &&
+         (upper.find(kOuterStart) == std::string::npos || upper.find(kOuterEnd, lastEnd) != std::string::npos);
 }
 
 std::vector<std::string> SplitAtLineEnds(std::string_view text) {

@@ -19,6 +19,11 @@ std::optional<std::string> FindGroupItems(std::string_view text, std::string_vie
 // The names of every group in file order, up to the end of the groups or a broken group.
 std::vector<std::string> LanguageNames(std::string_view text);
 
+// Whether the text is a whole language file: at least one group, every group the walk meets
+// complete (its end marker, name and items), and, where the file opens its outer element, that
+// element closed after the last group. A text cut short is none.
+bool IsWholeFile(std::string_view text);
+
 // The text split at every CR LF; an empty text has no lines at all.
 std::vector<std::string> SplitAtLineEnds(std::string_view text);
 

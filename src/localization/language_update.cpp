@@ -32,26 +32,8 @@ std::string DownloadUrlText(platform::Internet& internet, std::string_view addre
   return body;
 }
 
-bool IsCompleteLanguageFile(std::string_view body) {
-  const std::string upper = ascii::ToUpper(body);
-  if (upper.find("<TRANSLATION_ITEMS>") == std::string::npos) return false;
-  std::size_t groups = 0;
-  std::size_t lastGroupEnd = 0;
-  for (std::size_t at = upper.find("<LANGUAGE_GROUP"); at != std::string::npos;
-       at = upper.find("<LANGUAGE_GROUP", at + 1)) {
-    ++groups;
-  }
-  for (std::size_t at = upper.find("</LANGUAGE_GROUP>"); at != std::string::npos;
-       at = upper.find("</LANGUAGE_GROUP>", at + 1)) {
-    lastGroupEnd = at;
-  }
-  if (groups == 0 || language_file::LanguageNames(body).size() != groups) return false;
-  const std::size_t outer = upper.find("<XML_DIZ_INFO>");
-  return outer == std::string::npos || upper.find("</XML_DIZ_INFO>", lastGroupEnd) != std::string::npos;
-}
-
 bool StoreLanguageUpdate(platform::FileSystem& files, std::string_view languageFilePath, std::string_view body) {
-  if (!IsCompleteLanguageFile(body)) return false;
+  if (!language_file::IsWholeFile(body)) return false;
   // A byte order mark or blank lines before the first "<" are dropped.
   body.remove_prefix(body.find('<'));
   const std::string temporary = std::string(languageFilePath) + ".download";

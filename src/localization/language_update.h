@@ -26,12 +26,7 @@ std::string LanguageUpdateAddress(std::string_view serverBase, int productNumber
 std::string DownloadUrlText(platform::Internet& internet, std::string_view address,
                             const std::function<bool()>& goOn);
 
-// Whether a downloaded body reads as a whole language file: at least one language group, every
-// group the reader finds complete (its end marker and name), and, where the file opens its
-// outer element, that element closed after the last group. A body cut short is none.
-bool IsCompleteLanguageFile(std::string_view body);
-
-// Replaces the language file with a downloaded body when it is a complete language file: from
+// Replaces the language file with a downloaded body when it is a whole language file (language_file::IsWholeFile): from
 // its first "<" on, followed by CR LF. The new file is written beside the
 // old one first and then moved over it, so a failed write leaves the old file as it was.
 // Returns whether the file was replaced.
