@@ -96,6 +96,7 @@ class frmMain final : public ui::Form, public TranslatedWindow {
   // is only brought to the front, as it is.
   void ShowScheduleEditor(bool editMode);
   frmWizard* ScheduleEditor() const { return wizard_.get(); }
+  frmStillRunning* Reminder() const { return stillRunning_.get(); }
   // General Preferences and About: one window each, brought to the front while open.
   void ShowPreferences();
   frmOptions* Preferences() const { return options_.get(); }

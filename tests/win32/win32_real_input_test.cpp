@@ -13,6 +13,7 @@
 #include "appearance/frm_about.h"
 #include "localization/frm_language.h"
 #include "settings/frm_options.h"
+#include "ui/frm_still_running.h"
 #include "win32/support/running_program.h"
 
 namespace curfew::test {
@@ -172,9 +173,7 @@ TEST(Win32RealInput, TheFirstStartStoresTheLanguageShownWhenOkIsPressed) {
     EXPECT_EQ(Setting(HKEY_CURRENT_USER, L"Language"), L"English") << "the preselected English, stored";
     application.main.ExitRequested = true;
     application.main.Unload();
-    MSG quit{};
-    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
+    DropQuitRequest();
   }
   SetSetting(HKEY_CURRENT_USER, L"Language", L"English");
 }
@@ -196,6 +195,33 @@ TEST(Win32RealInput, StartedInTheTrayADoubleClickBringsTheWindowBackRestored) {
     EXPECT_GT(outer.left, -32000);
   }
   SetSetting(HKEY_LOCAL_MACHINE, L"chkMin", before == L"(none)" ? nullptr : before.c_str());
+}
+
+TEST(Win32RealInput, TheReminderOnClosingAnswersTheKeyboardAndStoresItsBoxes) {
+  const std::wstring before = Setting(HKEY_LOCAL_MACHINE, L"chkNoShow");
+  SetSetting(HKEY_LOCAL_MACHINE, L"chkNoShow", L"0");
+  {
+    RunningProgram program;
+    RealInput& input = program.input;
+    SendMessageW(WindowOf(program.main), WM_CLOSE, 0, 0);  // the close box
+    input.Settle();
+    ASSERT_TRUE(Shown(program.main.Reminder()));
+    frmStillRunning& reminder = *program.main.Reminder();
+    EXPECT_FALSE(IsWindowVisible(WindowOf(program.main))) << "the program goes on in the tray";
+    input.Activate(reminder);
+    EXPECT_EQ(Focus(), WindowOf(reminder.chkNoShow));
+    input.Key(VK_TAB, 2);
+    EXPECT_EQ(Focus(), WindowOf(reminder.cmdOK));
+    input.KeyWith(VK_SHIFT, VK_TAB);
+    EXPECT_EQ(Focus(), WindowOf(reminder.chkAlwaysExit));
+    input.Click(WindowOf(reminder.chkNoShow), {6, 6});
+    EXPECT_EQ(Button_GetCheck(WindowOf(reminder.chkNoShow)), BST_CHECKED);
+    input.Key(VK_RETURN);  // on the box: the window's default button, Ok
+    EXPECT_FALSE(reminder.Loaded());
+    EXPECT_EQ(Setting(HKEY_LOCAL_MACHINE, L"chkNoShow"), L"1");
+    EXPECT_TRUE(program.main.Loaded());
+  }
+  SetSetting(HKEY_LOCAL_MACHINE, L"chkNoShow", before == L"(none)" ? nullptr : before.c_str());
 }
 
 }  // namespace

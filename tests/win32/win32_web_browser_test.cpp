@@ -17,7 +17,9 @@
 #include "app/win32_program_services.h"
 #include "appearance/frm_website.h"
 #include "platform/win32/ole_session.h"
+#include "platform/win32/text_conversion.h"
 #include "ui/application.h"
+#include "win32/support/real_input.h"
 
 namespace curfew {
 namespace {
@@ -44,6 +46,7 @@ bool IsAbove(HWND upper, HWND lower) {
 class Win32WebBrowser : public testing::Test {
  protected:
   void SetUp() override {
+    test::DropQuitRequest();  // left by the program of an earlier test
     application.Start();
     application.splash.ShowMainWindow();
     application.main.cmdWebsite.UserClick();
@@ -103,14 +106,15 @@ TEST_F(Win32WebBrowser, EnterInTheAddressBoxLoadsALocalPageAndItsEventsReachTheW
   std::ofstream("browser_test_page.html") << "<html><head><title>A local page</title></head><body>Hi</body></html>";
   wchar_t path[MAX_PATH] = {};
   GetFullPathNameW(L"browser_test_page.html", MAX_PATH, path, nullptr);
-  const HWND address = Of(website.Text1);
-  SetWindowTextW(address, (std::wstring(L"file:///") + path).c_str());
-  SetFocus(address);
-  PostMessageW(address, WM_KEYDOWN, VK_RETURN, 0);
-  PostMessageW(address, WM_CHAR, L'\r', 0);
-  PostMessageW(address, WM_KEYUP, VK_RETURN, 0);
-
+  // Typed as a person types it: a click in the address box, Ctrl+A, the address, Enter.
+  test::RealInput input(runtime);
+  input.Activate(website);
+  input.Click(Of(website.Text1));
+  input.KeyWith(VK_CONTROL, 'A');
+  input.Type("file:///" + platform::win32::WideToUtf8(path));
   const std::string typed = website.Text1.Text();
+  input.Key(VK_RETURN);
+
   ASSERT_TRUE(RunUntil(runtime, [&] {
     const std::string& state = website.StatusBar1.GetPanel(2).text;
     return state.starts_with("Completed ") && state.ends_with("browser_test_page.html");
@@ -124,8 +128,8 @@ TEST_F(Win32WebBrowser, EnterInTheAddressBoxLoadsALocalPageAndItsEventsReachTheW
       << "the engine's status texts reach panel 1";
   EXPECT_EQ(website.Caption(), website.Text1.Text()) << "a page without a title is named by its address";
   // Back to the start page: a refusal of the engine would be ignored, and the window goes on.
-  SendMessageW(Of(website.Command4), BM_CLICK, 0, 0);
-  SendMessageW(Of(website.Command6), BM_CLICK, 0, 0);
+  input.Click(Of(website.Command4));
+  input.Click(Of(website.Command6));
   EXPECT_TRUE(website.Loaded());
 }
 

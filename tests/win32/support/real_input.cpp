@@ -23,6 +23,12 @@ HWND WindowOf(const ui::Control& control) { return reinterpret_cast<HWND>(contro
 HWND WindowOf(const ui::Form& form) { return reinterpret_cast<HWND>(form.Handle()); }
 HWND Focus() { return GetFocus(); }
 
+void DropQuitRequest() {
+  MSG quit{};
+  while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
+}
+
 void RealInput::Activate(const ui::Form& form) {
   SetForegroundWindow(WindowOf(form));
   SetActiveWindow(WindowOf(form));

@@ -50,6 +50,9 @@ HWND WindowOf(const ui::Control& control);
 HWND WindowOf(const ui::Form& form);
 // The control with the keyboard focus.
 HWND Focus();
+// Takes away the request to quit that a program's end left in the thread's queue: the next
+// test's program has a loop of its own, and would otherwise let no event run.
+void DropQuitRequest();
 
 }  // namespace curfew::test
 

@@ -22,10 +22,7 @@ struct RunningProgram {
   ~RunningProgram() {
     main.ExitRequested = true;
     if (main.Loaded()) main.Unload();
-    // The program's end asked its loop to quit; the next test's program has a loop of its own.
-    MSG quit{};
-    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
+    DropQuitRequest();
   }
   RunningProgram(const RunningProgram&) = delete;
   RunningProgram& operator=(const RunningProgram&) = delete;
