@@ -8,12 +8,12 @@ namespace {
 void BM_DetectionTick(benchmark::State& state) {
   curfew::test::AppFixture fixture;
   fixture.Start();
-  auto& list = fixture.app->main.lstSchedules;
-  for (int i = 0; i < 10000; ++i) {
-    const int row = list.AddListItem("Schedule " + std::to_string(i));
-    list.SetSubItem(row, 1, "Shut Down");
-    list.SetSubItem(row, 3, "12/9/2026 23:30:00");
-  }
+  const curfew::LocalDateTime tomorrow = curfew::test::AppFixture::At(2026, 12, 9, 23, 30, 0);
+  std::vector<curfew::ScheduleEntry> entries;
+  for (int i = 0; i < 10000; ++i)
+    entries.push_back({"Schedule " + std::to_string(i), "Shut Down", curfew::ScheduleSource::File, true, "",
+                       {"12/9/2026 23:30:00", tomorrow}});
+  fixture.app->main.Schedules().Replace(std::move(entries));
   for (auto _ : state) fixture.runtime.Advance(500);  // exactly one tick of tmrScheduler
   state.SetItemsProcessed(state.iterations() * 10000);
 }

@@ -1,6 +1,6 @@
 // The schedule list on the real window back end: curfew's main window as it runs, with 1,000
 // and 10,000 rows loaded in one batch (as the schedule files are), detection ticks over them
-// (none due), single "Next Run Time" changes, and for comparison the same cells sent straight
+// (none due), single "Next Run Time" changes (a run postponed), and for comparison the same cells sent straight
 // to a list view that holds its rows. Prints milliseconds. Not a test.
 #include <windows.h>
 #include <commctrl.h>
@@ -67,17 +67,14 @@ double FillPlainListView(HWND parent, int rows, const std::string& next) {
 
 // Fills the main window's list with that many rows in one batch, as the schedule files are
 // loaded, then times detection ticks and single "Next Run Time" changes (each painted).
-void MeasureList(curfew::app::Win32ProgramServices& windows, curfew::frmMain& main, int rows, const std::string& next) {
+void MeasureList(curfew::app::Win32ProgramServices& windows, curfew::frmMain& main, int rows,
+                 const curfew::NextRun& next) {
   constexpr int kTimes = 50;
   main.loadData();  // empty: the benchmark's data folder holds no schedules
-  const double fill = Timed([&] {
-    const curfew::ui::ListView::Batch batch(main.lstSchedules);
-    for (int i = 0; i < rows; ++i) {
-      const int row = main.lstSchedules.AddListItem("Schedule " + std::to_string(i));
-      main.lstSchedules.SetSubItem(row, 1, "Shut Down");
-      main.lstSchedules.SetSubItem(row, 3, next);
-    }
-  });
+  std::vector<curfew::ScheduleEntry> entries;
+  for (int i = 0; i < rows; ++i)
+    entries.push_back({"Schedule " + std::to_string(i), "Shut Down", curfew::ScheduleSource::File, true, "", next});
+  const double fill = Timed([&] { main.Schedules().Replace(std::move(entries)); });
   std::vector<double> ticks;
   for (int i = 0; i < kTimes; ++i) {
     ticks.push_back(Timed([&] { main.tmrScheduler.Tick(); }));
@@ -87,13 +84,15 @@ void MeasureList(curfew::app::Win32ProgramServices& windows, curfew::frmMain& ma
   const HWND list = reinterpret_cast<HWND>(main.lstSchedules.Handle());
   for (int i = 0; i < kTimes; ++i) {
     changes.push_back(Timed([&] {
-      main.lstSchedules.SetSubItem(1 + i, 3, i % 2 ? next : "");
+      curfew::LocalDateTime moved = *next.at;
+      moved.time.minute = i % 2 ? 45 : 15;
+      main.Schedules().Postpone(static_cast<std::size_t>(i), moved);
       UpdateWindow(list);
     }));
   }
   const double firstTick = ticks.front();
   std::printf(
-      "%d rows: filled in %.1f ms; detection tick median %.3f ms (the first, reading every text, %.1f ms);"
+      "%d rows: filled in %.1f ms; detection tick median %.3f ms (the first %.1f ms);"
       " one Next Run Time change median %.3f ms\n",
       rows, fill, Median(ticks), firstTick, Median(changes));
 }
@@ -114,12 +113,12 @@ int main() {
   GetLocalTime(&now);
   const auto today = std::chrono::year_month_day{std::chrono::year(now.wYear), std::chrono::month(now.wMonth),
                                                  std::chrono::day(now.wDay)};
-  const std::string next =
-      locale.FormatShortDate(std::chrono::year_month_day{std::chrono::sys_days(today) + std::chrono::days(1)}) +
-      " 23:30:00";
+  const std::chrono::year_month_day tomorrow{std::chrono::sys_days(today) + std::chrono::days(1)};
+  const curfew::NextRun next{locale.FormatShortDate(tomorrow) + " 23:30:00",
+                             curfew::LocalDateTime{tomorrow, {23, 30, 0}}};
   for (int rows : {1000, 10000}) MeasureList(windows, main, rows, next);
   std::printf("1000 rows sent straight to a list view that holds them: %.1f ms\n",
-              FillPlainListView(reinterpret_cast<HWND>(main.Handle()), 1000, next));
+              FillPlainListView(reinterpret_cast<HWND>(main.Handle()), 1000, next.text));
   main.ExitRequested = true;
   main.Unload();
   return 0;

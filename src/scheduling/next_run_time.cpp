@@ -95,7 +95,7 @@ std::optional<year_month_day> NextMonthly(std::string_view period, const year_mo
 
 }  // namespace
 
-std::string NextRunTime(std::string_view schedulerSection, const LocalDateTime& now, const platform::Locale& locale) {
+NextRun NextRunOf(std::string_view schedulerSection, const LocalDateTime& now, const platform::Locale& locale) {
   const std::string startDateText = GetKeyValue(schedulerSection, "StartDate");
   const std::string startTimeText = GetKeyValue(schedulerSection, "StartTime");
   if (startDateText.empty() || startTimeText.empty()) return {};
@@ -107,7 +107,8 @@ std::string NextRunTime(std::string_view schedulerSection, const LocalDateTime& 
   if (!startDate || !startTime) return {};
 
   const bool timeStillAhead = LaterToTheMinute(*startTime, now.time);
-  if (*startDate > now.date || (*startDate == now.date && timeStillAhead)) return startDateText + " " + startTimeText;
+  if (*startDate > now.date || (*startDate == now.date && timeStillAhead))
+    return {startDateText + " " + startTimeText, LocalDateTime{*startDate, *startTime}};
 
   if (!ReadFlag(GetKeyValue(schedulerSection, "Repeat"))) return {};
 
@@ -119,7 +120,7 @@ std::string NextRunTime(std::string_view schedulerSection, const LocalDateTime& 
     default: return {};
   }
   if (!next) return {};
-  return locale.FormatShortDate(*next) + " " + startTimeText;
+  return {locale.FormatShortDate(*next) + " " + startTimeText, LocalDateTime{*next, *startTime}};
 }
 
 }  // namespace curfew

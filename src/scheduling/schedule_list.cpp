@@ -3,6 +3,7 @@
 #include "scheduling/mod_globals.h"
 #include "scheduling/next_run_time.h"
 #include "scheduling/schedule_paths.h"
+#include "scheduling/xfile_exists.h"
 
 namespace curfew {
 namespace {
@@ -30,30 +31,50 @@ std::optional<std::string> ReadScheduleFile(const platform::FileSystem& files, c
   return text;
 }
 
-ScheduleRow ScheduleRowFromText(std::string name, std::string_view fileText, const LocalDateTime& now,
-                                const platform::Locale& locale) {
-  ScheduleRow row{std::move(name), {}, {}, {}, "No"};
-  row.nextRunTime = NextRunTime(GetSection(fileText, "SCHEDULER"), now, locale);
+ScheduleEntry ScheduleEntryFromText(std::string name, std::string_view fileText, const LocalDateTime& now,
+                                    const platform::Locale& locale) {
+  ScheduleEntry entry{std::move(name), {}, ScheduleSource::File, false, {}, {}};
+  entry.next = NextRunOf(GetSection(fileText, "SCHEDULER"), now, locale);
   const std::string data = GetSection(fileText, "DATA");
-  row.type = GetKeyValue(data, "ItemType");
-  row.lastRunTime = GetKeyValue(data, "LastRunTime");
-  if (GetKeyValue(data, "Enabled") == "1") row.enabled = "Yes";
-  return row;
+  entry.action = GetKeyValue(data, "ItemType");
+  entry.lastRunText = GetKeyValue(data, "LastRunTime");
+  entry.enabled = GetKeyValue(data, "Enabled") == "1";
+  return entry;
+}
+
+std::vector<ScheduleEntry> LoadScheduleEntries(const platform::FileSystem& files, const std::string& dataFolder,
+                                               const LocalDateTime& now, const platform::Locale& locale) {
+  std::vector<ScheduleEntry> entries;
+  for (const std::string& fileName : files.ListOrdinaryFiles(dataFolder, kScheduleFilePattern)) {
+    std::string name = fileName.substr(0, fileName.size() - kScheduleFileExtension.size());
+    const auto text = ReadScheduleFile(files, dataFolder + "\\" + fileName);
+    if (!text) {
+      entries.push_back({std::move(name), {}, ScheduleSource::File, false, {}, {}});
+      continue;
+    }
+    entries.push_back(ScheduleEntryFromText(std::move(name), *text, now, locale));
+  }
+  return entries;
+}
+
+ScheduleRow RowOf(ScheduleEntry entry) {
+  return {std::move(entry.name), std::move(entry.action), std::move(entry.lastRunText), std::move(entry.next.text),
+          entry.enabled ? "Yes" : "No"};
 }
 
 std::vector<ScheduleRow> LoadScheduleRows(const platform::FileSystem& files, const std::string& dataFolder,
                                           const LocalDateTime& now, const platform::Locale& locale) {
   std::vector<ScheduleRow> rows;
-  for (const std::string& fileName : files.ListOrdinaryFiles(dataFolder, kScheduleFilePattern)) {
-    std::string name = fileName.substr(0, fileName.size() - kScheduleFileExtension.size());
-    const auto text = ReadScheduleFile(files, dataFolder + "\\" + fileName);
-    if (!text) {
-      rows.push_back({std::move(name), {}, {}, {}, "No"});
-      continue;
-    }
-    rows.push_back(ScheduleRowFromText(std::move(name), *text, now, locale));
-  }
+  for (ScheduleEntry& entry : LoadScheduleEntries(files, dataFolder, now, locale)) rows.push_back(RowOf(std::move(entry)));
   return rows;
+}
+
+NextRun StoredRuns::NextRunOf(const ScheduleEntry& entry, const LocalDateTime& seen) const {
+  if (entry.source == ScheduleSource::Quick) return {};
+  const std::string path = ScheduleFilePath(dataFolder_, entry.name);
+  if (!FileExists(files_, path)) return {};
+  const std::string text = ReadScheduleFile(files_, path).value_or("");
+  return curfew::NextRunOf(GetSection(text, "SCHEDULER"), seen, locale_);
 }
 
 }  // namespace curfew

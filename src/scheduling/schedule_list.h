@@ -7,6 +7,7 @@
 #include "platform/date_time.h"
 #include "platform/files.h"
 #include "platform/locale.h"
+#include "scheduling/schedule_model.h"
 
 namespace curfew {
 
@@ -29,13 +30,35 @@ inline constexpr std::size_t kMaxScheduleFileCharacters = 32767;
 // allows. Every reader of schedule files goes through here, so all treat such files alike.
 std::optional<std::string> ReadScheduleFile(const platform::FileSystem& files, const std::string& path);
 
-// A row for every "*.sch" file of the data folder, in the order the file system lists them;
-// a missing folder gives no rows. A file that cannot be read gives a row with only its name.
+// A schedule for every "*.sch" file of the data folder, in the order the file system lists
+// them; a missing folder gives none. A file that cannot be read gives a schedule with only its
+// name.
+std::vector<ScheduleEntry> LoadScheduleEntries(const platform::FileSystem& files, const std::string& dataFolder,
+                                               const LocalDateTime& now, const platform::Locale& locale);
+
+// The schedule that a schedule file's text gives.
+ScheduleEntry ScheduleEntryFromText(std::string name, std::string_view fileText, const LocalDateTime& now,
+                                    const platform::Locale& locale);
+
+// The five column texts of a schedule.
+ScheduleRow RowOf(ScheduleEntry entry);
+
+// The rows of LoadScheduleEntries' schedules.
 std::vector<ScheduleRow> LoadScheduleRows(const platform::FileSystem& files, const std::string& dataFolder,
                                           const LocalDateTime& now, const platform::Locale& locale);
 
-// The row that a schedule file's text gives.
-ScheduleRow ScheduleRowFromText(std::string name, std::string_view fileText, const LocalDateTime& now,
-                                const platform::Locale& locale);
+// The runs of the schedules in a data folder, from each one's file as it is when asked; a
+// quick schedule, which has no file, has none after its one run.
+class StoredRuns final : public RunSource {
+ public:
+  StoredRuns(const platform::FileSystem& files, std::string dataFolder, const platform::Locale& locale)
+      : files_(files), dataFolder_(std::move(dataFolder)), locale_(locale) {}
+  NextRun NextRunOf(const ScheduleEntry& entry, const LocalDateTime& seen) const override;
+
+ private:
+  const platform::FileSystem& files_;
+  std::string dataFolder_;
+  const platform::Locale& locale_;
+};
 
 }  // namespace curfew

@@ -35,7 +35,13 @@ enum TrayMouse { kMouseMove = 512, kLeftDown, kLeftUp, kLeftDoubleClick, kRightD
 }  // namespace
 
 frmMain::frmMain(AppServices& services, ProductIdentity& identity)
-    : ui::Form(services.runtime, "frmMain"), services_(services), identity_(identity) {
+    : ui::Form(services.runtime, "frmMain"),
+      services_(services),
+      identity_(identity),
+      storedRuns_(services.files, DataFolder(services.files.ProgramFolder()), services.locale),
+      schedules_(storedRuns_, services.locale),
+      scheduleView_(lstSchedules, lstSchedule) {
+  schedules_.SetView(&scheduleView_);
   Design();
   WireHandlers();
 }
@@ -251,16 +257,7 @@ void frmMain::Form_Load() {
 // The schedule list ----------------------------------------------------------------------------
 
 void frmMain::loadData() {
-  const ui::ListView::Batch batch(lstSchedules);
-  lstSchedules.ClearListItems();
-  for (ScheduleRow& row :
-       LoadScheduleRows(services_.files, DataFolderPath(), services_.clock.Now(), services_.locale)) {
-    const int item = lstSchedules.AddListItem(std::move(row.name));
-    lstSchedules.SetSubItem(item, 1, std::move(row.type));
-    lstSchedules.SetSubItem(item, 2, std::move(row.lastRunTime));
-    lstSchedules.SetSubItem(item, 3, std::move(row.nextRunTime));
-    lstSchedules.SetSubItem(item, 4, std::move(row.enabled));
-  }
+  schedules_.Replace(LoadScheduleEntries(services_.files, DataFolderPath(), services_.clock.Now(), services_.locale));
   // The list is new and shows no selection: Edit and Delete have nothing to act on.
   DisableSelectionCommands();
 }
@@ -280,10 +277,11 @@ void frmMain::DisableSelectionCommands() {
 }
 
 void frmMain::lstSchedules_ItemClick(int row) {
-  SelectedSchedule.name = lstSchedules.ListItemText(row);
-  SelectedSchedule.ItemType = lstSchedules.SubItem(row, 1);
-  SelectedSchedule.LastRunTime = lstSchedules.SubItem(row, 2);
-  SelectedSchedule.Enabled = lstSchedules.SubItem(row, 4) == "Yes";
+  const ScheduleEntry& entry = schedules_.At(static_cast<std::size_t>(row - 1));
+  SelectedSchedule.name = entry.name;
+  SelectedSchedule.ItemType = entry.action;
+  SelectedSchedule.LastRunTime = entry.lastRunText;
+  SelectedSchedule.Enabled = entry.enabled;
   const std::string path = ScheduleFilePath(DataFolderPath(), SelectedSchedule.name);
   if (FileExists(services_.files, path)) {
     const std::string text = ReadScheduleFile(services_.files, path).value_or("");
@@ -308,7 +306,7 @@ void frmMain::cmdDelete_Click() {
   // highlight away), nothing to delete.
   const int row = lstSchedules.SelectedItem();
   if (row == 0) return;
-  const std::string name = lstSchedules.ListItemText(row);
+  const std::string name = schedules_.At(static_cast<std::size_t>(row - 1)).name;
   const auto answer =
       services_.runtime.Messages().Show(languages_->getMessages("MSG_DELETE"), platform::MessageButtons::YesNo,
                                         platform::MessageIcon::None, "Really delete?", platform::DefaultButton::Second);
@@ -337,12 +335,7 @@ void frmMain::ArrangeControls() {
 void frmMain::cmdGo_Click() {
   const LocalDateTime now = services_.clock.Now();
   if (cmbTime.Text() != "Now") {
-    const int row = lstSchedules.AddListItem("Quick Schedule " + services_.locale.FormatGeneralDate(now));
-    lstSchedules.SetSubItem(row, 1, cbShutdown.Text());
-    lstSchedules.SetSubItem(row, 2, "");
-    const auto moment = QuickScheduleMoment(cmbTime.Text(), now);
-    lstSchedules.SetSubItem(row, 3, moment ? services_.locale.FormatGeneralDate(*moment) : "");
-    lstSchedules.SetSubItem(row, 4, "Yes");
+    schedules_.AddQuick(cbShutdown.Text(), now, QuickScheduleMoment(cmbTime.Text(), now));
     return;
   }
   ActionNow(cbShutdown.Text());

@@ -9,10 +9,12 @@
 #include "platform/windowing/controls.h"
 #include "platform/windowing/form.h"
 #include "power/cpower.h"
-#include "scheduling/due_check.h"
+#include "scheduling/schedule_list.h"
+#include "scheduling/schedule_model.h"
 #include "scheduling/schedule_record.h"
 #include "settings/settings_store.h"
 #include "ui/app_services.h"
+#include "ui/schedule_list_view.h"
 
 namespace curfew {
 
@@ -90,7 +92,8 @@ class frmMain final : public ui::Form, public TranslatedWindow {
   void ArrangeControls();
   void EnableSelectionCommands();
   void DisableSelectionCommands();
-  int FindScheduleRow(std::string_view name) const;
+  // The schedules the list shows and the engine runs.
+  ScheduleModel& Schedules() { return schedules_; }
   void RunScheduledAction(std::string_view actionName, bool force);
   // New and Edit: the editor for a new schedule or for the one last clicked. While it is open it
   // is only brought to the front, as it is.
@@ -159,7 +162,6 @@ class frmMain final : public ui::Form, public TranslatedWindow {
   void tmrProcessSchedule_Timer();
   void timSchedule_Timer();
   void RefreshNextRunTime(std::string_view name);
-  void ComputeNextRunAgain(int row);
   void SaveColumnWidths();
   // An open window of the main window's is brought to the front as it is; false when it is not
   // open.
@@ -182,7 +184,9 @@ class frmMain final : public ui::Form, public TranslatedWindow {
   std::unique_ptr<frmOptions> options_;
   std::unique_ptr<frmWebsite> website_;
   std::vector<ui::Form*> othersToUnload_;
-  NextRunWatch nextRunWatch_;
+  StoredRuns storedRuns_;
+  ScheduleModel schedules_;
+  ScheduleListView scheduleView_;
   bool detecting_ = false;
   bool ending_ = false;
   bool startsHidden_ = false;

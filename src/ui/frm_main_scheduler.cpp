@@ -1,22 +1,11 @@
 // The main window's scheduler engine: detection on tmrScheduler, the queue runner on
 // tmrProcessSchedule and the action handler on timSchedule.
 #include "power/run_scheduled_action.h"
-#include "scheduling/mod_globals.h"
-#include "scheduling/next_run_time.h"
-#include "scheduling/schedule_list.h"
-#include "scheduling/schedule_paths.h"
-#include "scheduling/xfile_exists.h"
 #include "ui/frm_main.h"
 
 namespace curfew {
 
 // The scheduler engine -----------------------------------------------------------------------
-
-int frmMain::FindScheduleRow(std::string_view name) const {
-  for (int row = 1; row <= lstSchedules.ListItemCount(); ++row)
-    if (lstSchedules.ListItemText(row) == name) return row;
-  return 0;
-}
 
 void frmMain::RunScheduledAction(std::string_view actionName, bool force) {
   SaveColumnWidths();  // the action may end the session, and this program with it, at once
@@ -38,26 +27,24 @@ void frmMain::tmrScheduler_Timer() {
 }
 
 void frmMain::DetectDueRows() {
-  const int rows = lstSchedules.ListItemCount();
+  const std::size_t count = schedules_.Count();
   // The clock is read again whenever events may have run meanwhile: a pass itself takes
   // milliseconds, a handler run inside it may take minutes.
   LocalDateTime now = services_.clock.Now();
-  for (int row = 1; row <= rows; ++row) {
+  for (std::size_t index = 0; index < count; ++index) {
     if (services_.runtime.DoEventsInLoop()) now = services_.clock.Now();
     // A list rebuilt while events ran ends the pass; the next tick looks again.
-    if (row > lstSchedules.ListItemCount()) break;
-    switch (nextRunWatch_.Check(row, lstSchedules.SubItem(row, 3), now, services_.locale)) {
+    if (index >= schedules_.Count()) break;
+    switch (schedules_.Check(index, now)) {
       case Due::No:
-      case Due::Ahead:
-      case Due::Unreadable: break;  // an unreadable row never stops the rows below it
+      case Due::Ahead: break;
       case Due::Missed:
         // Its minute passed without a run: the next one comes from its file, as after a run.
         // The missed run itself is never made up for.
-        ComputeNextRunAgain(row);
+        schedules_.RunAgainFrom(index, services_.clock.Now());
         break;
       case Due::Yes:
-        lstSchedule.AddItem(lstSchedules.ListItemText(row));
-        lstSchedules.SetSubItem(row, 3, "");
+        schedules_.Queue(index);
         tmrProcessSchedule.SetEnabled(true);
         break;
     }
@@ -65,7 +52,7 @@ void frmMain::DetectDueRows() {
 }
 
 void frmMain::tmrProcessSchedule_Timer() {
-  if (lstSchedule.ListCount() == 0) {
+  if (schedules_.WorkList().empty()) {
     tmrProcessSchedule.SetEnabled(false);
     return;
   }
@@ -74,49 +61,36 @@ void frmMain::tmrProcessSchedule_Timer() {
   timSchedule.SetEnabled(true);
   // The action handler's tick arrives in this wait; waiting for events uses no processor.
   while (!ActionFinished && Loaded()) services_.runtime.WaitForEvents();
-  tmrProcessSchedule.SetEnabled(lstSchedule.ListCount() > 0);
+  tmrProcessSchedule.SetEnabled(!schedules_.WorkList().empty());
 }
 
 void frmMain::timSchedule_Timer() {
   timSchedule.SetEnabled(false);
-  if (lstSchedule.ListCount() == 0) {
+  const std::optional<std::string> name = schedules_.TakeWork();
+  if (!name) {
     ActionFinished = true;
     return;
   }
-  const std::string name = lstSchedule.List(0);
-  lstSchedule.RemoveItem(0);
   ActionFinished = false;
   services_.runtime.DoEvents();
-  const int row = FindScheduleRow(name);
-  if (row == 0) {
+  const auto index = schedules_.Find(*name);
+  if (!index) {
     ActionFinished = true;
     return;
   }
-  const std::string actionName = lstSchedules.SubItem(row, 1);
+  const std::string actionName = schedules_.At(*index).action;
   ActionFinished = true;
   // The names that fell due in the same minute are dropped, their runs with them.
-  std::vector<std::string> dropped;
-  for (int i = 0; i < lstSchedule.ListCount(); ++i) dropped.push_back(lstSchedule.List(i));
-  lstSchedule.Clear();
+  const std::vector<std::string> dropped = schedules_.DropWork();
   RunScheduledAction(actionName, true);
   // Stand by, hibernate and refused actions come back: a repeating schedule needs its next
   // run, and so does every schedule dropped above.
-  RefreshNextRunTime(name);
+  RefreshNextRunTime(*name);
   for (const std::string& other : dropped) RefreshNextRunTime(other);
 }
 
 void frmMain::RefreshNextRunTime(std::string_view name) {
-  if (const int row = FindScheduleRow(name)) ComputeNextRunAgain(row);
-}
-
-void frmMain::ComputeNextRunAgain(int row) {
-  const std::string path = ScheduleFilePath(DataFolderPath(), lstSchedules.ListItemText(row));
-  std::string next;  // a quick schedule, which has no file, runs once
-  if (FileExists(services_.files, path)) {
-    const std::string text = ReadScheduleFile(services_.files, path).value_or("");
-    next = NextRunTime(GetSection(text, "SCHEDULER"), services_.clock.Now(), services_.locale);
-  }
-  lstSchedules.SetSubItem(row, 3, std::move(next));
+  if (const auto index = schedules_.Find(name)) schedules_.RunAgainFrom(*index, services_.clock.Now());
 }
 
 }  // namespace curfew

@@ -233,8 +233,9 @@ void frmWizard::cmdOK_Click() {
   // 1. A new schedule may not take the name of a row, in any letter case.
   if (!main_.EditMode) {
     const std::string name = main_.Services().locale.ToUpper(txtName.Text());
-    for (int row = 1; row <= main_.lstSchedules.ListItemCount(); ++row) {
-      if (main_.Services().locale.ToUpper(main_.lstSchedules.ListItemText(row)) == name) return refuse("MSG_NEWNAME");
+    const ScheduleModel& schedules = main_.Schedules();
+    for (std::size_t index = 0; index < schedules.Count(); ++index) {
+      if (main_.Services().locale.ToUpper(schedules.At(index).name) == name) return refuse("MSG_NEWNAME");
     }
   }
   // 2.

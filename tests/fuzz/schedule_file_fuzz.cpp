@@ -14,8 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const curfew::platform::PatternLocale german("dd.MM.yyyy", "HH:mm:ss");
   for (const year_month_day day : {year(2024) / February / 29, year(2026) / December / 31, year(2026) / March / 29}) {
     const curfew::LocalDateTime now{day, {23, 59, 30}};
-    (void)curfew::ScheduleRowFromText("fuzz", text, now, american);
-    (void)curfew::ScheduleRowFromText("fuzz", text, now, german);
+    (void)curfew::ScheduleEntryFromText("fuzz", text, now, american);
+    (void)curfew::ScheduleEntryFromText("fuzz", text, now, german);
   }
   return 0;
 }

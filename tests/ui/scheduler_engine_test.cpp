@@ -63,7 +63,8 @@ TEST_F(SchedulerEngineTest, WakingUpLooksAtOnceAndAMissedQuickScheduleIsCleared)
 
 struct RowAboveCase {
   const char* description;
-  const char* nextRunText;
+  const char* startDate;
+  const char* startTime;
 };
 
 void PrintTo(const RowAboveCase& c, std::ostream* out) { *out << c.description; }
@@ -71,18 +72,18 @@ void PrintTo(const RowAboveCase& c, std::ostream* out) { *out << c.description; 
 class RowAboveADueRow : public SchedulerEngineTest, public testing::WithParamInterface<RowAboveCase> {};
 
 TEST_P(RowAboveADueRow, NeverStopsIt) {
-  WriteSchedule("A odd", "Reboot", "12/1/2026", "23:00:00", true, 0);
+  WriteSchedule("A odd", "Reboot", GetParam().startDate, GetParam().startTime, true, 0);
   WriteSchedule("B due", "Log Off", "12/8/2026", "10:01:00", false, 0);
   Start();
-  Main().lstSchedules.SetSubItem(1, 3, GetParam().nextRunText);
   AdvanceTo(10, 1, 1);
   EXPECT_EQ(PowerActions(), Calls{"ExitWindowsEx(4)"});
 }
 
 INSTANTIATE_TEST_SUITE_P(Engine, RowAboveADueRow,
-                         testing::Values(RowAboveCase{"empty", ""}, RowAboveCase{"not a date", "soon 10:01:00"},
-                                         RowAboveCase{"a date with blanks", "Dec 8, 2026 10:01:00"},
-                                         RowAboveCase{"not a time", "12/8/2026 later"}));
+                         testing::Values(RowAboveCase{"empty", "", ""}, RowAboveCase{"not a date", "soon", "10:01:00"},
+                                         RowAboveCase{"a date with blanks", "Dec 8, 2026", "10:01:00"},
+                                         RowAboveCase{"not a time", "12/8/2026", "later"},
+                                         RowAboveCase{"ahead", "12/9/2026", "10:01:00"}));
 
 TEST_F(SchedulerEngineTest, AHandWrittenDateWithBlanksHasNoNextRun) {
   WriteSchedule("Hand", "Reboot", "Dec 8, 2026", "10:01:00", false, 0);
@@ -121,18 +122,23 @@ TEST_F(SchedulerEngineTest, RowsRebuiltWhileDetectionLetsEventsRunAreTakenAsThey
   WriteSchedule("A later", "Reboot", "12/8/2026", "23:00:00", false, 0);
   WriteSchedule("B due", "Log Off", "12/8/2026", "10:01:00", false, 0);
   Start();
-  AdvanceTo(10, 0, 59);
+  AdvanceTo(10, 0, 58);
   bool removed = false;
   runtime.onDoEvents = [&] {
     if (removed) return;
     removed = true;
-    Main().lstSchedules.RemoveListItem(1);  // "B due" moves up to row 1
+    std::filesystem::remove(folder.host() / "data" / "A later.sch");
+    Main().loadData();  // "B due" moves up to row 1
   };
   AdvanceTo(10, 1, 1);
   runtime.onDoEvents = nullptr;
+  ASSERT_TRUE(removed);
   AdvanceTo(10, 3, 0);
   EXPECT_EQ(PowerActions(), Calls{"ExitWindowsEx(4)"}) << "queued once, run once";
-  runtime.onDoEvents = [&] { Main().lstSchedules.ClearListItems(); };
+  runtime.onDoEvents = [&] {
+    std::filesystem::remove(folder.host() / "data" / "B due.sch");
+    Main().loadData();
+  };
   runtime.Advance(500);  // the rows vanish under the pass: it ends
   EXPECT_EQ(Main().lstSchedules.ListItemCount(), 0);
 }
