@@ -10,8 +10,13 @@ void BM_DetectionTick(benchmark::State& state) {
   fixture.Start();
   const curfew::LocalDateTime tomorrow = curfew::test::AppFixture::At(2026, 12, 9, 23, 30, 0);
   std::vector<curfew::ScheduleEntry> entries;
+  entries.reserve(10000);
   for (int i = 0; i < 10000; ++i)
-    entries.push_back({"Schedule " + std::to_string(i), "Shut Down", curfew::ScheduleSource::File, true, "",
+    entries.push_back({"Schedule " + std::to_string(i),
+                       "Shut Down",
+                       curfew::ScheduleSource::File,
+                       true,
+                       "",
                        {"12/9/2026 23:30:00", tomorrow}});
   fixture.app->main.Schedules().Replace(std::move(entries));
   for (auto _ : state) fixture.runtime.Advance(500);  // exactly one tick of tmrScheduler

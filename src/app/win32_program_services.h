@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "platform/win32/win32_clock.h"
 #include "appearance/win32_skin_engine.h"
 #include "build_identity.h"
+#include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_internet.h"
 #include "platform/win32/win32_locale.h"
@@ -49,8 +49,18 @@ class Win32ProgramServices {
   platform::win32::Win32Process process_;
   platform::win32::Win32Internet internet_;
   Win32SkinEngine skin_;
-  AppServices services_{runtime_,      files_, clock_,   locale_,      registry_, power_,
-                        powerFilter_,  tray_,  process_, versionInfo_, internet_, skin_,
+  AppServices services_{runtime_,
+                        files_,
+                        clock_,
+                        locale_,
+                        registry_,
+                        power_,
+                        powerFilter_,
+                        tray_,
+                        process_,
+                        versionInfo_,
+                        internet_,
+                        skin_,
                         CURFEW_LANGUAGE_SERVER};
 };
 

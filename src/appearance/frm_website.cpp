@@ -114,7 +114,8 @@ void frmWebsite::LayoutBrowser() {
   const int width = Width();
   const int height = Height();
   // (A resize while the window is made comes before its load adds the second panel.)
-  for (int panel = 1; panel <= std::min(StatusBar1.PanelCount(), 2); ++panel) SetPanelWidth(StatusBar1, panel, width / 2);
+  for (int panel = 1; panel <= std::min(StatusBar1.PanelCount(), 2); ++panel)
+    SetPanelWidth(StatusBar1, panel, width / 2);
   ui::TwipsRect frame = frmBrowser.Position();
   frame.height = std::abs(height - StatusBar1.Position().height);
   frame.width = std::abs(width - 300);

@@ -6,8 +6,7 @@ namespace curfew {
 
 ui::SkinLabel& SkinLabelArray::LoadElement() {
   const int index = HighestIndex() + 1;
-  loaded_.push_back(
-      std::make_unique<ui::SkinLabel>(first_.Parent(), first_.Name(), index, first_.Container()));
+  loaded_.push_back(std::make_unique<ui::SkinLabel>(first_.Parent(), first_.Name(), index, first_.Container()));
   return *loaded_.back();
 }
 

@@ -60,10 +60,14 @@ std::optional<ui::ButtonLook> ButtonLookOf(std::string_view text) {
     const auto colour = ColourOf(Trimmed(part.substr(space + 1)));
     if (!colour) return std::nullopt;
     const std::string_view what = part.substr(0, space);
-    if (what == "fill") look.fill = *colour;
-    else if (what == "border") look.border = *colour;
-    else if (what == "text") look.text = *colour;
-    else return std::nullopt;
+    if (what == "fill")
+      look.fill = *colour;
+    else if (what == "border")
+      look.border = *colour;
+    else if (what == "text")
+      look.text = *colour;
+    else
+      return std::nullopt;
     ++given;
   }
   if (given != 3) return std::nullopt;

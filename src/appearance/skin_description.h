@@ -18,7 +18,7 @@ struct SkinDescription {
   ui::Colour text = 0;  // labels, check boxes, option buttons and frames
   ui::Font labelFont;
   ui::Colour fieldBack = 0;  // tree views and date pickers
-  ui::Colour accent = 0;  // the keyboard focus ring
+  ui::Colour accent = 0;     // the keyboard focus ring
   ui::WindowLook look;
 };
 

@@ -16,7 +16,8 @@ SkinDescription Read(const wchar_t* resource) {
   const void* data = loaded ? LockResource(loaded) : nullptr;
   if (!data) throw SkinError("a shipped skin is missing from the program");
   std::string error;
-  auto skin = ParseSkinDescription(std::string_view(static_cast<const char*>(data), SizeofResource(module, found)), error);
+  auto skin =
+      ParseSkinDescription(std::string_view(static_cast<const char*>(data), SizeofResource(module, found)), error);
   if (!skin) throw SkinError("a shipped skin cannot be read: " + error);
   return *skin;
 }

@@ -106,10 +106,9 @@ void frmLanguage::tmrDownload_Timer() {
   // file as it was.
   const bool stored = StoreLanguageUpdate(main_.Services().files, languages.LanguageFilePath(), body);
   if (stored) FillLanguageList();
-  Runtime().Messages().Show(languages.getMessages(stored ? "MSG_DOWNLOADED" : "MSG_UPDATEFAILED"),
-                            platform::MessageButtons::Ok,
-                            stored ? platform::MessageIcon::None : platform::MessageIcon::Exclamation,
-                            main_.Identity().strProgramName);
+  Runtime().Messages().Show(
+      languages.getMessages(stored ? "MSG_DOWNLOADED" : "MSG_UPDATEFAILED"), platform::MessageButtons::Ok,
+      stored ? platform::MessageIcon::None : platform::MessageIcon::Exclamation, main_.Identity().strProgramName);
 }
 
 void frmLanguage::Form_Unload(bool& /*cancel*/) {

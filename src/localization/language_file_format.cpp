@@ -86,7 +86,8 @@ bool IsWholeFile(std::string_view text) {
   std::size_t lastEnd = 0;
   for (std::size_t at = upper.find(kGroupStart); at != std::string::npos; at = upper.find(kGroupStart, at + 1))
     ++started;
-  for (std::size_t at = upper.find(kGroupEnd); at != std::string::npos; at = upper.find(kGroupEnd, at + 1)) lastEnd = at;
+  for (std::size_t at = upper.find(kGroupEnd); at != std::string::npos; at = upper.find(kGroupEnd, at + 1))
+    lastEnd = at;
   std::size_t complete = 0;
   WalkUpperGroups(text, upper, [&complete](std::string_view, std::string_view) {
     ++complete;

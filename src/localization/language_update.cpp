@@ -11,8 +11,7 @@ std::string LanguageUpdateAddress(std::string_view serverBase, int productNumber
   return std::string(serverBase) + "/Languages/" + std::to_string(productNumber) + "/Localization.xml";
 }
 
-std::string DownloadUrlText(platform::Internet& internet, std::string_view address,
-                            const std::function<bool()>& goOn) {
+std::string DownloadUrlText(platform::Internet& internet, std::string_view address, const std::function<bool()>& goOn) {
   if (goOn && !goOn()) return {};
   const std::unique_ptr<platform::UrlBody> answer = internet.OpenUrl("Mozilla", address);
   if (!answer || answer->StatusCode() != 200) return {};

@@ -23,8 +23,7 @@ std::string LanguageUpdateAddress(std::string_view serverBase, int productNumber
 // go on; "" when the transfer cannot start, was stopped, or is no complete success: a status
 // other than 200, a transfer that broke off or ended before the announced length, or a body
 // larger than kMaxDownloadBytes.
-std::string DownloadUrlText(platform::Internet& internet, std::string_view address,
-                            const std::function<bool()>& goOn);
+std::string DownloadUrlText(platform::Internet& internet, std::string_view address, const std::function<bool()>& goOn);
 
 // Replaces the language file with a downloaded body when it is a whole language file (language_file::IsWholeFile): from
 // its first "<" on, followed by CR LF. The new file is written beside the

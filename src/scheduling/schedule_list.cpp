@@ -65,7 +65,8 @@ ScheduleRow RowOf(ScheduleEntry entry) {
 std::vector<ScheduleRow> LoadScheduleRows(const platform::FileSystem& files, const std::string& dataFolder,
                                           const LocalDateTime& now, const platform::Locale& locale) {
   std::vector<ScheduleRow> rows;
-  for (ScheduleEntry& entry : LoadScheduleEntries(files, dataFolder, now, locale)) rows.push_back(RowOf(std::move(entry)));
+  for (ScheduleEntry& entry : LoadScheduleEntries(files, dataFolder, now, locale))
+    rows.push_back(RowOf(std::move(entry)));
   return rows;
 }
 

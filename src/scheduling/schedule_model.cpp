@@ -25,8 +25,8 @@ void ScheduleModel::Replace(std::vector<ScheduleEntry> entries) {
 }
 
 void ScheduleModel::AddQuick(std::string action, const LocalDateTime& now, const std::optional<LocalDateTime>& at) {
-  ScheduleEntry entry{"Quick Schedule " + locale_.FormatGeneralDate(now), std::move(action), ScheduleSource::Quick,
-                      true, {}, {}};
+  ScheduleEntry entry{
+      "Quick Schedule " + locale_.FormatGeneralDate(now), std::move(action), ScheduleSource::Quick, true, {}, {}};
   if (at) entry.next = {locale_.FormatGeneralDate(*at), at};
   entries_.push_back(std::move(entry));
   if (view_) view_->ShowAddedEntry(entries_.back());

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <array>
 
+#include "platform/utf8.h"
 #include "scheduling/file_error_message.h"
 #include "scheduling/schedule_paths.h"
-#include "platform/utf8.h"
 
 namespace curfew {
 namespace {

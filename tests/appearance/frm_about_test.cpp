@@ -29,8 +29,8 @@ struct VersionCase {
 class AboutVersionTest : public AboutTest, public testing::WithParamInterface<VersionCase> {};
 
 TEST_P(AboutVersionTest, ShowsMajorDotMinorWithoutLeadingZeros) {
-  versionInfo = platform::FixedVersionInfo({"Curfew", "Curfew Team", "curfew.example.org", GetParam().major,
-                                            GetParam().minor});
+  versionInfo =
+      platform::FixedVersionInfo({"Curfew", "Curfew Team", "curfew.example.org", GetParam().major, GetParam().minor});
   Start();
   EXPECT_EQ(Open().lblVersion.Caption(), GetParam().shown);
 }

@@ -14,8 +14,7 @@ using ui::ScriptedBrowser;
 class WebsiteTest : public test::MainWindowTest {
  protected:
   WebsiteTest() {
-    runtime.browserPages = {{"http://curfew.example.org/", "Curfew - Home"},
-                            {"http://example.org/news", "News"}};
+    runtime.browserPages = {{"http://curfew.example.org/", "Curfew - Home"}, {"http://example.org/news", "News"}};
   }
   frmWebsite& Open() {
     if (!app) Start();
@@ -42,9 +41,8 @@ TEST_F(WebsiteTest, OpensOnTheWebSiteMaximisedInFrontAndNotTopmostOnceLoaded) {
   EXPECT_EQ(Main().BrowserPageKey, "Website");
   EXPECT_EQ(website.StatusBar1.PanelCount(), 2);
   // Label5 mirrored into the skinned-label array of its frame.
-  const auto copy = std::find_if(website.Controls().begin(), website.Controls().end(), [](const ui::Control* c) {
-    return c->Name() == "SkinLabel1" && c->Index() == 1;
-  });
+  const auto copy = std::find_if(website.Controls().begin(), website.Controls().end(),
+                                 [](const ui::Control* c) { return c->Name() == "SkinLabel1" && c->Index() == 1; });
   ASSERT_NE(copy, website.Controls().end());
   EXPECT_EQ((*copy)->Caption(), "URL:");
   EXPECT_EQ((*copy)->Container(), &website.frmBrowser);
@@ -143,11 +141,10 @@ TEST_P(WebsiteLayoutTest, FitsTheWindowAndNeverGoesNegative) {
   EXPECT_EQ(website.StatusBar1.GetPanel(2).widthTwips, c.width / 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sizes, WebsiteLayoutTest,
-    testing::Values(LayoutCase{"Ordinary", 12000, 9000, 11700, 8625, 10065, 10705, 11480, 6310},
-                    LayoutCase{"BelowTheMargins", 200, 300, 100, 75, 1535, 2175, 120, 2240}),
-    [](const testing::TestParamInfo<LayoutCase>& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(Sizes, WebsiteLayoutTest,
+                         testing::Values(LayoutCase{"Ordinary", 12000, 9000, 11700, 8625, 10065, 10705, 11480, 6310},
+                                         LayoutCase{"BelowTheMargins", 200, 300, 100, 75, 1535, 2175, 120, 2240}),
+                         [](const testing::TestParamInfo<LayoutCase>& param) { return std::string(param.param.name); });
 
 TEST_F(WebsiteTest, ASecondClickBringsTheOpenWindowForwardAndAClosedOneOpensAfresh) {
   frmWebsite& website = Open();

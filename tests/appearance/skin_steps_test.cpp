@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "appearance/mirror_labels.h"
-#include "appearance/skin_description.h"
 #include "appearance/skin_colours.h"
+#include "appearance/skin_description.h"
 #include "platform/headless/headless_runtime.h"
 #include "support/shipped_skins.h"
 
@@ -238,8 +238,8 @@ TEST(DressWindowTest, AWindowWithoutAFrameKeepsItsDesign) {
   std::string error;
   const auto dark = ParseSkinDescription(test::ShippedSkinText("dark"), error);
   ASSERT_TRUE(dark) << error;
-  for (const auto dress : {+[](ui::Form& f, const SkinDescription& s) { DressWindow(f, s); },
-                           +[](ui::Form& f, const SkinDescription&) { DressInSystemColours(f); }}) {
+  for (const auto dress : {+[](ui::Form&f, const SkinDescription&s) { DressWindow(f, s); },
+                           +[](ui::Form&f, const SkinDescription&) { DressInSystemColours(f); }}) {
     dress(form, *dark);
     EXPECT_EQ(form.lbl.BackColor(), kDesignBack);
     EXPECT_EQ(form.lbl.ForeColor(), kDesignFore);

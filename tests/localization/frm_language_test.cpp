@@ -26,8 +26,9 @@ std::string Group(const std::string& name, const std::string& items) {
 
 const std::string kThreeLanguages =
     "<XML_DIZ_INFO>\r\n" + Group("English", "") +
-    Group("Deutsch", "\t\t<FRMMAIN_CMDNEWSCHEDULE>Neuer Zeitplan</FRMMAIN_CMDNEWSCHEDULE>\r\n"
-                     "\t\t<FRMLANGUAGE_COMMAND1>Nach neuen Sprachen suchen</FRMLANGUAGE_COMMAND1>\r\n") +
+    Group("Deutsch",
+          "\t\t<FRMMAIN_CMDNEWSCHEDULE>Neuer Zeitplan</FRMMAIN_CMDNEWSCHEDULE>\r\n"
+          "\t\t<FRMLANGUAGE_COMMAND1>Nach neuen Sprachen suchen</FRMLANGUAGE_COMMAND1>\r\n") +
     Group("Français", "") + "</XML_DIZ_INFO>\r\n";
 
 class LanguageDialogTest : public MainWindowTest {
@@ -171,8 +172,7 @@ INSTANTIATE_TEST_SUITE_P(
         UpdateCase{"BrokenMidBody", Reply(200, kLong, 300), true, ""},
         UpdateCase{"ShorterThanAnnounced", Reply(200, kUpdate, std::nullopt, kUpdate.size() + 1), true, ""},
         UpdateCase{"AnnouncedOverTheLimit", Reply(200, kUpdate, std::nullopt, kMaxDownloadBytes + 1), true, ""},
-        UpdateCase{"NoConnection", Reply(200, ""), false, ""},
-        UpdateCase{"ServerError", Reply(503, kUpdate), true, ""},
+        UpdateCase{"NoConnection", Reply(200, ""), false, ""}, UpdateCase{"ServerError", Reply(503, kUpdate), true, ""},
         UpdateCase{"CutShortWithoutALength", Reply(200, kUpdate.substr(0, kUpdate.size() - 8)), true, ""},
         UpdateCase{"OuterElementNotClosed", Reply(200, "<XML_DIZ_INFO>\r\n" + kUpdate), true, ""},
         UpdateCase{"WholeFile", Reply(200, "<XML_DIZ_INFO>\r\n" + kUpdate + "</XML_DIZ_INFO>"), true,

@@ -24,9 +24,23 @@ const std::string kSeedFile =
     "\t\t<FRMMAIN_CMDGO>Los &amp; weg</FRMMAIN_CMDGO>\r\n\t\t<MSG_TITLE>[ProgramName] von [CompanyName]</MSG_TITLE>\r\n"
     "\t</TRANSLATION_ITEMS>\r\n</LANGUAGE_GROUP>\r\n</XML_DIZ_INFO>\r\n";
 
-const char* const kFragments[] = {"<LANGUAGE_GROUP", "</LANGUAGE_GROUP>", "<LANGUAGE_NAME>", "</LANGUAGE_NAME>",
-                                  "<TRANSLATION_ITEMS>", "</TRANSLATION_ITEMS>", "<MSG_TITLE>", "</MSG_TITLE>",
-                                  "\r\n", "\n", ">", "<", "[ProgramName]", "\xC3", "\xFF", "\xE2\x82", "Deutsch"};
+const char* const kFragments[] = {"<LANGUAGE_GROUP",
+                                  "</LANGUAGE_GROUP>",
+                                  "<LANGUAGE_NAME>",
+                                  "</LANGUAGE_NAME>",
+                                  "<TRANSLATION_ITEMS>",
+                                  "</TRANSLATION_ITEMS>",
+                                  "<MSG_TITLE>",
+                                  "</MSG_TITLE>",
+                                  "\r\n",
+                                  "\n",
+                                  ">",
+                                  "<",
+                                  "[ProgramName]",
+                                  "\xC3",
+                                  "\xFF",
+                                  "\xE2\x82",
+                                  "Deutsch"};
 
 std::string Mutate(std::string text, std::mt19937& random) {
   const int steps = 1 + static_cast<int>(random() % 6);

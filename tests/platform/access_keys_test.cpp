@@ -15,7 +15,9 @@ void PrintTo(const KeysCase& c, std::ostream* out) { *out << c.description; }
 
 class AccessKeys : public testing::TestWithParam<KeysCase> {};
 
-TEST_P(AccessKeys, MarkAFreeLetterOfEveryCaption) { EXPECT_EQ(WithAccessKeys(GetParam().captions), GetParam().expected); }
+TEST_P(AccessKeys, MarkAFreeLetterOfEveryCaption) {
+  EXPECT_EQ(WithAccessKeys(GetParam().captions), GetParam().expected);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Menus, AccessKeys,

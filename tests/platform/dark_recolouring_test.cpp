@@ -23,13 +23,13 @@ TEST_P(RecolourOntoDarkTest, MapsTheSystemsDrawingOntoTheFieldColours) {
   EXPECT_EQ(RecolourPixelOntoDark(GetParam().light, kBack, kText), GetParam().dark);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Pixels, RecolourOntoDarkTest,
-    testing::Values(Case{"WhiteBackground", 0xFFFFFF, 0x2B2B2B}, Case{"BlackText", 0x000000, 0xF3F3F3},
-                    Case{"GreySeparatorHalfway", 0x808080, 0x8E8E8E},
-                    // #0078D7, the selection's blue: still blue, lighter than it was.
-                    Case{"Highlight", 0x0078D7, 0x4AA8F3}),
-    [](const testing::TestParamInfo<Case>& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(Pixels, RecolourOntoDarkTest,
+                         testing::Values(Case{"WhiteBackground", 0xFFFFFF, 0x2B2B2B},
+                                         Case{"BlackText", 0x000000, 0xF3F3F3},
+                                         Case{"GreySeparatorHalfway", 0x808080, 0x8E8E8E},
+                                         // #0078D7, the selection's blue: still blue, lighter than it was.
+                                         Case{"Highlight", 0x0078D7, 0x4AA8F3}),
+                         [](const testing::TestParamInfo<Case>& param) { return std::string(param.param.name); });
 
 TEST(RecolourOntoDark, TakesTheControlsOwnColoursInTheirByteOrder) {
   // Background red-ish and text blue-ish in 0x00BBGGRR: white must come out red, black blue.

@@ -44,8 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
         ClickCase{"a double click released slowly opens no menu after the window",
                   {513, 514, 515, kWaitOver, 514, kWaitOver},
                   {513, 515}},
-        ClickCase{"a double click without its closing button-up", {515, kWaitOver, 513, 514, kWaitOver},
-                  {515, 513, 514}}));
+        ClickCase{
+            "a double click without its closing button-up", {515, kWaitOver, 513, 514, kWaitOver}, {515, 513, 514}}));
 
 }  // namespace
 }  // namespace curfew::platform

@@ -210,8 +210,8 @@ TEST(ControlAccessKeysTest, ButtonsAndBoxesGetFreeLettersAndLeaveTheMenuBarsToIt
   form.cmdGo.SetCaption("Fetch");  // F is the File menu's
   std::vector<std::string> captions;
   for (const auto& [control, caption] : ControlAccessKeys(form)) captions.push_back(caption);
-  EXPECT_EQ(captions, (std::vector<std::string>{"F&etch", "&Prevent any schedules from running", "&Daily",
-                                                 "&Weekly", "&Monthly"}));
+  EXPECT_EQ(captions, (std::vector<std::string>{"F&etch", "&Prevent any schedules from running", "&Daily", "&Weekly",
+                                                "&Monthly"}));
 }
 
 }  // namespace

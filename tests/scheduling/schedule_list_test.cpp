@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/headless/scripted_message_boxes.h"
 #include "platform/host/host_file_system.h"
 #include "platform/host/pattern_locale.h"
-#include "platform/headless/scripted_message_boxes.h"
 #include "scheduling/schedule_writer.h"
 #include "support/temp_folder.h"
 

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <set>
 
-#include "platform/host/host_file_system.h"
 #include "platform/headless/scripted_message_boxes.h"
+#include "platform/host/host_file_system.h"
 #include "support/temp_folder.h"
 
 namespace curfew {

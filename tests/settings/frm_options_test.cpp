@@ -36,8 +36,8 @@ TEST_F(PreferencesTest, AFreshMachineShowsEveryBoxUncheckedAndWritesNothing) {
   const int before = SettingWrites();
   frmOptions& options = Open();
   EXPECT_EQ(options.Caption(), "General Preferences");
-  for (ui::CheckBox* box : {&options.chkRunAtStart, &options.chkMin, &options.chkSplash, &options.chkNoShow,
-                            &options.chkAlwaysExit})
+  for (ui::CheckBox* box :
+       {&options.chkRunAtStart, &options.chkMin, &options.chkSplash, &options.chkNoShow, &options.chkAlwaysExit})
     EXPECT_EQ(box->Value(), 0) << box->Name();
   EXPECT_EQ(SettingWrites(), before);
   EXPECT_TRUE(runtime.messages.shown().empty());

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/host/latin1_code_page.h"
 #include "platform/headless/memory_registry.h"
 #include "platform/headless/scripted_message_boxes.h"
+#include "platform/host/latin1_code_page.h"
 #include "settings/scramble_password.h"
 #include "settings/setting_table.h"
 

@@ -6,8 +6,19 @@ namespace curfew::test {
 
 AppFixture::AppFixture(LocalDateTime startTime)
     : clock(runtime, startTime),
-      services{runtime,     files,    clock,      locale, registry, power, powerFilter, tray, process,
-               versionInfo, internet, skin,     "http://languages.test"},
+      services{runtime,
+               files,
+               clock,
+               locale,
+               registry,
+               power,
+               powerFilter,
+               tray,
+               process,
+               versionInfo,
+               internet,
+               skin,
+               "http://languages.test"},
       start(startTime) {
   folder.Write("data/.keep", "");
   // A user who has chosen a language already: the first-run steps are tests of their own.

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "localization/frm_language.h"
 #include "scheduling/quick_schedule.h"
 #include "ui/frm_still_running.h"
-#include "localization/frm_language.h"
 #include "ui/main_window_fixture.h"
 
 namespace curfew {

@@ -8,14 +8,14 @@
 #include <string>
 
 #include "app/win32_program_services.h"
+#include "appearance/frm_about.h"
 #include "appearance/win32_skin_engine.h"
 #include "build_identity.h"
+#include "localization/frm_language.h"
 #include "platform/headless/headless_runtime.h"
+#include "settings/frm_options.h"
 #include "support/sample_form.h"
 #include "ui/application.h"
-#include "appearance/frm_about.h"
-#include "localization/frm_language.h"
-#include "settings/frm_options.h"
 #include "ui/frm_wizard.h"
 
 namespace curfew {
@@ -32,8 +32,8 @@ std::wstring WindowText(HWND window) {
 std::wstring MachineSetting(const wchar_t* key) {
   wchar_t value[64] = {};
   DWORD size = sizeof(value);
-  if (RegGetValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Curfew Team\\Curfew\\Settings", key, RRF_RT_REG_SZ, nullptr,
-                   value, &size) != ERROR_SUCCESS)
+  if (RegGetValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Curfew Team\\Curfew\\Settings", key, RRF_RT_REG_SZ, nullptr, value,
+                   &size) != ERROR_SUCCESS)
     return L"(none)";
   return value;
 }
@@ -153,11 +153,10 @@ struct SkinCase {
 
 // Both skins in one test: the setting is shared by every test that starts the program.
 TEST(Win32Skins, TheWindowsSettingChoosesTheSkinAndButtonsAreDrawnInIt) {
-  for (const SkinCase& skin :
-       {SkinCase{1, RGB(0xF3, 0xF3, 0xF3), RGB(0xFD, 0xFD, 0xFD), RGB(0x1B, 0x1B, 0x1B), RGB(0xFF, 0xFF, 0xFF),
-                 RGB(0xFF, 0xFF, 0xFF)},
-        SkinCase{0, RGB(0x20, 0x20, 0x20), RGB(0x2D, 0x2D, 0x2D), RGB(0xF3, 0xF3, 0xF3), RGB(0x2B, 0x2B, 0x2B),
-                 RGB(0x2D, 0x2D, 0x2D)}}) {
+  for (const SkinCase& skin : {SkinCase{1, RGB(0xF3, 0xF3, 0xF3), RGB(0xFD, 0xFD, 0xFD), RGB(0x1B, 0x1B, 0x1B),
+                                        RGB(0xFF, 0xFF, 0xFF), RGB(0xFF, 0xFF, 0xFF)},
+                               SkinCase{0, RGB(0x20, 0x20, 0x20), RGB(0x2D, 0x2D, 0x2D), RGB(0xF3, 0xF3, 0xF3),
+                                        RGB(0x2B, 0x2B, 0x2B), RGB(0x2D, 0x2D, 0x2D)}}) {
     SetAppsUseLightTheme(skin.appsUseLightTheme);
     app::Win32ProgramServices windows{"Curfew.SkinTest.Running"};
     Application application{windows.Services()};
@@ -184,7 +183,8 @@ TEST(Win32Skins, TheWindowsSettingChoosesTheSkinAndButtonsAreDrawnInIt) {
     frmWizard& editor = *main.ScheduleEditor();
     editor.chkScheduler.UserClick();
     windows.Runtime().DoEvents();
-    for (const ui::Control* picker : {static_cast<ui::Control*>(&editor.dtDate), static_cast<ui::Control*>(&editor.dtTime)}) {
+    for (const ui::Control* picker :
+         {static_cast<ui::Control*>(&editor.dtDate), static_cast<ui::Control*>(&editor.dtTime)}) {
       const Snapshot field(Of(*picker));
       EXPECT_EQ(field.Pixel(field.width / 3, 1), skin.fieldBack) << picker->Name();
       EXPECT_TRUE(field.ShowsNear(skin.text, 0x30, field.height)) << picker->Name() << ": its date or time";

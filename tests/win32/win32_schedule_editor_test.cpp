@@ -159,8 +159,8 @@ TEST_F(Win32ScheduleEditor, AMouseWalkTicksBoxesAndLabelsAsShown) {
   frmWizard& editor = OpenNewEditor();
   input.Click(WindowOf(editor.txtName));
   input.Type("Mouse walk");
-  for (const ui::Control* control : std::initializer_list<const ui::Control*>{&editor.chkScheduler, &editor.chkRepeat,
-                                                                                &editor.optRepeat1})
+  for (const ui::Control* control :
+       std::initializer_list<const ui::Control*>{&editor.chkScheduler, &editor.chkRepeat, &editor.optRepeat1})
     input.Click(WindowOf(*control), {6, 6});
   const HWND week = WindowOf(editor.tvScheduleWeek);
   ASSERT_TRUE(IsWindowVisible(week));

@@ -123,9 +123,9 @@ TEST_F(Win32WebBrowser, EnterInTheAddressBoxLoadsALocalPageAndItsEventsReachTheW
   EXPECT_EQ(website.Text1.Text(), website.WebBrowser1.LocationURL());
   EXPECT_NE(website.Text1.Text(), typed);
   EXPECT_EQ(website.StatusBar1.GetPanel(2).text, "Completed " + website.Text1.Text());
-  EXPECT_TRUE(std::any_of(statusTexts.begin(), statusTexts.end(),
-                          [](const std::string& text) { return text.find("browser_test_page.html") != std::string::npos; }))
-      << "the engine's status texts reach panel 1";
+  EXPECT_TRUE(std::any_of(statusTexts.begin(), statusTexts.end(), [](const std::string& text) {
+    return text.find("browser_test_page.html") != std::string::npos;
+  })) << "the engine's status texts reach panel 1";
   EXPECT_EQ(website.Caption(), website.Text1.Text()) << "a page without a title is named by its address";
   // Back to the start page: a refusal of the engine would be ignored, and the window goes on.
   input.Click(Of(website.Command4));

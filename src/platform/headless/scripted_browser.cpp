@@ -26,7 +26,7 @@ void ScriptedBrowser::GoBack() {
 
 void ScriptedBrowser::GoForward() {
   if (shown_ < 0 || shown_ + 1 >= static_cast<int>(history_.size())) throw BrowserError("no page to go forward to");
-  pending_ = Request{history_[static_cast<std::size_t>(shown_ + 1)], shown_ + 1};
+  pending_ = Request{history_[static_cast<std::size_t>(shown_) + 1], shown_ + 1};
 }
 
 void ScriptedBrowser::Stop() { pending_.reset(); }
@@ -52,7 +52,7 @@ bool ScriptedBrowser::LoadPending() {
     shown_ = request.historyIndex;
   } else {
     // A new page drops the pages ahead of the one shown.
-    history_.resize(static_cast<std::size_t>(shown_ + 1));
+    history_.resize(static_cast<std::size_t>(shown_) + 1);
     history_.push_back(request.address);
     shown_ = static_cast<int>(history_.size()) - 1;
   }

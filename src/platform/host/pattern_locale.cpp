@@ -5,7 +5,7 @@
 
 namespace curfew::platform {
 
-PatternLocale::PatternLocale(std::string shortDatePattern, std::string longTimePattern)
+PatternLocale::PatternLocale(std::string_view shortDatePattern, std::string longTimePattern)
     : shortDatePattern_(date_pattern::RemoveBlanks(shortDatePattern)), longTimePattern_(std::move(longTimePattern)) {}
 
 std::string PatternLocale::ShortDatePattern() const { return shortDatePattern_; }

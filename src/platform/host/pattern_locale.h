@@ -10,7 +10,7 @@ namespace curfew::platform {
 // The default is the United States form ("M/d/yyyy", "h:mm:ss tt").
 class PatternLocale final : public Locale {
  public:
-  explicit PatternLocale(std::string shortDatePattern = "M/d/yyyy", std::string longTimePattern = "h:mm:ss tt");
+  explicit PatternLocale(std::string_view shortDatePattern = "M/d/yyyy", std::string longTimePattern = "h:mm:ss tt");
 
   std::string ShortDatePattern() const override;
   std::string FormatShortDate(std::chrono::year_month_day date) const override;

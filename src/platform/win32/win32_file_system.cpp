@@ -125,8 +125,7 @@ FileFault Win32FileSystem::MoveOver(std::string_view source, std::string_view ta
   const DWORD targetAttributes = GetFileAttributesW(targetPath.c_str());
   if (targetAttributes != INVALID_FILE_ATTRIBUTES && (targetAttributes & FILE_ATTRIBUTE_READONLY))
     return FileFault::AccessDenied;
-  if (!MoveFileExW(FilePath(source).c_str(), targetPath.c_str(),
-                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (!MoveFileExW(FilePath(source).c_str(), targetPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return LastFault();
   }
   return FileFault::None;

@@ -21,8 +21,7 @@ class WinInetBody final : public UrlBody {
   int StatusCode() const override {
     DWORD status = 0;
     DWORD size = sizeof(status);
-    if (!HttpQueryInfoW(url_.get(), HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, nullptr))
-      return 0;
+    if (!HttpQueryInfoW(url_.get(), HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, nullptr)) return 0;
     return static_cast<int>(status);
   }
 
@@ -51,8 +50,7 @@ class WinInetBody final : public UrlBody {
 }  // namespace
 
 std::unique_ptr<UrlBody> Win32Internet::OpenUrl(std::string_view agentName, std::string_view address) {
-  InternetHandle session(
-      InternetOpenW(Utf8ToWide(agentName).c_str(), INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0));
+  InternetHandle session(InternetOpenW(Utf8ToWide(agentName).c_str(), INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0));
   if (!session) return nullptr;
   // A server that does not answer ends the transfer instead of holding it for minutes.
   DWORD connectTimeout = 15000;

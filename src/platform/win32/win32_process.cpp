@@ -2,10 +2,9 @@
 
 #include <shellapi.h>
 
-
 #include "platform/win32/text_conversion.h"
-#include "platform/win32/win32_file_system.h"
 #include "platform/win32/unique_handle.h"
+#include "platform/win32/win32_file_system.h"
 
 namespace curfew::platform::win32 {
 
@@ -44,8 +43,8 @@ std::string Win32Process::ExeName() const {
 }
 
 int Win32Process::OpenDocument(std::string_view path, NativeWindow owner, int showMode) {
-  const HINSTANCE result = ShellExecuteW(reinterpret_cast<HWND>(owner), L"open", Utf8ToWide(path).c_str(), nullptr,
-                                         nullptr, showMode);
+  const HINSTANCE result =
+      ShellExecuteW(reinterpret_cast<HWND>(owner), L"open", Utf8ToWide(path).c_str(), nullptr, nullptr, showMode);
   return static_cast<int>(reinterpret_cast<INT_PTR>(result));
 }
 

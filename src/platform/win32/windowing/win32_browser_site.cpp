@@ -63,9 +63,9 @@ const VARIANT* Argument(const DISPPARAMS& parameters, UINT fromFirst) {
 
 std::string TextOf(const VARIANT* value) {
   if (!value) return {};
-  const BSTR text = value->vt == VT_BSTR                                    ? value->bstrVal
+  const BSTR text = value->vt == VT_BSTR                                   ? value->bstrVal
                     : value->vt == (VT_BSTR | VT_BYREF) && value->pbstrVal ? *value->pbstrVal
-                                                                            : nullptr;
+                                                                           : nullptr;
   return text ? WideToUtf8(text) : std::string();
 }
 
@@ -143,7 +143,8 @@ HRESULT BrowserSite::Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS* param
     case DISPID_PROGRESSCHANGE:
     case DISPID_DOWNLOADBEGIN:
     case DISPID_DOWNLOADCOMPLETE:
-      if (parameters && control_) Guarded(0, [&] {
+      if (parameters && control_)
+        Guarded(0, [&] {
           HandOn(member, *parameters);
           return 0;
         });

@@ -1,6 +1,6 @@
 #include <windows.h>
-#include <windowsx.h>
 #include <uxtheme.h>
+#include <windowsx.h>
 
 #include <algorithm>
 #include <utility>
@@ -9,9 +9,9 @@
 #include "platform/win32/text_conversion.h"
 #include "platform/win32/windowing/win32_canvas.h"
 #include "platform/win32/windowing/win32_control_peers.h"
-#include "platform/win32/windowing/win32_runtime.h"
 #include "platform/win32/windowing/win32_form_peer.h"
 #include "platform/win32/windowing/win32_glyph_picture.h"
+#include "platform/win32/windowing/win32_runtime.h"
 
 namespace curfew::platform::win32 {
 namespace {
@@ -94,7 +94,10 @@ void Win32ButtonPeer::ShowDefaultRole() {
   const bool looked = Model().Parent().Look().has_value();
   const LONG_PTR style = GetWindowLongPtrW(Window(), GWL_STYLE) & ~static_cast<LONG_PTR>(BS_TYPEMASK);
   const bool isDefault = FormPeer().ActsAsDefault(Model());
-  SetWindowLongPtrW(Window(), GWL_STYLE, style | (looked ? BS_OWNERDRAW : isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON));
+  SetWindowLongPtrW(Window(), GWL_STYLE,
+                    style | (looked      ? BS_OWNERDRAW
+                             : isDefault ? BS_DEFPUSHBUTTON
+                                         : BS_PUSHBUTTON));
   InvalidateRect(Window(), nullptr, TRUE);
 }
 
@@ -104,11 +107,11 @@ bool Win32ButtonPeer::OnDrawItem(const DRAWITEMSTRUCT& item) {
   const auto& look = Model().Parent().Look();
   if (Model().Kind() != ControlKind::CommandButton || !look) return false;
   const auto& button = static_cast<const ui::CommandButton&>(Model());
-  const ui::ButtonLook& state = (item.itemState & ODS_DISABLED)   ? look->disabled
-                                : (item.itemState & ODS_SELECTED) ? look->pressed
+  const ui::ButtonLook& state = (item.itemState & ODS_DISABLED)    ? look->disabled
+                                : (item.itemState & ODS_SELECTED)  ? look->pressed
                                 : FormPeer().ActsAsDefault(button) ? look->defaultButton
-                                : hot_                            ? look->hot
-                                                                  : look->normal;
+                                : hot_                             ? look->hot
+                                                                   : look->normal;
   const HDC dc = item.hDC;
   const UINT dpi = FormPeer().Dpi();
   const int radius = MulDiv(8, static_cast<int>(dpi), 96);

@@ -46,8 +46,9 @@ void PaintRecoloured(HWND window, HDC target, const ui::Control& control) {
   FillRect(memory.get(), &client, GetSysColorBrush(COLOR_WINDOW));
   DefSubclassProc(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()), PRF_CLIENT | PRF_ERASEBKGND);
   GdiFlush();
-  ui::RecolourOntoDark(std::span(static_cast<std::uint32_t*>(bits), static_cast<std::size_t>(client.right) * client.bottom),
-                       ToColorRef(control.BackColor()), ToColorRef(control.ForeColor()));
+  ui::RecolourOntoDark(
+      std::span(static_cast<std::uint32_t*>(bits), static_cast<std::size_t>(client.right) * client.bottom),
+      ToColorRef(control.BackColor()), ToColorRef(control.ForeColor()));
   // Windows inside this one (a combo box's edit field, a picker's spin buttons) draw themselves.
   const int saved = SaveDC(target);
   for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {

@@ -26,9 +26,8 @@ GlyphPicture::GlyphPicture(int iconResource, int size) {
   BITMAPINFO format = TopDown32(size);
   std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size) * size);
   const HDC screen = GetDC(nullptr);
-  const int rows = colour ? GetDIBits(screen, colour.get(), 0, static_cast<UINT>(size), pixels.data(), &format,
-                                      DIB_RGB_COLORS)
-                          : 0;
+  const int rows =
+      colour ? GetDIBits(screen, colour.get(), 0, static_cast<UINT>(size), pixels.data(), &format, DIB_RGB_COLORS) : 0;
   ReleaseDC(nullptr, screen);
   if (rows != size) return;
   alpha_.resize(pixels.size());

@@ -39,8 +39,7 @@ std::string Text(BSTR text) { return text ? WideToUtf8(text) : std::string(); }
 
 }  // namespace
 
-Win32WebBrowserPeer::Win32WebBrowserPeer(Win32FormPeer& form, ui::Control& control)
-    : Win32WindowedPeer(form, control) {
+Win32WebBrowserPeer::Win32WebBrowserPeer(Win32FormPeer& form, ui::Control& control) : Win32WindowedPeer(form, control) {
   Create(L"STATIC", WS_CLIPCHILDREN);
   UseStandardsMode();
   // Without the object (no OLE on this thread, no engine on this system) the window still
@@ -97,8 +96,7 @@ bool Win32WebBrowserPeer::TranslatePageKey(MSG& message) {
 void Win32WebBrowserPeer::Place() {
   Win32WindowedPeer::Place();
   ComPtr<IOleInPlaceObject> inPlace;
-  if (object_ &&
-      SUCCEEDED(object_->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(inPlace.put())))) {
+  if (object_ && SUCCEEDED(object_->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(inPlace.put())))) {
     RECT area{};
     GetClientRect(Window(), &area);
     inPlace->SetObjectRects(&area, &area);
