@@ -51,7 +51,7 @@ void frmAbout::ShowCatalogueTexts() {
   lblCompany.SetCaption(entries.companyName);
   lblVersion.SetCaption(std::to_string(entries.majorVersion) + "." + std::to_string(entries.minorVersion));
   lblWebsite.SetCaption(entries.comments);
-  // 4.
+  // The skin's labels take the texts just set, then the look is applied over them.
   SkinLabelArray* arrays[] = {&skinLabels1_};
   MirrorLabels(*this, arrays, MirrorRule::EveryLabel);
   main_.Skins().ApplySkinToForm(*this);

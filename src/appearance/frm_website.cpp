@@ -73,27 +73,25 @@ frmWebsite::frmWebsite(frmMain& main) : ui::Form(main.Runtime(), "frmWebsite"), 
 }
 
 void frmWebsite::Form_Load() {
-  // 1.
+  // The identity read anew: the web site's address may have changed with the version information.
   const ProductIdentity& identity = main_.ReadIdentity();
-  // 2. A second panel with the default properties.
+  // A second panel with the default properties.
   StatusBar1.AddPanel(1440);
-  // 3.
   SetCaption(identity.strWebsite);
-  // 4. In front of everything while it loads.
+  // In front of everything while it loads.
   SetTopmost(true);
-  // 5.
+  // The skin's labels take the texts, then the look is applied over them.
   if (identity.SkinsEnabled) {
     SkinLabelArray* arrays[] = {&skinLabels1_};
     MirrorLabels(*this, arrays, MirrorRule::SameContainer);
     main_.Skins().ApplySkinToForm(*this);
   }
-  // 6. The page of the key "Website". A failure to navigate is the browser's to show.
+  // The page of the key "Website". A failure to navigate is the browser's to show.
   IgnoringRefusal([&] { WebBrowser1.Navigate(identity.strWebsite); });
-  // 7.
   SetWindowState(ui::WindowState::Maximized);
-  // 8.
+  // The next opening starts on the web site again, whatever page this one was opened on.
   main_.BrowserPageKey = "Website";
-  // 9. In front of the others, but not for good.
+  // In front of the others, but not for good.
   SetTopmost(false);
 }
 

@@ -45,7 +45,7 @@ void frmLanguage::Form_Load() {
   // Every opening starts from the prompt, as a window loaded afresh does.
   Combo1.SetText(kChooseLanguageHere);
   FillLanguageList();
-  // 4. No plain labels to mirror.
+  // No plain labels to mirror.
   main_.Skins().ApplySkinToForm(*this);
 }
 

@@ -198,53 +198,52 @@ std::string frmMain::MachineSetting(std::string_view key) {
 void frmMain::ShowCatalogueTexts() { SetCaption(languages_->getMessages("MSG_TITLE")); }
 
 void frmMain::Form_Load() {
-  // 1. One copy of the program at a time: a second one ends at once, without a word.
+  // One copy of the program at a time: a second one ends at once, without a word.
   if (services_.process.AnotherInstanceRunning()) {
     ending_ = true;
     services_.runtime.EndProcess(0);
     return;
   }
   const SettingsServices settings = Settings();
-  // 2. No language chosen yet marks the first start.
+  // No language chosen yet marks the first start.
   const std::string firstRunMarker =
       GetUserSetting(services_.registry, identity_, identity_.strProgramName, "Settings", "Language", "");
-  // 3.
   cmdWebsite.SetCaption("Visit " + identity_.strWebsite);
-  // 4.
+  // The catalogue in the language stored, with the built-in English messages beneath it.
   languages_.emplace(LanguageServices{services_.files, services_.locale, identity_, services_.runtime});
   const std::string language = ReadSetting(settings, "Language", SettingStore::User);
   languages_->RegisterDefaultMessages();
   languages_->ChangeLanguage(*this, language);
-  // 5.
+  // The first start asks for a language before anything is shown.
   if (firstRunMarker.empty()) ShowLanguageDialog(true);
-  // 6.
   ShowCatalogueTexts();
-  // 7.
+  // The rows and the stored column widths reach the list in one update.
+  std::optional<ui::ListView::Batch> listUpdate(std::in_place, lstSchedules);
   loadData();
-  // 8.
+  // Hibernate is offered only where the computer can hibernate.
   const bool hibernation = HibernationAvailable(services_.power);
   FillActionChoices(cbShutdown, hibernation);
   mnuActionItem0.SetEnabled(hibernation);
-  // 9.
+  // Power broadcasts reach this window; the tray icon keeps schedules running while it is hidden.
   PowerObject().Initialize(Handle());
-  // 10.
   TrayIconRoutine();
-  // 11.
+  // The data folder is made on the first start, so that the editor can save into it.
   const std::string dataFolder = DataFolderPath();
   if (!services_.files.FolderExists(dataFolder)) services_.files.CreateFolder(dataFolder);
-  // 12.
+  // The column widths the user left at the last exit.
   for (int column = 1; column <= lstSchedules.ColumnHeaderCount(); ++column) {
     const std::string width = ReadSetting(settings, "BackupSetColumn" + std::to_string(column), SettingStore::User);
     lstSchedules.SetColumnWidth(column, ReadInteger16(width).value_or(2500));
   }
-  // 13. The main window has no plain labels to mirror.
+  listUpdate.reset();
+  // The main window has no plain labels to mirror.
   skins_.ApplySkinToForm(*this);
-  // 14. The help opens once, on the first English start.
+  // The help opens once, on the first English start.
   if (ReadSetting(settings, "showHelp", SettingStore::User) == "1") {
     if (ReadSetting(settings, "Language", SettingStore::User) == "English") ShowHelp();
     WriteSetting(settings, "showHelp", SettingStore::User, "0");
   }
-  // 15. Started minimised: the tray icon alone, and no dialog that nobody would see.
+  // Started minimised: the tray icon alone, and no dialog that nobody would see.
   if (MachineSetting("chkMin") == "1") {
     SetWindowState(ui::WindowState::Minimized);
     Hide();

@@ -96,22 +96,22 @@ void frmWizard::ShowCatalogueTexts() {
 
 void frmWizard::Form_Load() {
   clsLanguages& languages = main_.Languages();
-  // 1.
+  // The controls' texts in the language chosen, before anything is filled in.
   languages.ChangeLanguage(*this, languages.strCurrentLanguage());
   ShowCatalogueTexts();  // the title; the weekdays are added below
-  // 2.
+  // Hibernate is offered only where the computer can hibernate.
   FillActionChoices(cbShutdown, HibernationAvailable(main_.Services().power));
-  // 3. The next full hour today (after 23:00, hour 0, still today).
+  // A new schedule starts at the next full hour today (after 23:00, hour 0, still today).
   const LocalDateTime now = main_.Services().clock.Now();
   dtDate.SetDateTime(now);
   dtTime.SetDateTime(AtHour(now, (now.time.hour + 1) % 24));
-  // 4.
+  // The days to choose from: the weekdays by their translated names, the days of a month.
   for (std::size_t day = 0; day < kWeekdayCodes.size(); ++day)
     tvScheduleWeek.AddNode(std::string(kWeekdayCodes[day]), languages.getMessages(kWeekMessages[day]));
   for (int day = 1; day <= 31; ++day) tvScheduleMonth.AddNode("", std::to_string(day));
-  // 5.
+  // Editing shows the stored values over the defaults above.
   if (main_.EditMode) ShowSelectedSchedule();
-  // 6.
+  // The look last, over every control the steps above filled.
   main_.Skins().ApplySkinToForm(*this);
 }
 
@@ -230,7 +230,7 @@ void frmWizard::cmdOK_Click() {
   const auto refuse = [&](const char* message) {
     messages.Show(languages.getMessages(message), platform::MessageButtons::Ok, platform::MessageIcon::None, "");
   };
-  // 1. A new schedule may not take the name of a row, in any letter case.
+  // A new schedule may not take the name of a row, in any letter case.
   if (!main_.EditMode) {
     const std::string name = main_.Services().locale.ToUpper(txtName.Text());
     const ScheduleModel& schedules = main_.Schedules();
@@ -238,15 +238,15 @@ void frmWizard::cmdOK_Click() {
       if (main_.Services().locale.ToUpper(schedules.At(index).name) == name) return refuse("MSG_NEWNAME");
     }
   }
-  // 2.
+  // A name is the file's name: it must be there and fit the file system.
   if (txtName.Text().empty()) return refuse("MSG_NONAME");
   if (!ScheduleNameFits(txtName.Text())) return refuse("MSG_LONGNAME");
   const ScheduleRecord record = ComposeRecord();
   // A repeat on chosen days with no day chosen would never run.
   if (record.Repeat && record.SAccurancy != 0 && record.Period.empty()) return refuse("MSG_NODAYS");
-  // 3. A write error is shown by the writer; the editor stays open with what the user entered.
+  // A write error is shown by the writer; the editor stays open with what the user entered.
   if (!SaveScheduleFile(record, {main_.Services().files, messages, main_.DataFolderPath()})) return;
-  // 4., 5.
+  // The list shows the stored schedule at once.
   main_.loadData();
   Unload();
 }

@@ -98,7 +98,7 @@ void ListView::SetColumnHeaderText(int n, std::string text) {
 
 void ListView::SetColumnWidth(int n, int widthTwips) {
   columns_.at(static_cast<std::size_t>(n - 1)).widthTwips = widthTwips;
-  Show(Aspect::Items);
+  if (batchDepth_ == 0) Show(Aspect::Items);
 }
 
 void ListView::UserResizeColumn(int n, int widthTwips) {

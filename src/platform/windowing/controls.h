@@ -171,7 +171,7 @@ class ListView : public Control {
 
   int ListItemCount() const { return static_cast<int>(rows_.size()); }
   // Changes made while a batch is open reach the back end at once when it closes: many rows
-  // loaded in one go cost the window one update.
+  // loaded in one go, and column widths set with them, cost the window one update.
   class Batch {
    public:
     explicit Batch(ListView& list) : list_(list) { ++list_.batchDepth_; }

@@ -50,12 +50,18 @@ void Win32ListViewPeer::ShowColumnsAndRows() {
   ShowSelection();
 }
 
+// Only the rows that hold the highlight or the focus are touched: a change of every row's
+// state (item -1) costs a call per row in some list views, thousands at a start.
 void Win32ListViewPeer::ShowSelection() {
   Quietly([&] {
-    const int selected = List().SelectedItem();
-    ListView_SetItemState(Window(), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-    if (selected > 0)
-      ListView_SetItemState(Window(), selected - 1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    const int wanted = List().SelectedItem() - 1;  // -1: none
+    for (const auto& [next, state] : {std::pair{LVNI_SELECTED, LVIS_SELECTED}, std::pair{LVNI_FOCUSED, LVIS_FOCUSED}}) {
+      const int holder = ListView_GetNextItem(Window(), -1, next);
+      if (holder >= 0 && holder != wanted) ListView_SetItemState(Window(), holder, 0, state);
+    }
+    constexpr UINT kBoth = LVIS_SELECTED | LVIS_FOCUSED;
+    if (wanted >= 0 && ListView_GetItemState(Window(), wanted, kBoth) != kBoth)
+      ListView_SetItemState(Window(), wanted, kBoth, kBoth);
   });
 }
 
