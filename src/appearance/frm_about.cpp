@@ -2,11 +2,11 @@
 
 #include "scheduling/xfile_exists.h"
 #include "settings/setting_table.h"
-#include "ui/frm_main.h"
+#include "ui/app_context.h"
 
 namespace curfew {
 
-frmAbout::frmAbout(frmMain& main) : ui::Form(main.Runtime(), "frmAbout"), main_(main) {
+frmAbout::frmAbout(AppContext& context) : ui::Form(context.Services().runtime, "frmAbout"), context_(context) {
   SetClientSize(7455, 2925);
   SetClosesOnEscape(true);
   SetBorderStyle(ui::BorderStyle::FixedDialog);
@@ -37,16 +37,12 @@ frmAbout::frmAbout(frmMain& main) : ui::Form(main.Runtime(), "frmAbout"), main_(
   SkinLabel1.SetVisible(false);
 }
 
-void frmAbout::Form_Load() {
-  clsLanguages& languages = main_.Languages();
-  languages.ChangeLanguage(*this, languages.strCurrentLanguage());
-  ShowCatalogueTexts();
-}
+void frmAbout::Form_Load() { context_.ShowInLanguage(*this, *this); }
 
 void frmAbout::ShowCatalogueTexts() {
-  SetCaption(main_.Languages().getMessages("MSG_TITLEABOUT"));
+  SetCaption(context_.Languages().getMessages("MSG_TITLEABOUT"));
   // The version information has the last word over any translation of these four.
-  const platform::VersionEntries entries = main_.Services().versionInfo.Read();
+  const platform::VersionEntries entries = context_.Services().versionInfo.Read();
   Label1.SetCaption(entries.productName);
   lblCompany.SetCaption(entries.companyName);
   lblVersion.SetCaption(std::to_string(entries.majorVersion) + "." + std::to_string(entries.minorVersion));
@@ -54,20 +50,20 @@ void frmAbout::ShowCatalogueTexts() {
   // The skin's labels take the texts just set, then the look is applied over them.
   SkinLabelArray* arrays[] = {&skinLabels1_};
   MirrorLabels(*this, arrays, MirrorRule::EveryLabel);
-  main_.Skins().ApplySkinToForm(*this);
+  context_.ApplyLook(*this);
 }
 
-Form8::Form8(frmMain& main) : ui::Form(main.Runtime(), "Form8"), main_(main) {
+Form8::Form8(AppContext& context) : ui::Form(context.Services().runtime, "Form8"), context_(context) {
   // A borderless tool window of no size: no frame, no task bar button, nothing to see.
   SetBorderStyle(ui::BorderStyle::None);
   Move({0, 0, 0, 0});
 }
 
 void Form8::Form_Load() {
-  const std::string path = main_.Services().files.ProgramFolder() + "\\Help.chm";
-  if (!FileExists(main_.Services().files, path)) return;
-  main_.Services().process.OpenDocument(path, Handle(), 1);
-  WriteSetting(main_.Settings(), "showHelp", SettingStore::Machine, "0");
+  const std::string path = context_.Services().files.ProgramFolder() + "\\Help.chm";
+  if (!FileExists(context_.Services().files, path)) return;
+  context_.Services().process.OpenDocument(path, Handle(), 1);
+  WriteSetting(context_.Settings(), "showHelp", SettingStore::Machine, "0");
 }
 
 }  // namespace curfew

@@ -7,7 +7,7 @@
 
 namespace curfew {
 
-class frmMain;
+class AppContext;
 
 // The product's name, version, company and web site, read from the version information.
 class frmAbout final : public ui::Form, public TranslatedWindow {
@@ -15,7 +15,7 @@ class frmAbout final : public ui::Form, public TranslatedWindow {
   // The product image among the program's resources.
   static constexpr int kProductImage = 101;
 
-  explicit frmAbout(frmMain& main);
+  explicit frmAbout(AppContext& context);
 
   ui::PictureBox Picture1{*this, "Picture1"};
   ui::SkinLabel Label1{*this, "Label1"};
@@ -34,20 +34,20 @@ class frmAbout final : public ui::Form, public TranslatedWindow {
   void Form_Load() override;
 
  private:
-  frmMain& main_;
+  AppContext& context_;
   SkinLabelArray skinLabels1_{SkinLabel1};
 };
 
 // Opens the help file in the system's help viewer as it loads; never seen itself.
 class Form8 final : public ui::Form {
  public:
-  explicit Form8(frmMain& main);
+  explicit Form8(AppContext& context);
 
  protected:
   void Form_Load() override;
 
  private:
-  frmMain& main_;
+  AppContext& context_;
 };
 
 }  // namespace curfew

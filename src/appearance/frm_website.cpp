@@ -5,7 +5,7 @@
 #include <tuple>
 
 #include "appearance/button_pictures.h"
-#include "ui/frm_main.h"
+#include "ui/app_context.h"
 
 namespace curfew {
 namespace {
@@ -30,7 +30,7 @@ void SetPanelWidth(ui::StatusBar& bar, int panel, int width) {
 
 }  // namespace
 
-frmWebsite::frmWebsite(frmMain& main) : ui::Form(main.Runtime(), "frmWebsite"), main_(main) {
+frmWebsite::frmWebsite(AppContext& context) : ui::Form(context.Services().runtime, "frmWebsite"), context_(context) {
   SetClientSize(10545, 8580);
   StatusBar1.Move({0, 8205, 10545, 375});
   StatusBar1.AddPanel(1440);  // the one panel of the design
@@ -74,7 +74,7 @@ frmWebsite::frmWebsite(frmMain& main) : ui::Form(main.Runtime(), "frmWebsite"), 
 
 void frmWebsite::Form_Load() {
   // The identity read anew: the web site's address may have changed with the version information.
-  const ProductIdentity& identity = main_.ReadIdentity();
+  const ProductIdentity& identity = context_.ReadIdentity();
   // A second panel with the default properties.
   StatusBar1.AddPanel(1440);
   SetCaption(identity.strWebsite);
@@ -84,13 +84,13 @@ void frmWebsite::Form_Load() {
   if (identity.SkinsEnabled) {
     SkinLabelArray* arrays[] = {&skinLabels1_};
     MirrorLabels(*this, arrays, MirrorRule::SameContainer);
-    main_.Skins().ApplySkinToForm(*this);
+    context_.ApplyLook(*this);
   }
   // The page of the key "Website". A failure to navigate is the browser's to show.
   IgnoringRefusal([&] { WebBrowser1.Navigate(identity.strWebsite); });
   SetWindowState(ui::WindowState::Maximized);
   // The next opening starts on the web site again, whatever page this one was opened on.
-  main_.BrowserPageKey = "Website";
+  context_.BrowserPageKey = "Website";
   // In front of the others, but not for good.
   SetTopmost(false);
 }

@@ -7,14 +7,14 @@
 
 namespace curfew {
 
-class frmMain;
+class AppContext;
 
 // A small web browser inside the program: an address box with a go button, back, forward,
 // stop and refresh, the page, and a status bar. It opens on the page the opener chose with
 // BrowserPageKey (the web site for "Website"). It is not translated.
 class frmWebsite final : public ui::Form {
  public:
-  explicit frmWebsite(frmMain& main);
+  explicit frmWebsite(AppContext& context);
 
   ui::StatusBar StatusBar1{*this, "StatusBar1"};
   ui::Frame frmBrowser{*this, "frmBrowser"};
@@ -40,7 +40,7 @@ class frmWebsite final : public ui::Form {
   void Command3_Click();
   void WebBrowser1_DownloadComplete();
 
-  frmMain& main_;
+  AppContext& context_;
   SkinLabelArray skinLabels1_{SkinLabel1};
 };
 

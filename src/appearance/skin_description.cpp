@@ -155,8 +155,9 @@ void Colour(ui::Form& form, ui::Colour windowBack, ui::Colour text, ui::Colour f
             const ui::Font* labelFont) {
   form.SetBackColor(windowBack);
   for (ui::Control* control : form.Controls()) {
-    switch (control->Kind()) {
-      case ui::ControlKind::SkinLabel:
+    switch (ui::TraitsOf(control->Kind()).dress) {
+      case ui::DressRole::Keep: break;
+      case ui::DressRole::SkinLabel:
         if (labelFont) {
           // A skinned label takes the skin's typeface at its own size and weight.
           ui::Font font = control->GetFont();
@@ -165,15 +166,8 @@ void Colour(ui::Form& form, ui::Colour windowBack, ui::Colour text, ui::Colour f
         }
         control->SetColours(windowBack, text);
         break;
-      case ui::ControlKind::Label:
-      case ui::ControlKind::CheckBox:
-      case ui::ControlKind::OptionButton:
-      case ui::ControlKind::Frame:
-      case ui::ControlKind::StatusBar: control->SetColours(windowBack, text); break;
-      case ui::ControlKind::TreeView:
-      case ui::ControlKind::DatePicker:
-      case ui::ControlKind::TimePicker: control->SetColours(fieldBack, fieldText); break;
-      default: break;
+      case ui::DressRole::OnWindow: control->SetColours(windowBack, text); break;
+      case ui::DressRole::FieldColours: control->SetColours(fieldBack, fieldText); break;
     }
   }
 }

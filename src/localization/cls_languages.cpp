@@ -138,14 +138,8 @@ void clsLanguages::makeLocalizationFile(const std::function<void()>& loadSchedul
   };
   for (const ui::Form* form : services_.runtime.LoadedForms()) {
     for (const ui::Control* control : form->Controls()) {
-      for (const auto& [key, part] : language_file::KeysOf(form->Name(), *control)) {
-        if (control->Kind() == ui::ControlKind::TabStrip)
-          item(key, static_cast<const ui::TabStrip*>(control)->TabCaption(part));
-        else if (control->Kind() == ui::ControlKind::ListView)
-          item(key, static_cast<const ui::ListView*>(control)->ColumnHeaderText(part));
-        else
-          item(key, control->Caption());
-      }
+      for (const auto& [key, part] : language_file::KeysOf(form->Name(), *control))
+        item(key, language_file::TextOf(*control, part));
     }
   }
   for (const MessageEntry& entry : catalogue_) {
@@ -168,14 +162,7 @@ void clsLanguages::ChangeLanguage(ui::Form& myForm, std::string_view strLang) {
   for (ui::Control* control : myForm.Controls()) {
     for (const auto& [key, part] : language_file::KeysOf(myForm.Name(), *control)) {
       const std::string text = GetTranslation(key);
-      if (!text.empty()) {
-        if (control->Kind() == ui::ControlKind::TabStrip)
-          static_cast<ui::TabStrip*>(control)->SetTabCaption(part, text);
-        else if (control->Kind() == ui::ControlKind::ListView)
-          static_cast<ui::ListView*>(control)->SetColumnHeaderText(part, text);
-        else
-          control->SetCaption(text);
-      }
+      if (!text.empty()) language_file::SetTextOf(*control, part, text);
       control->Refresh();
     }
   }

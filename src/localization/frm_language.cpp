@@ -3,11 +3,11 @@
 #include "localization/language_update.h"
 #include "settings/setting_table.h"
 #include "settings/settings_store.h"
-#include "ui/frm_main.h"
+#include "ui/app_context.h"
 
 namespace curfew {
 
-frmLanguage::frmLanguage(frmMain& main) : ui::Form(main.Runtime(), "frmLanguage"), main_(main) {
+frmLanguage::frmLanguage(AppContext& context) : ui::Form(context.Services().runtime, "frmLanguage"), context_(context) {
   SetClientSize(8295, 2715);
   SetCaption("Language Selection");
   Label1.SetCaption("Please select the language you would like to use:");
@@ -36,33 +36,31 @@ frmLanguage::frmLanguage(frmMain& main) : ui::Form(main.Runtime(), "frmLanguage"
   tmrDownload.OnTimer = [this] { tmrDownload_Timer(); };
 }
 
-void frmLanguage::ShowCatalogueTexts() { SetCaption(main_.Languages().getMessages("MSG_TITLELANGUAGE")); }
+void frmLanguage::ShowCatalogueTexts() { SetCaption(context_.Languages().getMessages("MSG_TITLELANGUAGE")); }
 
 void frmLanguage::Form_Load() {
-  clsLanguages& languages = main_.Languages();
-  ShowCatalogueTexts();
-  languages.ChangeLanguage(*this, languages.strCurrentLanguage());
+  context_.ShowInLanguage(*this, *this);
   // Every opening starts from the prompt, as a window loaded afresh does.
   Combo1.SetText(kChooseLanguageHere);
   FillLanguageList();
   // No plain labels to mirror.
-  main_.Skins().ApplySkinToForm(*this);
+  context_.ApplyLook(*this);
 }
 
 void frmLanguage::FillLanguageList() {
   Combo1.Clear();
-  clsLanguages& languages = main_.Languages();
+  clsLanguages& languages = context_.Languages();
   if (!languages.LangFileExists(languages.LanguageFilePath())) return;
   for (std::string& name : languages.LanguageNames()) Combo1.AddItem(std::move(name));
-  Combo1.SetText(ReadSetting(main_.Settings(), "Language", SettingStore::User));
+  Combo1.SetText(ReadSetting(context_.Settings(), "Language", SettingStore::User));
 }
 
 void frmLanguage::Combo1_Click() {
   const std::string choice = Combo1.Text();
   if (choice == kChooseLanguageHere) return;
-  WriteSetting(main_.Settings(), "Language", SettingStore::User, choice);
+  WriteSetting(context_.Settings(), "Language", SettingStore::User, choice);
   // The main window first, then this dialog and every other open window.
-  ApplyLanguageToOpenWindows(main_.Languages(), Runtime(), choice);
+  ApplyLanguageToOpenWindows(context_.Languages(), Runtime(), choice);
 }
 
 // OK takes the language the box shows, also when it was shown preselected and never picked
@@ -71,9 +69,9 @@ void frmLanguage::Command2_Click() {
   const std::string shown = Combo1.Text();
   bool listed = false;
   for (int index = 0; index < Combo1.ListCount(); ++index) listed = listed || Combo1.List(index) == shown;
-  const std::string saved = GetUserSetting(main_.Services().registry, main_.Identity(), main_.Identity().strProgramName,
-                                           "Settings", "Language", "");
-  if (listed && (saved != shown || main_.Languages().strCurrentLanguage() != shown)) Combo1_Click();
+  const std::string saved = GetUserSetting(context_.Services().registry, context_.Identity(),
+                                           context_.Identity().strProgramName, "Settings", "Language", "");
+  if (listed && (saved != shown || context_.Languages().strCurrentLanguage() != shown)) Combo1_Click();
   Unload();
 }
 
@@ -83,11 +81,11 @@ void frmLanguage::Command1_Click() {
     EndUpdate();
     return;
   }
-  AppServices& services = main_.Services();
-  const std::string address = LanguageUpdateAddress(services.languageServer, main_.Identity().ProductNumber);
+  AppServices& services = context_.Services();
+  const std::string address = LanguageUpdateAddress(services.languageServer, context_.Identity().ProductNumber);
   download_ = std::make_unique<LanguageDownload>(services.internet, address);
   updateCaption_ = Command1.Caption();
-  Command1.SetCaption(main_.Languages().getMessages("MSG_CANCELUPDATE"));
+  Command1.SetCaption(context_.Languages().getMessages("MSG_CANCELUPDATE"));
   tmrDownload.SetEnabled(true);
 }
 
@@ -101,14 +99,14 @@ void frmLanguage::tmrDownload_Timer() {
   if (!download_ || !download_->Finished()) return;
   const std::string body = download_->TakeBody();
   EndUpdate();
-  const clsLanguages& languages = main_.Languages();
+  const clsLanguages& languages = context_.Languages();
   // A failed transfer, an error page, a cut body or a failed write: one message, the local
   // file as it was.
-  const bool stored = StoreLanguageUpdate(main_.Services().files, languages.LanguageFilePath(), body);
+  const bool stored = StoreLanguageUpdate(context_.Services().files, languages.LanguageFilePath(), body);
   if (stored) FillLanguageList();
   Runtime().Messages().Show(
       languages.getMessages(stored ? "MSG_DOWNLOADED" : "MSG_UPDATEFAILED"), platform::MessageButtons::Ok,
-      stored ? platform::MessageIcon::None : platform::MessageIcon::Exclamation, main_.Identity().strProgramName);
+      stored ? platform::MessageIcon::None : platform::MessageIcon::Exclamation, context_.Identity().strProgramName);
 }
 
 void frmLanguage::Form_Unload(bool& /*cancel*/) {
@@ -117,10 +115,10 @@ void frmLanguage::Form_Unload(bool& /*cancel*/) {
 }
 
 void frmLanguage::Command3_Click() {
-  clsLanguages& languages = main_.Languages();
+  clsLanguages& languages = context_.Languages();
   const std::string path = languages.LanguageFilePath();
   if (!languages.LangFileExists(path)) return;
-  main_.Services().process.OpenDocument(path, 0, 1);
+  context_.Services().process.OpenDocument(path, 0, 1);
 }
 
 }  // namespace curfew

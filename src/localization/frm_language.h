@@ -10,7 +10,7 @@
 
 namespace curfew {
 
-class frmMain;
+class AppContext;
 
 // Language Selection: the languages of the language file, the choice applied at once, an
 // update of the file from the language server and the file opened for translators.
@@ -18,7 +18,7 @@ class frmLanguage final : public ui::Form, public TranslatedWindow {
  public:
   static constexpr const char* kChooseLanguageHere = "Choose Language Here";
 
-  explicit frmLanguage(frmMain& main);
+  explicit frmLanguage(AppContext& context);
 
   ui::SkinLabel Label1{*this, "Label1"};
   ui::ComboBox Combo1{*this, "Combo1"};
@@ -48,7 +48,7 @@ class frmLanguage final : public ui::Form, public TranslatedWindow {
   void tmrDownload_Timer();
   void EndUpdate();
 
-  frmMain& main_;
+  AppContext& context_;
   std::unique_ptr<LanguageDownload> download_;
   // The button's caption while no update runs.
   std::string updateCaption_;

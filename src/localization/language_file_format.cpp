@@ -135,27 +135,48 @@ std::vector<ControlKey> KeysOf(std::string_view formName, const ui::Control& con
   const std::string base = std::string(formName) + "_" + control.Name();
   const std::string index = control.Index() ? std::to_string(*control.Index()) : "";
   std::vector<ControlKey> keys;
-  switch (control.Kind()) {
-    case ui::ControlKind::Label:
-    case ui::ControlKind::CommandButton:
-    case ui::ControlKind::SkinLabel:
-    case ui::ControlKind::Frame:
-    case ui::ControlKind::CheckBox: keys.push_back({base, 0}); break;
-    case ui::ControlKind::OptionButton: keys.push_back({base + index, 0}); break;
-    case ui::ControlKind::Menu: keys.push_back({base + (index.empty() ? "0" : index), 0}); break;
-    case ui::ControlKind::TabStrip: {
+  switch (ui::TraitsOf(control.Kind()).languageKeys) {
+    case ui::LanguageKeys::None: break;
+    case ui::LanguageKeys::Caption: keys.push_back({base, 0}); break;
+    case ui::LanguageKeys::IndexedCaption: keys.push_back({base + index, 0}); break;
+    case ui::LanguageKeys::MenuCaption: keys.push_back({base + (index.empty() ? "0" : index), 0}); break;
+    case ui::LanguageKeys::TabCaptions: {
       const int tabs = static_cast<const ui::TabStrip&>(control).TabCount();
       for (int n = 1; n <= tabs; ++n) keys.push_back({base + "_TABS" + std::to_string(n), n});
       break;
     }
-    case ui::ControlKind::ListView: {
+    case ui::LanguageKeys::ColumnHeaders: {
       const int columns = static_cast<const ui::ListView&>(control).ColumnHeaderCount();
       for (int n = 1; n <= columns; ++n) keys.push_back({base + "_COL" + std::to_string(n), n});
       break;
     }
-    default: break;
   }
   return keys;
+}
+
+std::string TextOf(const ui::Control& control, int part) {
+  switch (ui::TraitsOf(control.Kind()).languageKeys) {
+    case ui::LanguageKeys::TabCaptions: return static_cast<const ui::TabStrip&>(control).TabCaption(part);
+    case ui::LanguageKeys::ColumnHeaders: return static_cast<const ui::ListView&>(control).ColumnHeaderText(part);
+    case ui::LanguageKeys::None:
+    case ui::LanguageKeys::Caption:
+    case ui::LanguageKeys::IndexedCaption:
+    case ui::LanguageKeys::MenuCaption: return control.Caption();
+  }
+  return control.Caption();
+}
+
+void SetTextOf(ui::Control& control, int part, std::string text) {
+  switch (ui::TraitsOf(control.Kind()).languageKeys) {
+    case ui::LanguageKeys::TabCaptions: static_cast<ui::TabStrip&>(control).SetTabCaption(part, std::move(text)); break;
+    case ui::LanguageKeys::ColumnHeaders:
+      static_cast<ui::ListView&>(control).SetColumnHeaderText(part, std::move(text));
+      break;
+    case ui::LanguageKeys::None:
+    case ui::LanguageKeys::Caption:
+    case ui::LanguageKeys::IndexedCaption:
+    case ui::LanguageKeys::MenuCaption: control.SetCaption(std::move(text)); break;
+  }
 }
 
 std::string TemplateText(const std::vector<std::string>& itemLines) {

@@ -44,6 +44,11 @@ struct ControlKey {
 };
 std::vector<ControlKey> KeysOf(std::string_view formName, const ui::Control& control);
 
+// The text a key of KeysOf names (its part: a tab or a column, 0 for the caption), and the
+// same text set anew.
+std::string TextOf(const ui::Control& control, int part);
+void SetTextOf(ui::Control& control, int part, std::string text);
+
 // The whole file text of a template with the given item lines (each "<KEY>text</KEY>").
 std::string TemplateText(const std::vector<std::string>& itemLines);
 

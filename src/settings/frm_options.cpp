@@ -3,11 +3,11 @@
 #include "appearance/mirror_labels.h"
 #include "settings/apply_run_at_start.h"
 #include "settings/setting_table.h"
-#include "ui/frm_main.h"
+#include "ui/app_context.h"
 
 namespace curfew {
 
-frmOptions::frmOptions(frmMain& main) : ui::Form(main.Runtime(), "frmOptions"), main_(main) {
+frmOptions::frmOptions(AppContext& context) : ui::Form(context.Services().runtime, "frmOptions"), context_(context) {
   SetClientSize(10305, 2730);
   SetClosesOnEscape(true);
   SetMinMaxButtons(false);
@@ -43,21 +43,21 @@ frmOptions::frmOptions(frmMain& main) : ui::Form(main.Runtime(), "frmOptions"), 
   StoreOnClick(chkNoShow, "chkNoShow");
   StoreOnClick(chkAlwaysExit, "chkAlwaysExit");
   chkRunAtStart.OnClick = [this] {
-    ApplyRunAtStart(chkRunAtStart.Value(), main_.Settings(), main_.Services().files.ProgramFolder(),
-                    main_.Services().process.ExeName());
+    ApplyRunAtStart(chkRunAtStart.Value(), context_.Settings(), context_.Services().files.ProgramFolder(),
+                    context_.Services().process.ExeName());
   };
 }
 
 void frmOptions::StoreOnClick(ui::CheckBox& box, const char* key) {
   box.OnClick = [this, &box, key] {
-    WriteSetting(main_.Settings(), key, SettingStore::Machine, std::to_string(box.Value()));
+    WriteSetting(context_.Settings(), key, SettingStore::Machine, std::to_string(box.Value()));
   };
 }
 
 void frmOptions::Fill(ui::CheckBox& box, const char* key, std::vector<std::string>& unreadable) {
   std::string stored;
   try {
-    stored = ReadSetting(main_.Settings(), key, SettingStore::Machine);
+    stored = ReadSetting(context_.Settings(), key, SettingStore::Machine);
   } catch (const SettingsError&) {
     stored.clear();
   }
@@ -71,23 +71,22 @@ void frmOptions::Fill(ui::CheckBox& box, const char* key, std::vector<std::strin
 }
 
 void frmOptions::ShowCatalogueTexts() {
-  SetCaption(main_.Languages().getMessages("MSG_TITLEOPTIONS"));
+  SetCaption(context_.Languages().getMessages("MSG_TITLEOPTIONS"));
   // The preferences have no plain labels in their visible frames; the arrays take any there.
   SkinLabelArray* arrays[] = {&skinLabels5_, &skinLabels6_};
   MirrorLabels(*this, arrays, MirrorRule::SameContainer);
-  main_.Skins().ApplySkinToForm(*this);
+  context_.ApplyLook(*this);
 }
 
 void frmOptions::Form_Load() {
-  clsLanguages& languages = main_.Languages();
-  languages.ChangeLanguage(*this, languages.strCurrentLanguage());
+  clsLanguages& languages = context_.Languages();
+  context_.ShowInLanguage(*this, *this);
   std::vector<std::string> unreadable;
   Fill(chkNoShow, "chkNoShow", unreadable);
   Fill(chkAlwaysExit, "chkAlwaysExit", unreadable);
   Fill(chkMin, "chkMin", unreadable);
   Fill(chkSplash, "chkSplash", unreadable);
   Fill(chkRunAtStart, "chkRunAtStart", unreadable);
-  ShowCatalogueTexts();
   if (unreadable.empty()) return;
   std::string message = languages.getMessages("MSG_BADSETTING");
   for (const std::string& caption : unreadable) message += "\r\n" + caption;

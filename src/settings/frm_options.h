@@ -10,14 +10,14 @@
 
 namespace curfew {
 
-class frmMain;
+class AppContext;
 
 // General Preferences: how the program starts and what closing its window does. Every click is
 // stored at once in the machine-wide settings; the window has no OK or Cancel, only its close
 // box.
 class frmOptions final : public ui::Form, public TranslatedWindow {
  public:
-  explicit frmOptions(frmMain& main);
+  explicit frmOptions(AppContext& context);
 
   ui::Frame Frame2{*this, "Frame2"};
   ui::CheckBox chkRunAtStart{*this, "chkRunAtStart", std::nullopt, &Frame2};
@@ -41,7 +41,7 @@ class frmOptions final : public ui::Form, public TranslatedWindow {
   void Fill(ui::CheckBox& box, const char* key, std::vector<std::string>& unreadable);
   void StoreOnClick(ui::CheckBox& box, const char* key);
 
-  frmMain& main_;
+  AppContext& context_;
   SkinLabelArray skinLabels5_{SkinLabel5};
   SkinLabelArray skinLabels6_{SkinLabel6};
 };

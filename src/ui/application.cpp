@@ -6,7 +6,7 @@ void Application::Start() {
   splash.Load();
   bool skipSplash = false;
   try {
-    skipSplash = ReadSetting(main.Settings(), "chkSplash", SettingStore::Machine) == "1";
+    skipSplash = ReadSetting(context.Settings(), "chkSplash", SettingStore::Machine) == "1";
   } catch (const SettingsError&) {
   }
   if (skipSplash)

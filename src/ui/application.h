@@ -12,7 +12,7 @@ namespace curfew {
 class Application {
  public:
   explicit Application(AppServices& services) : services_(services) {
-    main.Skins().SetSplashFallback([this] { splash.LoadForSkin(); });
+    context.Skins().SetSplashFallback([this] { splash.LoadForSkin(); });
   }
   void Start();
 
@@ -21,8 +21,9 @@ class Application {
 
  public:
   ProductIdentity identity;
-  frmMain main{services_, identity};
-  frmSplash splash{services_, identity, main};
+  AppContext context{services_, identity};
+  frmMain main{context};
+  frmSplash splash{context, main};
 };
 
 }  // namespace curfew

@@ -34,14 +34,16 @@ enum TrayMouse { kMouseMove = 512, kLeftDown, kLeftUp, kLeftDoubleClick, kRightD
 
 }  // namespace
 
-frmMain::frmMain(AppServices& services, ProductIdentity& identity)
-    : ui::Form(services.runtime, "frmMain"),
-      services_(services),
-      identity_(identity),
-      storedRuns_(services.files, DataFolder(services.files.ProgramFolder()), services.locale),
-      schedules_(storedRuns_, services.locale),
+frmMain::frmMain(AppContext& context)
+    : ui::Form(context.Services().runtime, "frmMain"),
+      context_(context),
+      services_(context.Services()),
+      identity_(context.Identity()),
       scheduleView_(lstSchedules, lstSchedule) {
-  schedules_.SetView(&scheduleView_);
+  // A list read anew shows no selection: Edit and Delete have nothing to act on.
+  scheduleView_.onEntriesShown = [this] { DisableSelectionCommands(); };
+  context.Schedules().SetView(&scheduleView_);
+  context.SetMainWindow(*this);
   Design();
   WireHandlers();
 }
@@ -140,8 +142,9 @@ void frmMain::WireHandlers() {
     actionEntries[i]->OnClick = [this, i] { ActionNow(kActionMenuActions[i]); };
   const auto powerOptions = [this] {
     if (!services_.process.StartCommandLine(kPowerOptionsCommand))
-      services_.runtime.Messages().Show(languages_->getMessages("MSG_NOPOWEROPTIONS"), platform::MessageButtons::Ok,
-                                        platform::MessageIcon::Exclamation, identity_.strProgramName);
+      services_.runtime.Messages().Show(context_.Languages().getMessages("MSG_NOPOWEROPTIONS"),
+                                        platform::MessageButtons::Ok, platform::MessageIcon::Exclamation,
+                                        identity_.strProgramName);
   };
   cmdPower.OnClick = powerOptions;
   mnuPowerOptions.OnClick = powerOptions;
@@ -173,13 +176,6 @@ void frmMain::WireHandlers() {
   };
 }
 
-std::string frmMain::DataFolderPath() const { return DataFolder(services_.files.ProgramFolder()); }
-
-const ProductIdentity& frmMain::ReadIdentity() {
-  identity_ = LoadIdentity(services_.versionInfo);
-  return identity_;
-}
-
 CPower& frmMain::PowerObject() {
   if (!objPower_) objPower_.emplace(services_.power, services_.powerFilter);
   return *objPower_;
@@ -187,7 +183,7 @@ CPower& frmMain::PowerObject() {
 
 std::string frmMain::MachineSetting(std::string_view key) {
   try {
-    return ReadSetting(Settings(), key, SettingStore::Machine);
+    return ReadSetting(context_.Settings(), key, SettingStore::Machine);
   } catch (const SettingsError&) {
     return std::string(SettingOf(key, SettingStore::Machine).defaultValue);
   }
@@ -195,7 +191,7 @@ std::string frmMain::MachineSetting(std::string_view key) {
 
 // Load ---------------------------------------------------------------------------------------
 
-void frmMain::ShowCatalogueTexts() { SetCaption(languages_->getMessages("MSG_TITLE")); }
+void frmMain::ShowCatalogueTexts() { SetCaption(context_.Languages().getMessages("MSG_TITLE")); }
 
 void frmMain::Form_Load() {
   // One copy of the program at a time: a second one ends at once, without a word.
@@ -204,16 +200,16 @@ void frmMain::Form_Load() {
     services_.runtime.EndProcess(0);
     return;
   }
-  const SettingsServices settings = Settings();
+  const SettingsServices settings = context_.Settings();
   // No language chosen yet marks the first start.
   const std::string firstRunMarker =
       GetUserSetting(services_.registry, identity_, identity_.strProgramName, "Settings", "Language", "");
   cmdWebsite.SetCaption("Visit " + identity_.strWebsite);
   // The catalogue in the language stored, with the built-in English messages beneath it.
-  languages_.emplace(LanguageServices{services_.files, services_.locale, identity_, services_.runtime});
+  clsLanguages& languages = context_.MakeLanguages();
   const std::string language = ReadSetting(settings, "Language", SettingStore::User);
-  languages_->RegisterDefaultMessages();
-  languages_->ChangeLanguage(*this, language);
+  languages.RegisterDefaultMessages();
+  languages.ChangeLanguage(*this, language);
   // The first start asks for a language before anything is shown.
   if (firstRunMarker.empty()) ShowLanguageDialog(true);
   ShowCatalogueTexts();
@@ -237,7 +233,7 @@ void frmMain::Form_Load() {
   }
   listUpdate.reset();
   // The main window has no plain labels to mirror.
-  skins_.ApplySkinToForm(*this);
+  context_.ApplyLook(*this);
   // The help opens once, on the first English start.
   if (ReadSetting(settings, "showHelp", SettingStore::User) == "1") {
     if (ReadSetting(settings, "Language", SettingStore::User) == "English") ShowHelp();
@@ -249,17 +245,13 @@ void frmMain::Form_Load() {
     Hide();
     startsHidden_ = true;
     minimisedForStart_ = true;
-    SuppressPermissionDialog = true;
+    context_.SuppressPermissionDialog = true;
   }
 }
 
 // The schedule list ----------------------------------------------------------------------------
 
-void frmMain::loadData() {
-  schedules_.Replace(LoadScheduleEntries(services_.files, DataFolderPath(), services_.clock.Now(), services_.locale));
-  // The list is new and shows no selection: Edit and Delete have nothing to act on.
-  DisableSelectionCommands();
-}
+void frmMain::loadData() { context_.ReloadSchedules(); }
 
 void frmMain::EnableSelectionCommands() {
   cmdDelete.SetEnabled(true);
@@ -276,7 +268,8 @@ void frmMain::DisableSelectionCommands() {
 }
 
 void frmMain::lstSchedules_ItemClick(int row) {
-  const ScheduleEntry& entry = schedules_.At(static_cast<std::size_t>(row - 1));
+  const ScheduleEntry& entry = Schedules().At(static_cast<std::size_t>(row - 1));
+  ScheduleRecord& SelectedSchedule = context_.SelectedSchedule;
   SelectedSchedule.name = entry.name;
   SelectedSchedule.ItemType = entry.action;
   SelectedSchedule.LastRunTime = entry.lastRunText;
@@ -305,9 +298,9 @@ void frmMain::cmdDelete_Click() {
   // highlight away), nothing to delete.
   const int row = lstSchedules.SelectedItem();
   if (row == 0) return;
-  const std::string name = schedules_.At(static_cast<std::size_t>(row - 1)).name;
+  const std::string name = Schedules().At(static_cast<std::size_t>(row - 1)).name;
   const auto answer =
-      services_.runtime.Messages().Show(languages_->getMessages("MSG_DELETE"), platform::MessageButtons::YesNo,
+      services_.runtime.Messages().Show(context_.Languages().getMessages("MSG_DELETE"), platform::MessageButtons::YesNo,
                                         platform::MessageIcon::None, "Really delete?", platform::DefaultButton::Second);
   if (answer != platform::MessageAnswer::Yes) return;
   const std::string path = ScheduleFilePath(DataFolderPath(), name);
@@ -334,7 +327,7 @@ void frmMain::ArrangeControls() {
 void frmMain::cmdGo_Click() {
   const LocalDateTime now = services_.clock.Now();
   if (cmbTime.Text() != "Now") {
-    schedules_.AddQuick(cbShutdown.Text(), now, QuickScheduleMoment(cmbTime.Text(), now));
+    Schedules().AddQuick(cbShutdown.Text(), now, QuickScheduleMoment(cmbTime.Text(), now));
     return;
   }
   ActionNow(cbShutdown.Text());
@@ -343,9 +336,9 @@ void frmMain::cmdGo_Click() {
 // "Now": the user confirms, and stays in charge of unsaved work (the action is not forced).
 // Cancel is the default button: Enter in the action box is Go, so a second Enter must not act.
 void frmMain::ActionNow(std::string_view actionName) {
-  const auto answer =
-      services_.runtime.Messages().Show(languages_->getMessages("MSG_SURE"), platform::MessageButtons::OkCancel,
-                                        platform::MessageIcon::None, "Confirm Choice", platform::DefaultButton::Second);
+  const auto answer = services_.runtime.Messages().Show(context_.Languages().getMessages("MSG_SURE"),
+                                                        platform::MessageButtons::OkCancel, platform::MessageIcon::None,
+                                                        "Confirm Choice", platform::DefaultButton::Second);
   if (answer != platform::MessageAnswer::Ok) return;
   const auto code = PowerActionCodeOf(actionName);
   if (!code) return;
@@ -385,7 +378,7 @@ void frmMain::RestoreIfMinimisedForStart() {
 void frmMain::ShowAndActivate() {
   RestoreIfMinimisedForStart();
   if (!Visible()) Show();
-  services_.runtime.ActivateWindowByTitle(Caption());
+  BringToFront();
 }
 
 void frmMain::OpenFromTray() {
@@ -394,7 +387,7 @@ void frmMain::OpenFromTray() {
     Show();
     SetWindowState(ui::WindowState::Maximized);
   }
-  services_.runtime.ActivateWindowByTitle(Caption());
+  BringToFront();
 }
 
 // Closing and ending -------------------------------------------------------------------------
@@ -407,15 +400,14 @@ void frmMain::Form_QueryUnload(bool& cancel, ui::UnloadMode mode) {
   cancel = true;
   if (MachineSetting("chkNoShow") != "0") return;
   try {
-    stillRunning_ = std::make_unique<frmStillRunning>(*this);
-    stillRunning_->Show();
+    context_.Windows().Open<frmStillRunning>(OpenWindows::Place::Reminder, context_).Show();
   } catch (const std::exception&) {
     // Without its reminder the window still hides, and the program runs on in the tray.
   }
 }
 
 void frmMain::SaveColumnWidths() {
-  const SettingsServices settings = Settings();
+  const SettingsServices settings = context_.Settings();
   for (int column = 1; column <= lstSchedules.ColumnHeaderCount(); ++column) {
     try {
       WriteSetting(settings, "BackupSetColumn" + std::to_string(column), SettingStore::User,
@@ -428,7 +420,7 @@ void frmMain::SaveColumnWidths() {
 void frmMain::Form_SystemChange(ui::SystemChange change) {
   if (change == ui::SystemChange::ColourSchemeChanged) {
     // Every window follows light or dark mode, or high contrast, at once.
-    skins_.FollowSchemeChange(services_.runtime.LoadedForms());
+    context_.Skins().FollowSchemeChange(services_.runtime.LoadedForms());
     return;
   }
   tmrScheduler_Timer();
@@ -444,20 +436,7 @@ void frmMain::Form_Unload(bool&) {
   };
   // The other windows in a fixed order: help launcher, about, language, preferences, splash,
   // reminder, browser, editor.
-  for (ui::Form* other : std::initializer_list<ui::Form*>{help_.get(), about_.get(), language_.get(), options_.get()})
-    step([other] {
-      if (other) other->Unload();
-    });
-  for (ui::Form* other : othersToUnload_) step([other] { other->Unload(); });
-  step([this] {
-    if (stillRunning_) stillRunning_->Unload();
-  });
-  step([this] {
-    if (website_) website_->Unload();
-  });
-  step([this] {
-    if (wizard_) wizard_->Unload();
-  });
+  step([this] { context_.Windows().UnloadAll(); });
   step([this] { objPower_.reset(); });
   SaveColumnWidths();
   step([this] { services_.tray.Remove(); });

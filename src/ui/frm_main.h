@@ -9,11 +9,8 @@
 #include "platform/windowing/controls.h"
 #include "platform/windowing/form.h"
 #include "power/cpower.h"
-#include "scheduling/schedule_list.h"
-#include "scheduling/schedule_model.h"
-#include "scheduling/schedule_record.h"
 #include "settings/settings_store.h"
-#include "ui/app_services.h"
+#include "ui/app_context.h"
 #include "ui/schedule_list_view.h"
 
 namespace curfew {
@@ -30,7 +27,7 @@ class frmWizard;
 // the menus; and the scheduler engine on its timers, the tray icon and the close rules.
 class frmMain final : public ui::Form, public TranslatedWindow {
  public:
-  frmMain(AppServices& services, ProductIdentity& identity);
+  explicit frmMain(AppContext& context);
   ~frmMain() override;
 
   ui::CommandButton cmdNewSchedule{*this, "cmdNewSchedule"};
@@ -79,64 +76,47 @@ class frmMain final : public ui::Form, public TranslatedWindow {
   ui::Menu mnuTrayItem2{*this, "mnuTrayItem", 2, &mnuTray};
   ui::Menu mnuTrayItem3{*this, "mnuTrayItem", 3, &mnuTray};
 
-  // Process-wide state the main window owns.
   bool ExitRequested = false;
-  bool EditMode = false;
-  ScheduleRecord SelectedSchedule;
-  bool SuppressPermissionDialog = false;
   bool ActionFinished = true;
-  // Which page the browser window opens with: "Website" for the product's web site.
-  std::string BrowserPageKey = "Website";
 
   void loadData();
   void ArrangeControls();
   void EnableSelectionCommands();
   void DisableSelectionCommands();
   // The schedules the list shows and the engine runs.
-  ScheduleModel& Schedules() { return schedules_; }
+  ScheduleModel& Schedules() { return context_.Schedules(); }
   void RunScheduledAction(std::string_view actionName, bool force);
   // New and Edit: the editor for a new schedule or for the one last clicked. While it is open it
   // is only brought to the front, as it is.
   void ShowScheduleEditor(bool editMode);
-  frmWizard* ScheduleEditor() const { return wizard_.get(); }
-  frmStillRunning* Reminder() const { return stillRunning_.get(); }
+  frmWizard* ScheduleEditor() const;
+  frmStillRunning* Reminder() const;
   // General Preferences and About: one window each, brought to the front while open.
   void ShowPreferences();
-  frmOptions* Preferences() const { return options_.get(); }
+  frmOptions* Preferences() const;
   void ShowAbout();
-  frmAbout* About() const { return about_.get(); }
+  frmAbout* About() const;
   // The language dialog, modal on the first start. The window object lives on after it is
   // closed, so that an update still running in it when it closes ends in a valid window.
   void ShowLanguageDialog(bool modal);
-  frmLanguage* LanguageDialog() const { return language_.get(); }
+  frmLanguage* LanguageDialog() const;
   // Opens the help file through the help launcher, which is unloaded again at once.
   void ShowHelp();
   // The browser window on the web site; brought to the front while open.
   void ShowWebsite();
-  frmWebsite* Website() const { return website_.get(); }
+  frmWebsite* Website() const;
   // The tray routine: re-asserts the icon, or adds it.
   void TrayIconRoutine();
   // A notification of the tray icon, as a mouse-down at X = mouse message times 15 twips.
   void pctTray_MouseDown(int x);
 
-  clsLanguages& Languages() { return *languages_; }
-  // The process-wide skin every window's load applies.
-  SkinHost& Skins() { return skins_; }
   CPower& PowerObject();
-  SettingsServices Settings() {
-    return {services_.registry, services_.runtime.Messages(), identity_, SuppressPermissionDialog};
-  }
-  AppServices& Services() { return services_; }
-  const ProductIdentity& Identity() const { return identity_; }
-  // Reads the product's identity from the version information anew, for the whole program.
-  const ProductIdentity& ReadIdentity();
+  AppContext& Context() { return context_; }
   // Set by a second copy's load: the process ends and the window is never shown.
   bool Ending() const { return ending_; }
   // The start-minimised preference asked for the tray icon alone.
   bool StartsHidden() const { return startsHidden_; }
-  // The windows the unload closes first (the splash, which stays loaded and hidden).
-  void AlsoUnloadOnExit(ui::Form& form) { othersToUnload_.push_back(&form); }
-  std::string DataFolderPath() const;
+  std::string DataFolderPath() const { return context_.DataFolderPath(); }
 
   // The title and other catalogue texts, shown again when the language changes.
   void ShowCatalogueTexts() override;
@@ -163,29 +143,15 @@ class frmMain final : public ui::Form, public TranslatedWindow {
   void timSchedule_Timer();
   void RefreshNextRunTime(std::string_view name);
   void SaveColumnWidths();
-  // An open window of the main window's is brought to the front as it is; false when it is not
-  // open.
-  bool BringForwardIfOpen(const ui::Form* form);
   void OpenFromTray();
   void RestoreIfMinimisedForStart();
   void ShowAndActivate();
   std::string MachineSetting(std::string_view key);
 
+  AppContext& context_;
   AppServices& services_;
-  ProductIdentity& identity_;
-  std::optional<clsLanguages> languages_;
-  SkinHost skins_;
+  const ProductIdentity& identity_;
   std::optional<CPower> objPower_;
-  std::unique_ptr<frmStillRunning> stillRunning_;
-  std::unique_ptr<frmWizard> wizard_;
-  std::unique_ptr<Form8> help_;
-  std::unique_ptr<frmAbout> about_;
-  std::unique_ptr<frmLanguage> language_;
-  std::unique_ptr<frmOptions> options_;
-  std::unique_ptr<frmWebsite> website_;
-  std::vector<ui::Form*> othersToUnload_;
-  StoredRuns storedRuns_;
-  ScheduleModel schedules_;
   ScheduleListView scheduleView_;
   bool detecting_ = false;
   bool ending_ = false;

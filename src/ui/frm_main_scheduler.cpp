@@ -27,24 +27,24 @@ void frmMain::tmrScheduler_Timer() {
 }
 
 void frmMain::DetectDueRows() {
-  const std::size_t count = schedules_.Count();
+  const std::size_t count = Schedules().Count();
   // The clock is read again whenever events may have run meanwhile: a pass itself takes
   // milliseconds, a handler run inside it may take minutes.
   LocalDateTime now = services_.clock.Now();
   for (std::size_t index = 0; index < count; ++index) {
     if (services_.runtime.DoEventsInLoop()) now = services_.clock.Now();
     // A list rebuilt while events ran ends the pass; the next tick looks again.
-    if (index >= schedules_.Count()) break;
-    switch (schedules_.Check(index, now)) {
+    if (index >= Schedules().Count()) break;
+    switch (Schedules().Check(index, now)) {
       case Due::No:
       case Due::Ahead: break;
       case Due::Missed:
         // Its minute passed without a run: the next one comes from its file, as after a run.
         // The missed run itself is never made up for.
-        schedules_.RunAgainFrom(index, services_.clock.Now());
+        Schedules().RunAgainFrom(index, services_.clock.Now());
         break;
       case Due::Yes:
-        schedules_.Queue(index);
+        Schedules().Queue(index);
         tmrProcessSchedule.SetEnabled(true);
         break;
     }
@@ -52,7 +52,7 @@ void frmMain::DetectDueRows() {
 }
 
 void frmMain::tmrProcessSchedule_Timer() {
-  if (schedules_.WorkList().empty()) {
+  if (Schedules().WorkList().empty()) {
     tmrProcessSchedule.SetEnabled(false);
     return;
   }
@@ -61,27 +61,27 @@ void frmMain::tmrProcessSchedule_Timer() {
   timSchedule.SetEnabled(true);
   // The action handler's tick arrives in this wait; waiting for events uses no processor.
   while (!ActionFinished && Loaded()) services_.runtime.WaitForEvents();
-  tmrProcessSchedule.SetEnabled(!schedules_.WorkList().empty());
+  tmrProcessSchedule.SetEnabled(!Schedules().WorkList().empty());
 }
 
 void frmMain::timSchedule_Timer() {
   timSchedule.SetEnabled(false);
-  const std::optional<std::string> name = schedules_.TakeWork();
+  const std::optional<std::string> name = Schedules().TakeWork();
   if (!name) {
     ActionFinished = true;
     return;
   }
   ActionFinished = false;
   services_.runtime.DoEvents();
-  const auto index = schedules_.Find(*name);
+  const auto index = Schedules().Find(*name);
   if (!index) {
     ActionFinished = true;
     return;
   }
-  const std::string actionName = schedules_.At(*index).action;
+  const std::string actionName = Schedules().At(*index).action;
   ActionFinished = true;
   // The names that fell due in the same minute are dropped, their runs with them.
-  const std::vector<std::string> dropped = schedules_.DropWork();
+  const std::vector<std::string> dropped = Schedules().DropWork();
   RunScheduledAction(actionName, true);
   // Stand by, hibernate and refused actions come back: a repeating schedule needs its next
   // run, and so does every schedule dropped above.
@@ -90,7 +90,7 @@ void frmMain::timSchedule_Timer() {
 }
 
 void frmMain::RefreshNextRunTime(std::string_view name) {
-  if (const auto index = schedules_.Find(name)) schedules_.RunAgainFrom(*index, services_.clock.Now());
+  if (const auto index = Schedules().Find(name)) Schedules().RunAgainFrom(*index, services_.clock.Now());
 }
 
 }  // namespace curfew

@@ -5,56 +5,57 @@
 #include "localization/frm_language.h"
 #include "settings/frm_options.h"
 #include "ui/frm_main.h"
+#include "ui/frm_still_running.h"
 #include "ui/frm_wizard.h"
 
 namespace curfew {
 
+using Place = OpenWindows::Place;
+
 // EditMode stays as it was while the editor is open: its "Ok" reads it again, and an edit must
 // not meet the new-schedule name test.
 void frmMain::ShowScheduleEditor(bool editMode) {
-  if (BringForwardIfOpen(wizard_.get())) return;
-  EditMode = editMode;
-  wizard_ = std::make_unique<frmWizard>(*this);
-  wizard_->Show();
-}
-
-bool frmMain::BringForwardIfOpen(const ui::Form* form) {
-  if (!form || !form->Loaded()) return false;
-  services_.runtime.ActivateWindowByTitle(form->Caption());
-  return true;
+  if (context_.Windows().BringForwardIfOpen(Place::Editor)) return;
+  context_.EditMode = editMode;
+  context_.Windows().Open<frmWizard>(Place::Editor, context_).Show();
 }
 
 void frmMain::ShowPreferences() {
-  if (BringForwardIfOpen(options_.get())) return;
-  options_ = std::make_unique<frmOptions>(*this);
-  options_->Show();
+  if (context_.Windows().BringForwardIfOpen(Place::Preferences)) return;
+  context_.Windows().Open<frmOptions>(Place::Preferences, context_).Show();
 }
 
 // The browser window closes by its own close box; a click while it is open brings it forward.
 void frmMain::ShowWebsite() {
-  if (BringForwardIfOpen(website_.get())) return;
-  BrowserPageKey = "Website";
-  website_ = std::make_unique<frmWebsite>(*this);
-  website_->Show();
+  if (context_.Windows().BringForwardIfOpen(Place::Browser)) return;
+  context_.BrowserPageKey = "Website";
+  context_.Windows().Open<frmWebsite>(Place::Browser, context_).Show();
 }
 
 void frmMain::ShowAbout() {
-  if (BringForwardIfOpen(about_.get())) return;
-  about_ = std::make_unique<frmAbout>(*this);
-  about_->Show();
+  if (context_.Windows().BringForwardIfOpen(Place::About)) return;
+  context_.Windows().Open<frmAbout>(Place::About, context_).Show();
 }
 
 void frmMain::ShowLanguageDialog(bool modal) {
-  if (!modal && BringForwardIfOpen(language_.get())) return;
-  if (!language_) language_ = std::make_unique<frmLanguage>(*this);
-  language_->Show(modal);
+  if (!modal && context_.Windows().BringForwardIfOpen(Place::Language)) return;
+  frmLanguage* dialog = LanguageDialog();
+  if (!dialog) dialog = &context_.Windows().Open<frmLanguage>(Place::Language, context_);
+  dialog->Show(modal);
 }
 
 void frmMain::ShowHelp() {
-  help_ = std::make_unique<Form8>(*this);
-  help_->Show();
+  Form8& help = context_.Windows().Open<Form8>(Place::Help, context_);
+  help.Show();
   services_.runtime.DoEvents();
-  help_->Unload();
+  help.Unload();
 }
+
+frmWizard* frmMain::ScheduleEditor() const { return context_.Windows().Find<frmWizard>(Place::Editor); }
+frmStillRunning* frmMain::Reminder() const { return context_.Windows().Find<frmStillRunning>(Place::Reminder); }
+frmOptions* frmMain::Preferences() const { return context_.Windows().Find<frmOptions>(Place::Preferences); }
+frmAbout* frmMain::About() const { return context_.Windows().Find<frmAbout>(Place::About); }
+frmLanguage* frmMain::LanguageDialog() const { return context_.Windows().Find<frmLanguage>(Place::Language); }
+frmWebsite* frmMain::Website() const { return context_.Windows().Find<frmWebsite>(Place::Browser); }
 
 }  // namespace curfew

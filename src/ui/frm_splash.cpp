@@ -4,8 +4,8 @@
 
 namespace curfew {
 
-frmSplash::frmSplash(AppServices& services, ProductIdentity& identity, frmMain& main)
-    : ui::Form(services.runtime, "frmSplash"), services_(services), identity_(identity), main_(main) {
+frmSplash::frmSplash(AppContext& context, frmMain& main)
+    : ui::Form(context.Services().runtime, "frmSplash"), context_(context), services_(context.Services()), main_(main) {
   SetClientSize(7170, 4770);
   SetBorderStyle(ui::BorderStyle::None);
   SetCentred(true);
@@ -24,15 +24,15 @@ frmSplash::frmSplash(AppServices& services, ProductIdentity& identity, frmMain& 
 }
 
 void frmSplash::Form_Load() {
-  identity_ = LoadIdentity(services_.versionInfo);
+  const ProductIdentity& identity = context_.ReadIdentity();
   const platform::VersionEntries version = services_.versionInfo.Read();
-  lblProduct.SetCaption(identity_.strProgramName);
+  lblProduct.SetCaption(identity.strProgramName);
   lblVersion.SetCaption(std::to_string(version.majorVersion) + "." + std::to_string(version.minorVersion));
   // The skin: this window's skin becomes the process-wide one and skins the window itself. (A
   // skin library that wants the skin handed over at start-up has nothing to do here: our skin
   // engine is part of the program and already holds it.)
-  main_.Skins().SetSkinObject(services_.skin);
-  main_.Skins().ApplySkinToForm(*this);
+  context_.Skins().SetSkinObject(services_.skin);
+  context_.ApplyLook(*this);
   Timer2.SetEnabled(true);
 }
 
@@ -54,7 +54,7 @@ void frmSplash::Timer2_Timer() {
 
 void frmSplash::ShowMainWindow() {
   Timer2.SetEnabled(false);
-  main_.AlsoUnloadOnExit(*this);
+  context_.Windows().Keep(OpenWindows::Place::Splash, *this);
   main_.Load();
   if (!main_.Ending() && !main_.StartsHidden()) main_.Show();
   Hide();

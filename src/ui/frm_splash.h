@@ -4,7 +4,7 @@
 
 #include "platform/windowing/controls.h"
 #include "platform/windowing/form.h"
-#include "ui/app_services.h"
+#include "ui/app_context.h"
 
 namespace curfew {
 
@@ -18,7 +18,7 @@ class frmSplash final : public ui::Form {
   // The splash lasts 75 ticks of 2 ms, counted in 2 ms steps: one 150 ms wait.
   static constexpr int kSplashMilliseconds = 150;
 
-  frmSplash(AppServices& services, ProductIdentity& identity, frmMain& main);
+  frmSplash(AppContext& context, frmMain& main);
 
   ui::PictureBox Image1{*this, "Image1"};
   ui::SkinLabel lblProduct{*this, "lblProduct", std::nullopt, &Image1};
@@ -41,8 +41,9 @@ class frmSplash final : public ui::Form {
  private:
   void Timer2_Timer();
 
+  AppContext& context_;
   AppServices& services_;
-  ProductIdentity& identity_;
+  // The window the splash exists to load and show.
   frmMain& main_;
 };
 

@@ -1,11 +1,12 @@
 #include "ui/frm_still_running.h"
 
 #include "settings/setting_table.h"
-#include "ui/frm_main.h"
+#include "ui/app_context.h"
 
 namespace curfew {
 
-frmStillRunning::frmStillRunning(frmMain& main) : ui::Form(main.Runtime(), "frmStillRunning"), main_(main) {
+frmStillRunning::frmStillRunning(AppContext& context)
+    : ui::Form(context.Services().runtime, "frmStillRunning"), context_(context) {
   SetClientSize(7845, 3285);
   SetBorderStyle(ui::BorderStyle::FixedDialog);
   SetControlBox(false);
@@ -37,28 +38,27 @@ void frmStillRunning::Form_Load() {
   // A value that cannot be read (not a text, say) is not "1": the reminder is shown.
   bool alwaysExit = false;
   try {
-    alwaysExit = ReadSetting(main_.Settings(), "chkAlwaysExit", SettingStore::Machine) == "1";
+    alwaysExit = ReadSetting(context_.Settings(), "chkAlwaysExit", SettingStore::Machine) == "1";
   } catch (const SettingsError&) {
   }
   if (alwaysExit) {
     Hide();
-    main_.Unload();
+    context_.MainWindow().Unload();
     return;
   }
-  ShowCatalogueTexts();
-  main_.Languages().ChangeLanguage(*this, main_.Languages().strCurrentLanguage());
+  context_.ShowInLanguage(*this, *this);
   // The reminder has no plain labels to mirror.
-  main_.Skins().ApplySkinToForm(*this);
+  context_.ApplyLook(*this);
 }
 
-void frmStillRunning::ShowCatalogueTexts() { SetCaption(main_.Languages().getMessages("MSG_TITLERUNNING")); }
+void frmStillRunning::ShowCatalogueTexts() { SetCaption(context_.Languages().getMessages("MSG_TITLERUNNING")); }
 
 void frmStillRunning::cmdOK_Click() {
-  const SettingsServices settings = main_.Settings();
+  const SettingsServices settings = context_.Settings();
   if (chkNoShow.Value() == 1) WriteSetting(settings, "chkNoShow", SettingStore::Machine, "1");
   if (chkAlwaysExit.Value() == 1) {
     WriteSetting(settings, "chkAlwaysExit", SettingStore::Machine, "1");
-    main_.Unload();
+    context_.MainWindow().Unload();
     return;  // the main window's unload closed this window too
   }
   Unload();

@@ -6,12 +6,12 @@
 
 namespace curfew {
 
-class frmMain;
+class AppContext;
 
 // Tells the user that closing the main window left the program running in the tray.
 class frmStillRunning final : public ui::Form, public TranslatedWindow {
  public:
-  explicit frmStillRunning(frmMain& main);
+  explicit frmStillRunning(AppContext& context);
 
   ui::SkinLabel Label1{*this, "Label1"};
   ui::SkinLabel Label2{*this, "Label2"};
@@ -28,7 +28,7 @@ class frmStillRunning final : public ui::Form, public TranslatedWindow {
  private:
   void cmdOK_Click();
 
-  frmMain& main_;
+  AppContext& context_;
 };
 
 }  // namespace curfew

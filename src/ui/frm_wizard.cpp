@@ -10,7 +10,7 @@
 #include "scheduling/schedule_writer.h"
 #include "scheduling/value_reading.h"
 #include "ui/action_choices.h"
-#include "ui/frm_main.h"
+#include "ui/app_context.h"
 
 namespace curfew {
 namespace {
@@ -22,7 +22,9 @@ LocalDateTime AtHour(const LocalDateTime& day, int hour) { return {day.date, {ho
 
 }  // namespace
 
-frmWizard::frmWizard(frmMain& main) : ui::Form(main.Runtime(), "frmWizard"), main_(main) { Design(); }
+frmWizard::frmWizard(AppContext& context) : ui::Form(context.Services().runtime, "frmWizard"), context_(context) {
+  Design();
+}
 
 void frmWizard::Design() {
   SetClientSize(6390, 5700);
@@ -88,21 +90,20 @@ void frmWizard::Design() {
 }
 
 void frmWizard::ShowCatalogueTexts() {
-  const clsLanguages& languages = main_.Languages();
+  const clsLanguages& languages = context_.Languages();
   SetCaption(languages.getMessages("MSG_TITLEWIZARD"));
   for (int day = 1; day <= tvScheduleWeek.NodeCount(); ++day)
     tvScheduleWeek.SetNodeText(day, languages.getMessages(kWeekMessages[static_cast<std::size_t>(day - 1)]));
 }
 
 void frmWizard::Form_Load() {
-  clsLanguages& languages = main_.Languages();
-  // The controls' texts in the language chosen, before anything is filled in.
-  languages.ChangeLanguage(*this, languages.strCurrentLanguage());
-  ShowCatalogueTexts();  // the title; the weekdays are added below
+  clsLanguages& languages = context_.Languages();
+  // The controls' texts in the language chosen, before anything is filled in; the title.
+  context_.ShowInLanguage(*this, *this);
   // Hibernate is offered only where the computer can hibernate.
-  FillActionChoices(cbShutdown, HibernationAvailable(main_.Services().power));
+  FillActionChoices(cbShutdown, HibernationAvailable(context_.Services().power));
   // A new schedule starts at the next full hour today (after 23:00, hour 0, still today).
-  const LocalDateTime now = main_.Services().clock.Now();
+  const LocalDateTime now = context_.Services().clock.Now();
   dtDate.SetDateTime(now);
   dtTime.SetDateTime(AtHour(now, (now.time.hour + 1) % 24));
   // The days to choose from: the weekdays by their translated names, the days of a month.
@@ -110,16 +111,16 @@ void frmWizard::Form_Load() {
     tvScheduleWeek.AddNode(std::string(kWeekdayCodes[day]), languages.getMessages(kWeekMessages[day]));
   for (int day = 1; day <= 31; ++day) tvScheduleMonth.AddNode("", std::to_string(day));
   // Editing shows the stored values over the defaults above.
-  if (main_.EditMode) ShowSelectedSchedule();
+  if (context_.EditMode) ShowSelectedSchedule();
   // The look last, over every control the steps above filled.
-  main_.Skins().ApplySkinToForm(*this);
+  context_.ApplyLook(*this);
 }
 
 // Values the pickers or trees cannot take (a hand-edited file, another regional setting) leave
 // today, the next full hour or an unchecked node in their place.
 void frmWizard::ShowSelectedSchedule() {
-  const ScheduleRecord& selected = main_.SelectedSchedule;
-  const auto& services = main_.Services();
+  const ScheduleRecord& selected = context_.SelectedSchedule;
+  const auto& services = context_.Services();
   txtName.SetEnabled(false);
   txtName.SetText(selected.name);
   cbShutdown.SetText(selected.ItemType);
@@ -204,7 +205,7 @@ ScheduleRecord frmWizard::ComposeRecord() const {
   record.ItemType = cbShutdown.Text();
   record.Enabled = chkScheduler.Value() == 1;
   if (!record.Enabled) return record;
-  record.StartDate = main_.Services().locale.FormatShortDate(dtDate.GetDateTime().date);
+  record.StartDate = context_.Services().locale.FormatShortDate(dtDate.GetDateTime().date);
   const TimeOfDay& time = dtTime.GetDateTime().time;
   char text[16];
   std::snprintf(text, sizeof text, "%02d:%02d:%02d", time.hour, time.minute, time.second);
@@ -225,17 +226,17 @@ ScheduleRecord frmWizard::ComposeRecord() const {
 }
 
 void frmWizard::cmdOK_Click() {
-  clsLanguages& languages = main_.Languages();
+  clsLanguages& languages = context_.Languages();
   platform::MessageBoxes& messages = Runtime().Messages();
   const auto refuse = [&](const char* message) {
     messages.Show(languages.getMessages(message), platform::MessageButtons::Ok, platform::MessageIcon::None, "");
   };
   // A new schedule may not take the name of a row, in any letter case.
-  if (!main_.EditMode) {
-    const std::string name = main_.Services().locale.ToUpper(txtName.Text());
-    const ScheduleModel& schedules = main_.Schedules();
+  if (!context_.EditMode) {
+    const std::string name = context_.Services().locale.ToUpper(txtName.Text());
+    const ScheduleModel& schedules = context_.Schedules();
     for (std::size_t index = 0; index < schedules.Count(); ++index) {
-      if (main_.Services().locale.ToUpper(schedules.At(index).name) == name) return refuse("MSG_NEWNAME");
+      if (context_.Services().locale.ToUpper(schedules.At(index).name) == name) return refuse("MSG_NEWNAME");
     }
   }
   // A name is the file's name: it must be there and fit the file system.
@@ -245,9 +246,9 @@ void frmWizard::cmdOK_Click() {
   // A repeat on chosen days with no day chosen would never run.
   if (record.Repeat && record.SAccurancy != 0 && record.Period.empty()) return refuse("MSG_NODAYS");
   // A write error is shown by the writer; the editor stays open with what the user entered.
-  if (!SaveScheduleFile(record, {main_.Services().files, messages, main_.DataFolderPath()})) return;
+  if (!SaveScheduleFile(record, {context_.Services().files, messages, context_.DataFolderPath()})) return;
   // The list shows the stored schedule at once.
-  main_.loadData();
+  context_.ReloadSchedules();
   Unload();
 }
 

@@ -7,13 +7,13 @@
 
 namespace curfew {
 
-class frmMain;
+class AppContext;
 
 // The schedule editor: a new schedule, or the one last clicked in the main window's list, with
 // its name, its action, its start and how it repeats. "Ok" writes the schedule's file.
 class frmWizard final : public ui::Form, public TranslatedWindow {
  public:
-  explicit frmWizard(frmMain& main);
+  explicit frmWizard(AppContext& context);
 
   ui::SkinLabel Label1{*this, "Label1"};
   ui::TextBox txtName{*this, "txtName"};
@@ -52,7 +52,7 @@ class frmWizard final : public ui::Form, public TranslatedWindow {
   void cmdOK_Click();
   int SelectedRepeatMode() const;
 
-  frmMain& main_;
+  AppContext& context_;
 };
 
 }  // namespace curfew

@@ -14,6 +14,7 @@ void ScheduleListView::ShowEntries(const std::vector<ScheduleEntry>& entries) {
   const ui::ListView::Batch batch(schedules_);
   schedules_.ClearListItems();
   for (const ScheduleEntry& entry : entries) ShowAddedEntry(entry);
+  if (onEntriesShown) onEntriesShown();
 }
 
 void ScheduleListView::ShowAddedEntry(const ScheduleEntry& entry) {

@@ -11,6 +11,9 @@ class ScheduleListView final : public ScheduleView {
  public:
   ScheduleListView(ui::ListView& schedules, ui::ListBox& work) : schedules_(schedules), work_(work) {}
 
+  // After a whole list is shown anew.
+  std::function<void()> onEntriesShown;
+
   void ShowEntries(const std::vector<ScheduleEntry>& entries) override;
   void ShowAddedEntry(const ScheduleEntry& entry) override;
   void ShowNextRun(std::size_t index, const std::string& text) override;

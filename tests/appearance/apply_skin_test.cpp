@@ -75,7 +75,7 @@ class FailingOnceSkin final : public Skin {
 TEST_F(MainWindowTest, TheFallbackDoesNotWaitForASplashWhoseTimerHasRun) {
   Start();
   FailingOnceSkin failing;
-  Main().Skins().SetSkinObject(failing);
+  Main().Context().Skins().SetSkinObject(failing);
   Main().mnuAboutItem.UserClick();  // returns: the finished splash is not waited for
   EXPECT_EQ(failing.skinned, 1);
   EXPECT_EQ(Main().About()->Picture1.BackColor(), 3u);
@@ -86,8 +86,8 @@ TEST_F(MainWindowTest, TheFallbackDoesNotWaitForASplashWhoseTimerHasRun) {
 TEST_F(MainWindowTest, ASkinThatFailsAgainAfterTheSplashReachesTheCaller) {
   Start();
   FailingOnceSkin failing(2);
-  Main().Skins().SetSkinObject(failing);
-  EXPECT_THROW(Main().Skins().ApplySkinToForm(Main()), SkinError);
+  Main().Context().Skins().SetSkinObject(failing);
+  EXPECT_THROW(Main().Context().Skins().ApplySkinToForm(Main()), SkinError);
   EXPECT_EQ(failing.skinned, 0);
 }
 

@@ -30,7 +30,7 @@ TEST_F(WebsiteTest, OpensOnTheWebSiteMaximisedInFrontAndNotTopmostOnceLoaded) {
     topmostWhileNavigating = browser.Parent().Topmost();
   };
   Start();
-  Main().BrowserPageKey = "Other";
+  Main().Context().BrowserPageKey = "Other";
   frmWebsite& website = Open();
   EXPECT_TRUE(website.Visible());
   EXPECT_EQ(Engine(website).navigations, std::vector<std::string>{"curfew.example.org"});
@@ -38,7 +38,7 @@ TEST_F(WebsiteTest, OpensOnTheWebSiteMaximisedInFrontAndNotTopmostOnceLoaded) {
   EXPECT_FALSE(website.Topmost());
   EXPECT_EQ(website.GetWindowState(), ui::WindowState::Maximized);
   EXPECT_EQ(website.Caption(), "curfew.example.org");
-  EXPECT_EQ(Main().BrowserPageKey, "Website");
+  EXPECT_EQ(Main().Context().BrowserPageKey, "Website");
   EXPECT_EQ(website.StatusBar1.PanelCount(), 2);
   // Label5 mirrored into the skinned-label array of its frame.
   const auto copy = std::find_if(website.Controls().begin(), website.Controls().end(),
@@ -150,7 +150,7 @@ TEST_F(WebsiteTest, ASecondClickBringsTheOpenWindowForwardAndAClosedOneOpensAfre
   frmWebsite& website = Open();
   Engine(website).LoadPending();
   Main().cmdWebsite.UserClick();
-  EXPECT_EQ(runtime.activatedTitles.back(), "Curfew - Home");
+  EXPECT_EQ(runtime.broughtToFront.back(), "Curfew - Home");
   EXPECT_EQ(Main().Website(), &website);
   website.UserClose();
   Main().cmdWebsite.UserClick();

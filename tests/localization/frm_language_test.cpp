@@ -85,7 +85,7 @@ TEST_F(LanguageDialogTest, AChoiceIsAppliedAtOnceAndSavedButThePromptNever) {
   EXPECT_EQ(registry.Get(RegistryRoot::CurrentUser, kUserSettings, "Language"), "Deutsch");
   EXPECT_EQ(Main().cmdNewSchedule.Caption(), "Neuer Zeitplan");
   EXPECT_EQ(dialog.Command1.Caption(), "Nach neuen Sprachen suchen");
-  EXPECT_EQ(Main().Languages().strCurrentLanguage(), "Deutsch");
+  EXPECT_EQ(Main().Context().Languages().strCurrentLanguage(), "Deutsch");
 
   dialog.Combo1.SetText(frmLanguage::kChooseLanguageHere);
   dialog.Combo1.UserClick();

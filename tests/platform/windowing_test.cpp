@@ -193,9 +193,11 @@ TEST_F(WindowingTest, PopupMenusAndActivation) {
   };
   runtime_.PopupMenu(form_.mnuTray);
   EXPECT_EQ(restored, 1);
-  EXPECT_FALSE(runtime_.ActivateWindowByTitle("Sample")) << "not loaded";
+  form_.BringToFront();
+  EXPECT_TRUE(runtime_.broughtToFront.empty()) << "not loaded";
   form_.Load();
-  EXPECT_TRUE(runtime_.ActivateWindowByTitle("Sample"));
+  form_.BringToFront();
+  EXPECT_EQ(runtime_.broughtToFront, std::vector<std::string>{form_.Caption()});
 }
 
 }  // namespace

@@ -94,7 +94,7 @@ TEST_F(PreferencesTest, ASecondOpeningBringsTheSameWindowForward) {
   frmOptions& options = Open();
   Main().mnuFileItem4.UserClick();
   EXPECT_EQ(Main().Preferences(), &options);
-  EXPECT_EQ(runtime.activatedTitles.back(), "General Preferences");
+  EXPECT_EQ(runtime.broughtToFront.back(), "General Preferences");
   Main().mnuFileItem6.UserClick();
   EXPECT_FALSE(options.Loaded()) << "the main window's unload closes it";
 }

@@ -197,8 +197,8 @@ TEST_F(MainWindowTest, DeleteAsksThenRemovesTheFileAndReloads) {
   WriteSchedule("Old", "Reboot", "12/1/2026", "23:00:00", false, 0);
   Start();
   Main().lstSchedules.UserSelectItem(1);
-  EXPECT_EQ(Main().SelectedSchedule.name, "Old");
-  EXPECT_EQ(Main().SelectedSchedule.StartTime, "23:00:00");
+  EXPECT_EQ(Main().Context().SelectedSchedule.name, "Old");
+  EXPECT_EQ(Main().Context().SelectedSchedule.StartTime, "23:00:00");
   EXPECT_TRUE(Main().cmdDelete.Enabled());
   runtime.messages.Answer(MessageAnswer::Yes);
   Main().cmdDelete.UserClick();
@@ -273,7 +273,7 @@ TEST_F(MainWindowTest, ARowClickTreatsAnOverlongFileLikeTheList) {
   Start();
   EXPECT_EQ(Main().lstSchedules.SubItem(1, 1), "");
   Main().lstSchedules.UserSelectItem(1);
-  EXPECT_EQ(Main().SelectedSchedule.StartTime, "") << "outside the format for every reader";
+  EXPECT_EQ(Main().Context().SelectedSchedule.StartTime, "") << "outside the format for every reader";
 }
 
 TEST_F(MainWindowTest, PreventingSleepHoldsTheSystemAwakeUntilTheEnd) {
@@ -345,7 +345,7 @@ TEST_F(MainWindowTest, StartingMinimisedShowsOnlyTheTrayIcon) {
   Start();
   EXPECT_TRUE(Main().Loaded());
   EXPECT_FALSE(Main().Visible());
-  EXPECT_TRUE(Main().SuppressPermissionDialog);
+  EXPECT_TRUE(Main().Context().SuppressPermissionDialog);
   EXPECT_TRUE(tray.Shown());
 }
 
@@ -371,7 +371,7 @@ TEST_F(MainWindowTest, TrayNotificationsFollowTheDispatchTable) {
   Main().Hide();
   tray.Notify(515);
   EXPECT_TRUE(Main().Visible());
-  EXPECT_EQ(runtime.activatedTitles.back(), "Curfew by Curfew Team");
+  EXPECT_EQ(runtime.broughtToFront.back(), "Curfew by Curfew Team");
 }
 
 TEST_F(MainWindowTest, ATrayDoubleClickKeepsTheWindowState) {
@@ -390,7 +390,7 @@ TEST_F(MainWindowTest, HideMenuOnlyClosesTheMenu) {
   EXPECT_TRUE(Main().Visible());
   EXPECT_EQ(Main().GetWindowState(), ui::WindowState::Maximized);
   EXPECT_FALSE(runtime.endedWith.has_value());
-  EXPECT_TRUE(runtime.activatedTitles.empty());
+  EXPECT_TRUE(runtime.broughtToFront.empty());
   EXPECT_TRUE(tray.Shown());
 }
 
@@ -521,7 +521,7 @@ TEST_F(MainWindowTest, TheUnloadClosesTheOtherWindowsBeforeThePowerObject) {
   Start();
   Other other(runtime, [&] { stateAtUnload = power.executionState(); });
   other.Load();
-  Main().AlsoUnloadOnExit(other);
+  Main().Context().Windows().Keep(OpenWindows::Place::Splash, other);
   Main().chkLowPower.UserClick();
   Main().mnuFileItem6.UserClick();
   EXPECT_FALSE(other.Loaded());

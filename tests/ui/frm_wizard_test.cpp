@@ -204,7 +204,7 @@ TEST_F(ScheduleEditorTest, EditShowsDay31AndNewWhileOpenKeepsTheEditMode) {
   EXPECT_TRUE(editor.tvScheduleMonth.GetNode(31).checked);
   EXPECT_TRUE(editor.tvScheduleMonth.Visible());
   Open(false);  // New while the editor is open only brings it forward
-  EXPECT_TRUE(Main().EditMode);
+  EXPECT_TRUE(Main().Context().EditMode);
   editor.cmdOK.UserClick();
   EXPECT_TRUE(runtime.messages.shown().empty()) << "still an edit: its own name is no duplicate";
   EXPECT_NE(Written("Month end").find("Period=31\r\n"), std::string::npos);
@@ -229,7 +229,7 @@ TEST_F(ScheduleEditorTest, EditShowsTheStoredScheduleAndSavesUnderItsName) {
 
   Open(true);  // Edit again: only brought to the front
   EXPECT_EQ(Main().ScheduleEditor(), &editor);
-  EXPECT_EQ(runtime.activatedTitles.back(), "Schedule Configuration");
+  EXPECT_EQ(runtime.broughtToFront.back(), "Schedule Configuration");
   editor.cmdOK.UserClick();
   EXPECT_TRUE(runtime.messages.shown().empty()) << "its own name is no duplicate";
   EXPECT_NE(Written("Weekdays").find("Period=mon,fri\r\n"), std::string::npos);
@@ -272,7 +272,7 @@ TEST_F(ScheduleEditorTest, SpeaksEveryShippedLanguageAndItsKeysAreInTheTemplate)
   EXPECT_EQ(editor.tvScheduleWeek.GetNode(1).text, "Montag");
   EXPECT_EQ(editor.tvScheduleMonth.GetNode(31).text, "31") << "day labels are never translated";
 
-  Main().Languages().makeLocalizationFile();
+  Main().Context().Languages().makeLocalizationFile();
   const std::string written = folder.Read("Localization.txt");
   int keys = 0;
   for (const ui::Control* control : editor.Controls()) {

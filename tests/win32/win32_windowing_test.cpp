@@ -396,6 +396,26 @@ TEST_F(Win32WindowingTest, ListBoxesPicturesAndLinesRoundTrip) {
   EXPECT_EQ(TextOf(Of(form_.frOptions)), "Options") << "a frame shows its caption";
 }
 
+TEST_F(Win32WindowingTest, AControlsScrollReachesItsPeer) {
+  struct Scrolled final : Win32ControlPeer {
+    std::vector<std::pair<UINT, WORD>> scrolls;
+    void Sync(ui::Aspect) override {}
+    bool OnScroll(UINT message, WORD request) override {
+      scrolls.emplace_back(message, request);
+      return true;
+    }
+  } scrolled;
+  auto& peer = *static_cast<Win32FormPeer*>(form_.Peer());
+  const WindowHandle bar(CreateWindowExW(0, TRACKBAR_CLASSW, L"", WS_CHILD | WS_VISIBLE | TBS_HORZ, 0, 0, 120, 30,
+                                         Of(form_), nullptr, GetModuleHandleW(nullptr), nullptr));
+  ASSERT_TRUE(bar);
+  peer.RegisterChild(bar.get(), scrolled);
+  SendMessageW(bar.get(), WM_KEYDOWN, VK_RIGHT, 0);  // the track bar tells its parent itself
+  peer.Unregister(scrolled);
+  ASSERT_FALSE(scrolled.scrolls.empty());
+  EXPECT_EQ(scrolled.scrolls.front(), (std::pair<UINT, WORD>{WM_HSCROLL, TB_LINEDOWN}));
+}
+
 TEST_F(Win32WindowingTest, OwnerDrawnItemsReachThePeerOfTheirControl) {
   struct Drawer final : Win32ControlPeer {
     int draws = 0;
@@ -419,7 +439,7 @@ TEST_F(Win32WindowingTest, OwnerDrawnItemsReachThePeerOfTheirControl) {
 TEST_F(Win32WindowingTest, BringingAMinimisedWindowToTheFrontKeepsItMinimised) {
   form_.SetWindowState(ui::WindowState::Minimized);
   ASSERT_TRUE(IsIconic(Of(form_)));
-  EXPECT_TRUE(runtime_.ActivateWindowByTitle("Sample"));
+  form_.BringToFront();
   EXPECT_TRUE(IsIconic(Of(form_)));
 }
 
@@ -525,8 +545,6 @@ TEST_F(Win32WindowingTest, MenuCommandsAndTimerTicksReachTheHandlers) {
 
 TEST_F(Win32WindowingTest, ClosingAsksTheWindowAndUnloadsIt) {
   const HWND window = Of(form_);
-  EXPECT_TRUE(runtime_.ActivateWindowByTitle("Sample"));
-  EXPECT_FALSE(runtime_.ActivateWindowByTitle("No such window"));
   SendMessageW(window, WM_CLOSE, 0, 0);
   EXPECT_EQ(form_.queryUnloadModes, std::vector<ui::UnloadMode>{ui::UnloadMode::ControlMenu});
   EXPECT_FALSE(form_.Loaded());

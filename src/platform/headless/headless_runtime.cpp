@@ -77,9 +77,8 @@ void HeadlessRuntime::PopupMenu(Menu& menu) {
   if (onPopup) onPopup(menu);
 }
 
-bool HeadlessRuntime::ActivateWindowByTitle(std::string_view title) {
-  activatedTitles.emplace_back(title);
-  return std::any_of(forms_.begin(), forms_.end(), [&](const Form* form) { return form->Caption() == title; });
+void HeadlessRuntime::BringToFront(const Form& form) {
+  if (form.Loaded()) broughtToFront.push_back(form.Caption());
 }
 
 void HeadlessRuntime::WaitForEvents() {

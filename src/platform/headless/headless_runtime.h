@@ -33,7 +33,7 @@ class HeadlessRuntime final : public WindowRuntime {
   void EndProcess(int exitCode) override { endedWith = exitCode; }
   void RunModal(Form& form) override;
   void PopupMenu(Menu& menu) override;
-  bool ActivateWindowByTitle(std::string_view title) override;
+  void BringToFront(const Form& form) override;
 
   // Moves the virtual clock on, firing every timer that falls due on the way, in time order.
   void Advance(std::int64_t milliseconds);
@@ -45,7 +45,8 @@ class HeadlessRuntime final : public WindowRuntime {
   std::function<void(Form&)> onModal;
   // Chooses the entry of a pop-up menu; without it the pop-up is dismissed.
   std::function<void(Menu&)> onPopup;
-  std::vector<std::string> activatedTitles;
+  // The titles of the windows brought to the front, in turn.
+  std::vector<std::string> broughtToFront;
   int doEventsCalls = 0;
   // What happens while a handler lets events run: a test rebuilds or deletes rows here.
   std::function<void()> onDoEvents;

@@ -1,19 +1,26 @@
 #pragma once
 
+#include <windows.h>
+
 #include "platform/power_broadcast.h"
 
 namespace curfew::platform::win32 {
 
-// The broadcast filter as a window procedure (PowerWindowProc) subclassing the window through
-// SetWindowLongPtrW. Its state is the process's: every instance shares one flag and one
-// replaced procedure, as a window procedure has no other place to find them.
+// The broadcast filter as a subclass of the window: while the prevention flag is set, the
+// system's silent queries to suspend are refused before the window's own procedure sees them.
 class Win32PowerBroadcastFilter final : public PowerBroadcastFilter {
  public:
-  void SetPreventionFlag(bool on) override;
-  bool PreventionFlag() const override;
-  bool Installed() const override;
+  void SetPreventionFlag(bool on) override { preventionFlag_ = on; }
+  bool PreventionFlag() const override { return preventionFlag_; }
+  bool Installed() const override { return installed_; }
   void Install(NativeWindow window) override;
   void Uninstall(NativeWindow window) override;
+
+ private:
+  static LRESULT Filter(Win32PowerBroadcastFilter& filter, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  bool preventionFlag_ = false;
+  bool installed_ = false;
 };
 
 }  // namespace curfew::platform::win32

@@ -4,24 +4,15 @@
 
 namespace curfew::ui {
 
-namespace {
-
-// Fields and lists are drawn on the window colour, everything else on the button face.
-bool IsField(ControlKind kind) {
-  return kind == ControlKind::TextBox || kind == ControlKind::ComboBox || kind == ControlKind::ListBox ||
-         kind == ControlKind::ListView || kind == ControlKind::TreeView;
-}
-
-}  // namespace
-
 Control::Control(Form& form, ControlKind kind, std::string name, std::optional<int> index, Control* container)
     : form_(form),
       kind_(kind),
       name_(std::move(name)),
       index_(index),
       container_(container),
-      backColor_(IsField(kind) ? kWindowBackground : kButtonFace),
-      foreColor_(IsField(kind) ? kWindowText : kButtonText) {
+      // Fields and lists are drawn on the window colour, everything else on the button face.
+      backColor_(TraitsOf(kind).field ? kWindowBackground : kButtonFace),
+      foreColor_(TraitsOf(kind).field ? kWindowText : kButtonText) {
   form_.Register(this);
 }
 

@@ -20,7 +20,6 @@ using Label = SimpleControl<ControlKind::Label>;
 using SkinLabel = SimpleControl<ControlKind::SkinLabel>;
 using TextBox = SimpleControl<ControlKind::TextBox>;
 using Frame = SimpleControl<ControlKind::Frame>;
-using Image = SimpleControl<ControlKind::Image>;
 using Line = SimpleControl<ControlKind::Line>;
 
 // A box that may show a picture (a bitmap of the program's resources), stretched to its size.
@@ -35,8 +34,19 @@ class PictureBox : public Control {
     Show(Aspect::Caption);
   }
 
+ protected:
+  PictureBox(Form& form, ControlKind kind, std::string name, std::optional<int> index, Control* container)
+      : Control(form, kind, std::move(name), index, container) {}
+
  private:
   int picture_ = 0;
+};
+
+// An image: a picture shown as a picture box shows it, under a kind of its own.
+class Image : public PictureBox {
+ public:
+  Image(Form& form, std::string name, std::optional<int> index = std::nullopt, Control* container = nullptr)
+      : PictureBox(form, ControlKind::Image, std::move(name), index, container) {}
 };
 
 // A status bar along the bottom of its window, in panels numbered from 1. A bar without

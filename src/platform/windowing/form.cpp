@@ -81,6 +81,8 @@ void Form::Show(bool modal) {
   if (modal) runtime_.RunModal(*this);
 }
 
+void Form::BringToFront() const { runtime_.BringToFront(*this); }
+
 void Form::Hide() {
   if (!visible_) return;
   visible_ = false;

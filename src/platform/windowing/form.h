@@ -109,6 +109,8 @@ class Form {
   void Show(bool modal = false);
   void Hide();
   bool Visible() const { return visible_; }
+  // A loaded window comes to the front as it is.
+  void BringToFront() const;
   // Asks QueryUnload and Unload; returns false when a handler cancelled.
   bool Unload(UnloadMode mode = UnloadMode::Code);
   platform::NativeWindow Handle() const { return peer_ ? peer_->Handle() : 0; }

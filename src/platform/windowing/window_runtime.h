@@ -41,8 +41,8 @@ class WindowRuntime {
   virtual void PopupMenu(Menu& menu) = 0;
   // The windows that are loaded now, in the order they were loaded.
   virtual std::vector<Form*> LoadedForms() const = 0;
-  // Brings the top-level window with this exact title to the front; false when there is none.
-  virtual bool ActivateWindowByTitle(std::string_view title) = 0;
+  // Brings a loaded window to the front as it is (a minimised one stays minimised).
+  virtual void BringToFront(const Form& form) = 0;
 };
 
 }  // namespace curfew::ui

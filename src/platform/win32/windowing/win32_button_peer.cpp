@@ -10,15 +10,15 @@
 #include "platform/win32/windowing/win32_canvas.h"
 #include "platform/win32/windowing/win32_control_peers.h"
 #include "platform/win32/windowing/win32_form_peer.h"
+#include "platform/win32/windowing/win32_gdi_scope.h"
 #include "platform/win32/windowing/win32_glyph_picture.h"
 #include "platform/win32/windowing/win32_runtime.h"
+#include "platform/win32/windowing/win32_subclass.h"
 
 namespace curfew::platform::win32 {
 namespace {
 
 using ui::ControlKind;
-
-constexpr UINT_PTR kPushButtonSubclass = 2;
 
 DWORD ButtonStyle(const ui::Control& control) {
   switch (control.Kind()) {
@@ -34,48 +34,44 @@ DWORD ButtonStyle(const ui::Control& control) {
 Win32ButtonPeer::Win32ButtonPeer(Win32FormPeer& form, ui::Control& control) : Win32WindowedPeer(form, control) {
   Create(L"BUTTON", ButtonStyle(control));
   if (control.Kind() == ControlKind::CommandButton)
-    SetWindowSubclass(Window(), PushButtonProc, kPushButtonSubclass, reinterpret_cast<DWORD_PTR>(this));
+    Subclass<Win32ButtonPeer, PushButtonMessage>::Install(Window(), SubclassId::PushButton, *this);
   ApplyLook();
 }
 
 // A push button lights up under the mouse, and tells its window when it takes or loses the
 // keyboard focus and whether Enter presses it.
-LRESULT CALLBACK Win32ButtonPeer::PushButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                                 DWORD_PTR self) {
-  return Guarded<LRESULT>(0, [&]() -> LRESULT {
-    auto& peer = *reinterpret_cast<Win32ButtonPeer*>(self);
-    switch (message) {
-      case WM_MOUSEMOVE:
-        if (!peer.hot_) {
-          peer.hot_ = true;
-          TRACKMOUSEEVENT leave{sizeof(leave), TME_LEAVE, window, 0};
-          TrackMouseEvent(&leave);
-          InvalidateRect(window, nullptr, FALSE);
-        }
-        break;
-      case WM_MOUSELEAVE:
-        peer.hot_ = false;
+LRESULT Win32ButtonPeer::PushButtonMessage(Win32ButtonPeer& peer, HWND window, UINT message, WPARAM wParam,
+                                           LPARAM lParam) {
+  switch (message) {
+    case WM_MOUSEMOVE:
+      if (!peer.hot_) {
+        peer.hot_ = true;
+        TRACKMOUSEEVENT leave{sizeof(leave), TME_LEAVE, window, 0};
+        TrackMouseEvent(&leave);
         InvalidateRect(window, nullptr, FALSE);
-        break;
-      case WM_SETFOCUS:
-      case WM_KILLFOCUS: {
-        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-        peer.FormPeer().PushButtonFocused(window, message == WM_SETFOCUS);
-        return result;
       }
-      // An owner-drawn button answers as no push button at all: dialog navigation would then
-      // press the window's default button on Enter whatever button has the focus.
-      case WM_GETDLGCODE: {
-        const LRESULT code = DefSubclassProc(window, message, wParam, lParam) &
-                             ~static_cast<LRESULT>(DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON);
-        return code | DLGC_BUTTON |
-               (peer.FormPeer().ActsAsDefault(peer.Model()) ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
-      }
-      case WM_NCDESTROY: RemoveWindowSubclass(window, PushButtonProc, kPushButtonSubclass); break;
-      default: break;
+      break;
+    case WM_MOUSELEAVE:
+      peer.hot_ = false;
+      InvalidateRect(window, nullptr, FALSE);
+      break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: {
+      const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+      peer.FormPeer().PushButtonFocused(window, message == WM_SETFOCUS);
+      return result;
     }
-    return DefSubclassProc(window, message, wParam, lParam);
-  });
+    // An owner-drawn button answers as no push button at all: dialog navigation would then
+    // press the window's default button on Enter whatever button has the focus.
+    case WM_GETDLGCODE: {
+      const LRESULT code = DefSubclassProc(window, message, wParam, lParam) &
+                           ~static_cast<LRESULT>(DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON);
+      return code | DLGC_BUTTON |
+             (peer.FormPeer().ActsAsDefault(peer.Model()) ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+    }
+    default: break;
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
 }
 
 void Win32ButtonPeer::ApplyLook() {
@@ -130,7 +126,7 @@ bool Win32ButtonPeer::OnDrawItem(const DRAWITEMSTRUCT& item) {
   ui::Font font = Model().GetFont();
   font.name = look->buttonFont.name;
   const FontObject drawn = MakeFont(font, dpi);
-  const HGDIOBJ oldFont = SelectObject(dc, drawn.get());
+  const SelectedObject inFont(dc, drawn.get());
   SetBkMode(dc, TRANSPARENT);
   const COLORREF ink = ToColorRef(state.text);
   SetTextColor(dc, ink);
@@ -161,7 +157,6 @@ bool Win32ButtonPeer::OnDrawItem(const DRAWITEMSTRUCT& item) {
     text.bottom = text.top + textHeight;
   }
   if (!caption.empty()) DrawTextW(dc, caption.c_str(), -1, &text, format);
-  SelectObject(dc, oldFont);
   return true;
 }
 

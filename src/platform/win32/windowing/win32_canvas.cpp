@@ -1,6 +1,7 @@
 #include "platform/win32/windowing/win32_canvas.h"
 
 #include "platform/win32/text_conversion.h"
+#include "platform/win32/windowing/win32_gdi_scope.h"
 #include "platform/win32/windowing/win32_runtime.h"
 
 namespace curfew::platform::win32 {
@@ -9,11 +10,9 @@ void DrawRoundedRect(HDC dc, const RECT& rect, int radius, std::optional<COLORRE
                      int penWidth) {
   const UniqueHandle<handle_traits::Gdi<HPEN>> edge(CreatePen(PS_SOLID, penWidth, border));
   const BrushObject inside(fill ? CreateSolidBrush(*fill) : nullptr);
-  const HGDIOBJ oldPen = SelectObject(dc, edge.get());
-  const HGDIOBJ oldBrush = SelectObject(dc, fill ? inside.get() : GetStockObject(NULL_BRUSH));
+  const SelectedObject pen(dc, edge.get());
+  const SelectedObject brush(dc, fill ? inside.get() : GetStockObject(NULL_BRUSH));
   RoundRect(dc, rect.left, rect.top, rect.right, rect.bottom, radius, radius);
-  SelectObject(dc, oldBrush);
-  SelectObject(dc, oldPen);
 }
 
 FontObject MakeFont(const ui::Font& font, UINT dpi) {
@@ -48,14 +47,13 @@ void Win32PaintCanvas::FillRect(const ui::TwipsRect& rect, ui::Colour colour) {
 void Win32PaintCanvas::DrawText(const ui::TwipsRect& rect, std::string_view text, const ui::Font& font,
                                 ui::Colour colour) {
   const FontObject made = MakeFont(font, dpi_);
-  const HGDIOBJ previous = SelectObject(paint_.hdc, made.get());
+  const SelectedObject inFont(paint_.hdc, made.get());
   SetTextColor(paint_.hdc, ToColorRef(colour));
   SetBkMode(paint_.hdc, TRANSPARENT);
   std::wstring wide = Utf8ToWide(text);
   RECT pixels = Pixels(rect);
   ::DrawTextW(paint_.hdc, wide.c_str(), static_cast<int>(wide.size()), &pixels,
               DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-  SelectObject(paint_.hdc, previous);
 }
 
 }  // namespace curfew::platform::win32

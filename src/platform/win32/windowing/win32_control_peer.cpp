@@ -8,6 +8,7 @@
 #include "platform/win32/windowing/win32_field_edge.h"
 #include "platform/win32/windowing/win32_form_peer.h"
 #include "platform/win32/windowing/win32_runtime.h"
+#include "platform/win32/windowing/win32_subclass.h"
 
 namespace curfew::platform::win32 {
 namespace {
@@ -38,30 +39,27 @@ bool StartsGroup(const ui::Control& control) {
 }
 
 // Key presses reach the control's KeyPress handler first; a key it sets to 0 is swallowed.
-LRESULT CALLBACK KeyPressProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-  return Guarded<LRESULT>(0, [&]() -> LRESULT {
-    const auto& control = *reinterpret_cast<const ui::Control*>(data);
-    // Dialog navigation would take Enter for the window's default button; a control whose
-    // KeyPress handler may act on it (Enter in the action box is Go) keeps it.
-    if (message == WM_GETDLGCODE && lParam) {
-      const auto* key = reinterpret_cast<const MSG*>(lParam);
-      if (control.OnKeyPress && key->message == WM_KEYDOWN && key->wParam == VK_RETURN)
-        return DefSubclassProc(window, message, wParam, lParam) | DLGC_WANTMESSAGE;
-    }
-    // An edit in a window with a default button passes Enter on to that button by itself; for
-    // a control whose KeyPress handler takes Enter, the key comes as its character alone (an
-    // open drop-down list still closes on it).
-    if (message == WM_KEYDOWN && wParam == VK_RETURN && control.OnKeyPress) {
-      if (!SendMessageW(GetParent(window), CB_GETDROPPEDSTATE, 0, 0)) return 0;
-    }
-    if (message == WM_CHAR && control.OnKeyPress) {
-      int key = static_cast<int>(wParam);
-      control.OnKeyPress(key);
-      if (key == 0) return 0;
-      wParam = static_cast<WPARAM>(key);
-    }
-    return DefSubclassProc(window, message, wParam, lParam);
-  });
+LRESULT PassKeyPress(const ui::Control& control, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  // Dialog navigation would take Enter for the window's default button; a control whose
+  // KeyPress handler may act on it (Enter in the action box is Go) keeps it.
+  if (message == WM_GETDLGCODE && lParam) {
+    const auto* key = reinterpret_cast<const MSG*>(lParam);
+    if (control.OnKeyPress && key->message == WM_KEYDOWN && key->wParam == VK_RETURN)
+      return DefSubclassProc(window, message, wParam, lParam) | DLGC_WANTMESSAGE;
+  }
+  // An edit in a window with a default button passes Enter on to that button by itself; for
+  // a control whose KeyPress handler takes Enter, the key comes as its character alone (an
+  // open drop-down list still closes on it).
+  if (message == WM_KEYDOWN && wParam == VK_RETURN && control.OnKeyPress) {
+    if (!SendMessageW(GetParent(window), CB_GETDROPPEDSTATE, 0, 0)) return 0;
+  }
+  if (message == WM_CHAR && control.OnKeyPress) {
+    int key = static_cast<int>(wParam);
+    control.OnKeyPress(key);
+    if (key == 0) return 0;
+    wParam = static_cast<WPARAM>(key);
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
 }
 
 }  // namespace
@@ -109,7 +107,7 @@ void Win32WindowedPeer::Create(const wchar_t* className, DWORD style, DWORD exte
 }
 
 void Win32WindowedPeer::WatchKeys(HWND typing) {
-  if (!SetWindowSubclass(typing, KeyPressProc, 1, reinterpret_cast<DWORD_PTR>(&control_)))
+  if (!Subclass<const ui::Control, PassKeyPress>::Install(typing, SubclassId::KeyPress, control_))
     throw std::runtime_error("the keys of the control " + control_.Name() + " could not be watched");
 }
 

@@ -19,6 +19,9 @@ class Win32ControlPeer : public ui::ControlPeer {
   virtual void OnCommand(WORD /*code*/) {}
   virtual LRESULT OnNotify(const NMHDR& /*header*/) { return 0; }
   virtual void OnMenuCommand() {}
+  // A scroll of a control that scrolls through its parent (a track bar, an up-down control):
+  // WM_HSCROLL or WM_VSCROLL with its request; false when the control takes no such scroll.
+  virtual bool OnScroll(UINT /*message*/, WORD /*request*/) { return false; }
   // A state change the window makes only after its notification has returned.
   virtual void OnDeferredRead() {}
   // The window's client area took a new size.
@@ -83,6 +86,18 @@ class Win32WindowedPeer : public Win32ControlPeer {
   FontObject font_;
   BrushObject brush_;
   bool syncing_ = false;
+};
+
+// A windowed peer typed on its control's model class: the factory, which knows the kind, hands
+// the model over as that class, and Model() gives that class.
+template <typename ModelClass>
+class Win32PeerOf : public Win32WindowedPeer {
+ public:
+  Win32PeerOf(Win32FormPeer& form, ModelClass& model) : Win32WindowedPeer(form, model), model_(model) {}
+  ModelClass& Model() const { return model_; }
+
+ private:
+  ModelClass& model_;
 };
 
 // The text of a window.

@@ -33,8 +33,7 @@ class Win32ButtonPeer final : public Win32WindowedPeer {
   void ApplyLook();
   // A push button's style: drawn by the peer in a look, else the system's default or plain one.
   void ShowDefaultRole();
-  static LRESULT CALLBACK PushButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                         DWORD_PTR self);
+  static LRESULT PushButtonMessage(Win32ButtonPeer& peer, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   int pictureResource_ = 0;
   int pictureSize_ = 0;
@@ -55,9 +54,9 @@ class Win32EditPeer final : public Win32WindowedPeer {
 };
 
 // List boxes and combo boxes: one string per entry, sent one at a time.
-class Win32ListPeer final : public Win32WindowedPeer {
+class Win32ListPeer final : public Win32PeerOf<ui::ListControl> {
  public:
-  Win32ListPeer(Win32FormPeer& form, ui::Control& control);
+  Win32ListPeer(Win32FormPeer& form, ui::ListControl& control);
   void OnCommand(WORD code) override;
   HBRUSH OnControlColour(HDC dc, HWND asking) override;
   void EntryAdded(int index) override;
@@ -70,9 +69,9 @@ class Win32ListPeer final : public Win32WindowedPeer {
 };
 
 // The report list: owner data, so the list view asks the model for the cells it shows.
-class Win32ListViewPeer final : public Win32WindowedPeer {
+class Win32ListViewPeer final : public Win32PeerOf<ui::ListView> {
  public:
-  Win32ListViewPeer(Win32FormPeer& form, ui::Control& control);
+  Win32ListViewPeer(Win32FormPeer& form, ui::ListView& control);
   LRESULT OnNotify(const NMHDR& header) override;
   void ListRowAdded(int row) override;
   void ListRowRemoved(int row) override;
@@ -85,15 +84,14 @@ class Win32ListViewPeer final : public Win32WindowedPeer {
   void ShowColumnsAndRows();
   void ShowSelection();
   void ShowCell(NMLVDISPINFOW& request);
-  const ui::ListView& List() const { return static_cast<const ui::ListView&>(Model()); }
 
   // The text of the cell shown last: the list view copies it at once.
   std::wstring cellText_;
 };
 
-class Win32TreeViewPeer final : public Win32WindowedPeer {
+class Win32TreeViewPeer final : public Win32PeerOf<ui::TreeView> {
  public:
-  Win32TreeViewPeer(Win32FormPeer& form, ui::Control& control);
+  Win32TreeViewPeer(Win32FormPeer& form, ui::TreeView& control);
   LRESULT OnNotify(const NMHDR& header) override;
   void OnDeferredRead() override { ReadChecks(); }
   void NodeAdded(int node) override;
@@ -112,9 +110,9 @@ class Win32TreeViewPeer final : public Win32WindowedPeer {
 };
 
 // Date pickers and time pickers.
-class Win32DateTimePeer final : public Win32WindowedPeer {
+class Win32DateTimePeer final : public Win32PeerOf<ui::DateTimePicker> {
  public:
-  Win32DateTimePeer(Win32FormPeer& form, ui::Control& control);
+  Win32DateTimePeer(Win32FormPeer& form, ui::DateTimePicker& control);
   LRESULT OnNotify(const NMHDR& header) override;
   HBRUSH OnControlColour(HDC dc, HWND asking) override;
 
@@ -122,9 +120,9 @@ class Win32DateTimePeer final : public Win32WindowedPeer {
   void ShowOwn(ui::Aspect aspect) override;
 };
 
-class Win32StatusBarPeer final : public Win32WindowedPeer {
+class Win32StatusBarPeer final : public Win32PeerOf<ui::StatusBar> {
  public:
-  Win32StatusBarPeer(Win32FormPeer& form, ui::Control& control);
+  Win32StatusBarPeer(Win32FormPeer& form, ui::StatusBar& control);
   // A status bar keeps to the bottom edge only when told of each new size.
   void OnFormResized() override { Place(); }
 
@@ -153,15 +151,14 @@ class Win32FramePeer final : public Win32WindowedPeer {
   // In a window with a look of its own the frame draws itself: a rounded edge in the look's
   // border colour and the caption in the frame's text colour (the system's group box takes
   // the caption colour from its theme, or from nowhere at all).
-  static LRESULT CALLBACK PaintProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                    DWORD_PTR self);
+  static LRESULT PaintMessage(Win32FramePeer& peer, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void Paint(HDC dc);
 };
 
 // Picture boxes and images: an area that clicks reach (and that paints its picture).
-class Win32PicturePeer final : public Win32WindowedPeer {
+class Win32PicturePeer final : public Win32PeerOf<ui::PictureBox> {
  public:
-  Win32PicturePeer(Win32FormPeer& form, ui::Control& control);
+  Win32PicturePeer(Win32FormPeer& form, ui::PictureBox& control);
   void OnCommand(WORD code) override;
 
  private:
@@ -182,9 +179,9 @@ class BrowserSite;
 
 // The web browser: the system's WebBrowser object (IWebBrowser2), in-place active in a host
 // window that is the control's window, in a site of the program's own.
-class Win32WebBrowserPeer final : public Win32WindowedPeer, public ui::BrowserEngine {
+class Win32WebBrowserPeer final : public Win32PeerOf<ui::WebBrowser>, public ui::BrowserEngine {
  public:
-  Win32WebBrowserPeer(Win32FormPeer& form, ui::Control& control);
+  Win32WebBrowserPeer(Win32FormPeer& form, ui::WebBrowser& control);
   ~Win32WebBrowserPeer() override;
 
   void Navigate(const std::string& address) override;
@@ -210,9 +207,9 @@ class Win32WebBrowserPeer final : public Win32WindowedPeer, public ui::BrowserEn
   int filter_ = 0;
 };
 
-class Win32TabStripPeer final : public Win32WindowedPeer {
+class Win32TabStripPeer final : public Win32PeerOf<ui::TabStrip> {
  public:
-  Win32TabStripPeer(Win32FormPeer& form, ui::Control& control);
+  Win32TabStripPeer(Win32FormPeer& form, ui::TabStrip& control);
   LRESULT OnNotify(const NMHDR& header) override;
 
  private:

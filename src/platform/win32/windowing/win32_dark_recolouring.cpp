@@ -4,16 +4,15 @@
 
 #include <span>
 
-#include "platform/win32/callback_guard.h"
 #include "platform/win32/unique_handle.h"
+#include "platform/win32/windowing/win32_gdi_scope.h"
 #include "platform/win32/windowing/win32_runtime.h"
+#include "platform/win32/windowing/win32_subclass.h"
 #include "platform/windowing/dark_recolouring.h"
 #include "platform/windowing/form.h"
 
 namespace curfew::platform::win32 {
 namespace {
-
-constexpr UINT_PTR kSubclassId = 7;
 
 bool IsDark(const ui::Control& control) {
   const auto& look = control.Parent().Look();
@@ -40,7 +39,7 @@ void PaintRecoloured(HWND window, HDC target, const ui::Control& control) {
     DefSubclassProc(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(target), PRF_CLIENT | PRF_ERASEBKGND);
     return;
   }
-  const HGDIOBJ old = SelectObject(memory.get(), bitmap.get());
+  const SelectedObject drawnInto(memory.get(), bitmap.get());
   // The system's own colours first: a control that asks its parent for a brush gets the
   // window's, which is dark already, and would come out light.
   FillRect(memory.get(), &client, GetSysColorBrush(COLOR_WINDOW));
@@ -50,7 +49,7 @@ void PaintRecoloured(HWND window, HDC target, const ui::Control& control) {
       std::span(static_cast<std::uint32_t*>(bits), static_cast<std::size_t>(client.right) * client.bottom),
       ToColorRef(control.BackColor()), ToColorRef(control.ForeColor()));
   // Windows inside this one (a combo box's edit field, a picker's spin buttons) draw themselves.
-  const int saved = SaveDC(target);
+  const SavedDcState clippingBefore(target);
   for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (!IsWindowVisible(child)) continue;
     RECT area{};
@@ -59,37 +58,29 @@ void PaintRecoloured(HWND window, HDC target, const ui::Control& control) {
     ExcludeClipRect(target, area.left, area.top, area.right, area.bottom);
   }
   BitBlt(target, 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
-  RestoreDC(target, saved);
-  SelectObject(memory.get(), old);
 }
 
-LRESULT CALLBACK RecolouringProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-  return Guarded<LRESULT>(0, [&]() -> LRESULT {
-    const auto& control = *reinterpret_cast<const ui::Control*>(data);
-    switch (message) {
-      case WM_ERASEBKGND:
-        if (IsDark(control)) return 1;  // the paint below covers every pixel
-        break;
-      case WM_PAINT:
-        if (IsDark(control)) {
-          PAINTSTRUCT paint{};
-          const HDC dc = BeginPaint(window, &paint);
-          PaintRecoloured(window, dc, control);
-          EndPaint(window, &paint);
-          return 0;
-        }
-        break;
-      case WM_PRINTCLIENT:
-        if (IsDark(control)) {
-          PaintRecoloured(window, reinterpret_cast<HDC>(wParam), control);
-          return 0;
-        }
-        break;
-      case WM_NCDESTROY: RemoveWindowSubclass(window, RecolouringProc, kSubclassId); break;
-      default: break;
-    }
-    return DefSubclassProc(window, message, wParam, lParam);
-  });
+LRESULT Recolour(const ui::Control& control, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      if (IsDark(control)) return 1;  // the paint below covers every pixel
+      break;
+    case WM_PAINT:
+      if (IsDark(control)) {
+        const PaintScope paint(window);
+        PaintRecoloured(window, paint.Dc(), control);
+        return 0;
+      }
+      break;
+    case WM_PRINTCLIENT:
+      if (IsDark(control)) {
+        PaintRecoloured(window, reinterpret_cast<HDC>(wParam), control);
+        return 0;
+      }
+      break;
+    default: break;
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
 }
 
 }  // namespace
@@ -101,7 +92,7 @@ HBRUSH LightSystemColours(HDC dc) {
 }
 
 void RecolourWhenDark(HWND window, const ui::Control& control) {
-  if (window) SetWindowSubclass(window, RecolouringProc, kSubclassId, reinterpret_cast<DWORD_PTR>(&control));
+  Subclass<const ui::Control, Recolour>::Install(window, SubclassId::DarkRecolouring, control);
 }
 
 }  // namespace curfew::platform::win32

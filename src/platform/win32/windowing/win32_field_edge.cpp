@@ -2,15 +2,14 @@
 
 #include <commctrl.h>
 
-#include "platform/win32/callback_guard.h"
 #include "platform/win32/unique_handle.h"
+#include "platform/win32/windowing/win32_gdi_scope.h"
 #include "platform/win32/windowing/win32_runtime.h"
+#include "platform/win32/windowing/win32_subclass.h"
 #include "platform/windowing/form.h"
 
 namespace curfew::platform::win32 {
 namespace {
-
-constexpr UINT_PTR kSubclassId = 8;
 
 void Frame(HDC dc, const RECT& rect, COLORREF colour) {
   const BrushObject brush(CreateSolidBrush(colour));
@@ -23,8 +22,9 @@ void PaintEdge(HWND field, const ui::Control& control, const ui::WindowLook& loo
   RECT outer{};
   GetWindowRect(field, &outer);
   OffsetRect(&outer, -outer.left, -outer.top);
-  const HDC dc = GetWindowDC(field);
-  if (!dc) return;
+  const WindowDcScope window(field, WindowDcScope::Area::WholeWindow);
+  if (!window) return;
+  const HDC dc = window.Dc();
   const bool focused = GetFocus() == field || IsChild(field, GetFocus());
   Frame(dc, outer, ToColorRef(focused ? look.focusRing : look.normal.border));
   const int edge = GetSystemMetrics(SM_CXEDGE);
@@ -33,36 +33,30 @@ void PaintEdge(HWND field, const ui::Control& control, const ui::WindowLook& loo
     InflateRect(&inner, -1, -1);
     Frame(dc, inner, ToColorRef(control.BackColor()));
   }
-  ReleaseDC(field, dc);
 }
 
-LRESULT CALLBACK EdgeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-  return Guarded<LRESULT>(0, [&]() -> LRESULT {
-    const auto& control = *reinterpret_cast<const ui::Control*>(data);
-    const auto& look = control.Parent().Look();
-    switch (message) {
-      case WM_NCPAINT: {
-        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-        if (look) PaintEdge(window, control, *look);
-        return result;
-      }
-      case WM_SETFOCUS:
-      case WM_KILLFOCUS: {
-        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-        if (look) RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
-        return result;
-      }
-      case WM_NCDESTROY: RemoveWindowSubclass(window, EdgeProc, kSubclassId); break;
-      default: break;
+LRESULT DrawEdge(const ui::Control& control, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto& look = control.Parent().Look();
+  switch (message) {
+    case WM_NCPAINT: {
+      const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+      if (look) PaintEdge(window, control, *look);
+      return result;
     }
-    return DefSubclassProc(window, message, wParam, lParam);
-  });
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: {
+      const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+      if (look) RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+      return result;
+    }
+    default: return DefSubclassProc(window, message, wParam, lParam);
+  }
 }
 
 }  // namespace
 
 void DrawEdgeInLook(HWND field, const ui::Control& control) {
-  if (field) SetWindowSubclass(field, EdgeProc, kSubclassId, reinterpret_cast<DWORD_PTR>(&control));
+  Subclass<const ui::Control, DrawEdge>::Install(field, SubclassId::FieldEdge, control);
 }
 
 }  // namespace curfew::platform::win32

@@ -1,5 +1,7 @@
 #include "platform/win32/windowing/win32_glyph_picture.h"
 
+#include "platform/win32/windowing/win32_gdi_scope.h"
+
 namespace curfew::platform::win32 {
 namespace {
 
@@ -25,10 +27,10 @@ GlyphPicture::GlyphPicture(int iconResource, int size) {
   const BitmapObject mask(parts.hbmMask);
   BITMAPINFO format = TopDown32(size);
   std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size) * size);
-  const HDC screen = GetDC(nullptr);
-  const int rows =
-      colour ? GetDIBits(screen, colour.get(), 0, static_cast<UINT>(size), pixels.data(), &format, DIB_RGB_COLORS) : 0;
-  ReleaseDC(nullptr, screen);
+  const WindowDcScope screen(nullptr);
+  const int rows = colour && screen ? GetDIBits(screen.Dc(), colour.get(), 0, static_cast<UINT>(size), pixels.data(),
+                                                &format, DIB_RGB_COLORS)
+                                    : 0;
   if (rows != size) return;
   alpha_.resize(pixels.size());
   for (std::size_t i = 0; i < pixels.size(); ++i) alpha_[i] = static_cast<std::uint8_t>(pixels[i] >> 24);
@@ -55,10 +57,9 @@ void GlyphPicture::Draw(HDC dc, int x, int y, COLORREF colour) const {
   const BitmapObject glyph = Colour(colour, true);
   const MemoryDcHandle memory(CreateCompatibleDC(dc));
   if (!glyph || !memory) return;
-  const HGDIOBJ old = SelectObject(memory.get(), glyph.get());
+  const SelectedObject drawnFrom(memory.get(), glyph.get());
   const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
   AlphaBlend(dc, x, y, size_, size_, memory.get(), 0, 0, size_, size_, blend);
-  SelectObject(memory.get(), old);
 }
 
 IconHandle GlyphPicture::MakeIcon(COLORREF colour) const {

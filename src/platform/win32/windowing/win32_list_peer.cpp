@@ -8,7 +8,7 @@
 
 namespace curfew::platform::win32 {
 
-Win32ListPeer::Win32ListPeer(Win32FormPeer& form, ui::Control& control) : Win32WindowedPeer(form, control) {
+Win32ListPeer::Win32ListPeer(Win32FormPeer& form, ui::ListControl& control) : Win32PeerOf(form, control) {
   if (IsCombo()) {
     const bool editable = static_cast<const ui::ComboBox&>(control).GetStyle() == ui::ComboBox::Style::DropDownCombo;
     Create(L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | (editable ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST));
@@ -31,7 +31,7 @@ HBRUSH Win32ListPeer::OnControlColour(HDC dc, HWND asking) {
 }
 
 void Win32ListPeer::ShowOwn(ui::Aspect aspect) {
-  const auto& list = static_cast<const ui::ListControl&>(Model());
+  const auto& list = Model();
   const bool combo = IsCombo();
   switch (aspect) {
     case ui::Aspect::Text:
@@ -59,7 +59,7 @@ void Win32ListPeer::ShowOwn(ui::Aspect aspect) {
 
 // One window call per entry added or removed.
 void Win32ListPeer::EntryAdded(int index) {
-  const std::wstring item = Utf8ToWide(static_cast<const ui::ListControl&>(Model()).List(index));
+  const std::wstring item = Utf8ToWide(Model().List(index));
   Quietly([&] {
     SendMessageW(Window(), IsCombo() ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
   });

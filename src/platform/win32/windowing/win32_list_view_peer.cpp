@@ -6,7 +6,7 @@
 
 namespace curfew::platform::win32 {
 
-Win32ListViewPeer::Win32ListViewPeer(Win32FormPeer& form, ui::Control& control) : Win32WindowedPeer(form, control) {
+Win32ListViewPeer::Win32ListViewPeer(Win32FormPeer& form, ui::ListView& control) : Win32PeerOf(form, control) {
   Create(WC_LISTVIEWW, WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA, WS_EX_CLIENTEDGE);
   // The column header ignores the list's colours: a dark look recolours it.
   RecolourWhenDark(ListView_GetHeader(Window()), control);
@@ -20,7 +20,7 @@ void Win32ListViewPeer::ShowOwn(ui::Aspect aspect) {
 // Columns are changed where they differ from the model (a caption translated, a width
 // restored), not made anew: each change of a column costs the header a new layout.
 void Win32ListViewPeer::ShowColumnsAndRows() {
-  const ui::ListView& list = List();
+  const ui::ListView& list = Model();
   Quietly([&] {
     const int wanted = list.ColumnHeaderCount();
     int shown = Header_GetItemCount(ListView_GetHeader(Window()));
@@ -54,7 +54,7 @@ void Win32ListViewPeer::ShowColumnsAndRows() {
 // state (item -1) costs a call per row in some list views, thousands at a start.
 void Win32ListViewPeer::ShowSelection() {
   Quietly([&] {
-    const int wanted = List().SelectedItem() - 1;  // -1: none
+    const int wanted = Model().SelectedItem() - 1;  // -1: none
     for (const auto& [next, state] : {std::pair{LVNI_SELECTED, LVIS_SELECTED}, std::pair{LVNI_FOCUSED, LVIS_FOCUSED}}) {
       const int holder = ListView_GetNextItem(Window(), -1, next);
       if (holder >= 0 && holder != wanted) ListView_SetItemState(Window(), holder, 0, state);
@@ -77,14 +77,14 @@ void Win32ListViewPeer::ApplyColours() {
 // whatever the length of the list.
 void Win32ListViewPeer::ListRowAdded(int row) {
   Quietly([&] {
-    ListView_SetItemCountEx(Window(), List().ListItemCount(), LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
+    ListView_SetItemCountEx(Window(), Model().ListItemCount(), LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
     ListView_RedrawItems(Window(), row - 1, row - 1);
   });
 }
 
 void Win32ListViewPeer::ListRowRemoved(int /*row*/) {
   Quietly([&] {
-    ListView_SetItemCountEx(Window(), List().ListItemCount(), LVSICF_NOSCROLL);
+    ListView_SetItemCountEx(Window(), Model().ListItemCount(), LVSICF_NOSCROLL);
     InvalidateRect(Window(), nullptr, TRUE);  // the rows below moved up
   });
   ShowSelection();  // the selection is held by row number: it moved with them
@@ -93,7 +93,7 @@ void Win32ListViewPeer::ListRowRemoved(int /*row*/) {
 void Win32ListViewPeer::ListCellChanged(int row, int /*column*/) { ListView_RedrawItems(Window(), row - 1, row - 1); }
 
 void Win32ListViewPeer::ShowCell(NMLVDISPINFOW& request) {
-  const ui::ListView& list = List();
+  const ui::ListView& list = Model();
   LVITEMW& item = request.item;
   const int row = item.iItem + 1;
   if (!(item.mask & LVIF_TEXT) || row < 1 || row > list.ListItemCount() || item.cchTextMax <= 0) return;
@@ -108,7 +108,7 @@ LRESULT Win32ListViewPeer::OnNotify(const NMHDR& header) {
     return 0;
   }
   if (Syncing()) return 0;
-  auto& list = static_cast<ui::ListView&>(Model());
+  auto& list = Model();
   if (header.code == LVN_ITEMCHANGED) {
     const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
     const bool selectedNow = (change.uNewState & LVIS_SELECTED) != 0;

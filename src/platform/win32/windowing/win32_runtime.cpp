@@ -44,21 +44,24 @@ std::unique_ptr<ui::ControlPeer> Win32Runtime::CreateControlPeer(ui::Control& co
     case ControlKind::Frame: return std::make_unique<Win32FramePeer>(form, control);
     case ControlKind::TextBox: return std::make_unique<Win32EditPeer>(form, control);
     case ControlKind::ComboBox:
-    case ControlKind::ListBox: return std::make_unique<Win32ListPeer>(form, control);
-    case ControlKind::ListView: return std::make_unique<Win32ListViewPeer>(form, control);
-    case ControlKind::TreeView: return std::make_unique<Win32TreeViewPeer>(form, control);
+    case ControlKind::ListBox: return std::make_unique<Win32ListPeer>(form, static_cast<ui::ListControl&>(control));
+    case ControlKind::ListView: return std::make_unique<Win32ListViewPeer>(form, static_cast<ui::ListView&>(control));
+    case ControlKind::TreeView: return std::make_unique<Win32TreeViewPeer>(form, static_cast<ui::TreeView&>(control));
     case ControlKind::DatePicker:
-    case ControlKind::TimePicker: return std::make_unique<Win32DateTimePeer>(form, control);
-    case ControlKind::StatusBar: return std::make_unique<Win32StatusBarPeer>(form, control);
+    case ControlKind::TimePicker:
+      return std::make_unique<Win32DateTimePeer>(form, static_cast<ui::DateTimePicker&>(control));
+    case ControlKind::StatusBar:
+      return std::make_unique<Win32StatusBarPeer>(form, static_cast<ui::StatusBar&>(control));
     case ControlKind::Label:
     case ControlKind::SkinLabel: return std::make_unique<Win32LabelPeer>(form, control);
     case ControlKind::PictureBox:
-    case ControlKind::Image: return std::make_unique<Win32PicturePeer>(form, control);
+    case ControlKind::Image: return std::make_unique<Win32PicturePeer>(form, static_cast<ui::PictureBox&>(control));
     case ControlKind::Line: return std::make_unique<Win32LinePeer>(form, control);
-    case ControlKind::TabStrip: return std::make_unique<Win32TabStripPeer>(form, control);
+    case ControlKind::TabStrip: return std::make_unique<Win32TabStripPeer>(form, static_cast<ui::TabStrip&>(control));
     case ControlKind::Menu: return std::make_unique<Win32MenuPeer>(form, control);
     case ControlKind::Timer: return std::make_unique<Win32TimerPeer>(form, static_cast<ui::Timer&>(control));
-    case ControlKind::WebBrowser: return std::make_unique<Win32WebBrowserPeer>(form, control);
+    case ControlKind::WebBrowser:
+      return std::make_unique<Win32WebBrowserPeer>(form, static_cast<ui::WebBrowser&>(control));
   }
   throw std::invalid_argument("a control of no known kind: " + control.Name());
 }
@@ -167,12 +170,9 @@ void Win32Runtime::PopupMenu(ui::Menu& menu) {
   if (chosen != 0) form->RunCommand(chosen);
 }
 
-bool Win32Runtime::ActivateWindowByTitle(std::string_view title) {
-  const HWND window = FindWindowW(nullptr, Utf8ToWide(title).c_str());
-  if (!window) return false;
+void Win32Runtime::BringToFront(const ui::Form& form) {
   // Only to the front: a minimised window stays minimised, as it was when it was hidden.
-  SetForegroundWindow(window);
-  return true;
+  if (const auto window = reinterpret_cast<HWND>(form.Handle())) SetForegroundWindow(window);
 }
 
 }  // namespace curfew::platform::win32

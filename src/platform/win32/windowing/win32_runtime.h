@@ -29,7 +29,7 @@ class Win32Runtime final : public ui::WindowRuntime {
   void RunModal(ui::Form& form) override;
   void PopupMenu(ui::Menu& menu) override;
   std::vector<ui::Form*> LoadedForms() const override { return forms_; }
-  bool ActivateWindowByTitle(std::string_view title) override;
+  void BringToFront(const ui::Form& form) override;
 
   // Runs the message loop until the program quits; returns the exit code.
   int Run();

@@ -10,7 +10,7 @@
 
 namespace curfew::platform::win32 {
 
-Win32DateTimePeer::Win32DateTimePeer(Win32FormPeer& form, ui::Control& control) : Win32WindowedPeer(form, control) {
+Win32DateTimePeer::Win32DateTimePeer(Win32FormPeer& form, ui::DateTimePicker& control) : Win32PeerOf(form, control) {
   const bool time = control.Kind() == ui::ControlKind::TimePicker;
   Create(DATETIMEPICK_CLASSW, WS_TABSTOP | (time ? DTS_TIMEFORMAT | DTS_UPDOWN : DTS_SHORTDATEFORMAT));
   // The system draws the field and the spin buttons light whatever colours they ask for.
@@ -23,7 +23,7 @@ HBRUSH Win32DateTimePeer::OnControlColour(HDC dc, HWND /*asking*/) { return Ligh
 
 void Win32DateTimePeer::ShowOwn(ui::Aspect aspect) {
   if (aspect != ui::Aspect::Value) return;
-  const auto& picker = static_cast<const ui::DateTimePicker&>(Model());
+  const auto& picker = Model();
   Quietly([&] {
     if (const auto& range = picker.Range()) {
       SYSTEMTIME limits[2] = {ToSystemTime(range->first), ToSystemTime(range->second)};
@@ -39,17 +39,17 @@ LRESULT Win32DateTimePeer::OnNotify(const NMHDR& header) {
   if (header.code == DTN_DROPDOWN) RecolourWhenDark(DateTime_GetMonthCal(Window()), Model());
   if (Syncing() || header.code != DTN_DATETIMECHANGE) return 0;
   const auto& change = reinterpret_cast<const NMDATETIMECHANGE&>(header);
-  if (change.dwFlags == GDT_VALID) static_cast<ui::DateTimePicker&>(Model()).UserChange(FromSystemTime(change.st));
+  if (change.dwFlags == GDT_VALID) Model().UserChange(FromSystemTime(change.st));
   return 0;
 }
 
-Win32StatusBarPeer::Win32StatusBarPeer(Win32FormPeer& form, ui::Control& control) : Win32WindowedPeer(form, control) {
+Win32StatusBarPeer::Win32StatusBarPeer(Win32FormPeer& form, ui::StatusBar& control) : Win32PeerOf(form, control) {
   Create(STATUSCLASSNAMEW, SBARS_SIZEGRIP);
   RecolourWhenDark(Window(), control);  // the bar is drawn light whatever its colours
 }
 
 void Win32StatusBarPeer::ShowOwn(ui::Aspect aspect) {
-  const auto& bar = static_cast<const ui::StatusBar&>(Model());
+  const auto& bar = Model();
   if (aspect == ui::Aspect::Items) {
     // Each panel's right edge; the last panel takes the rest of the bar.
     std::vector<int> edges;
@@ -77,13 +77,13 @@ void Win32StatusBarPeer::ShowOwn(ui::Aspect aspect) {
 
 void Win32StatusBarPeer::Place() { SendMessageW(Window(), WM_SIZE, 0, 0); }  // a status bar places itself
 
-Win32TabStripPeer::Win32TabStripPeer(Win32FormPeer& form, ui::Control& control) : Win32WindowedPeer(form, control) {
+Win32TabStripPeer::Win32TabStripPeer(Win32FormPeer& form, ui::TabStrip& control) : Win32PeerOf(form, control) {
   Create(WC_TABCONTROLW, WS_TABSTOP);
 }
 
 void Win32TabStripPeer::ShowOwn(ui::Aspect aspect) {
   if (aspect != ui::Aspect::Items) return;
-  const auto& tabs = static_cast<const ui::TabStrip&>(Model());
+  const auto& tabs = Model();
   Quietly([&] {
     TabCtrl_DeleteAllItems(Window());
     for (int n = 1; n <= tabs.TabCount(); ++n) {
@@ -98,8 +98,7 @@ void Win32TabStripPeer::ShowOwn(ui::Aspect aspect) {
 }
 
 LRESULT Win32TabStripPeer::OnNotify(const NMHDR& header) {
-  if (!Syncing() && header.code == TCN_SELCHANGE)
-    static_cast<ui::TabStrip&>(Model()).UserSelectTab(TabCtrl_GetCurSel(Window()) + 1);
+  if (!Syncing() && header.code == TCN_SELCHANGE) Model().UserSelectTab(TabCtrl_GetCurSel(Window()) + 1);
   return 0;
 }
 

@@ -7,7 +7,9 @@
 #include "platform/win32/windowing/win32_canvas.h"
 #include "platform/win32/windowing/win32_control_peers.h"
 #include "platform/win32/windowing/win32_form_peer.h"
+#include "platform/win32/windowing/win32_gdi_scope.h"
 #include "platform/win32/windowing/win32_runtime.h"
+#include "platform/win32/windowing/win32_subclass.h"
 
 namespace curfew::platform::win32 {
 namespace {
@@ -37,26 +39,19 @@ void Win32LabelPeer::OnCommand(WORD code) {
 
 Win32FramePeer::Win32FramePeer(Win32FormPeer& form, ui::Control& control) : Win32WindowedPeer(form, control) {
   Create(L"BUTTON", BS_GROUPBOX);
-  SetWindowSubclass(Window(), PaintProc, 3, reinterpret_cast<DWORD_PTR>(this));
+  Subclass<Win32FramePeer, PaintMessage>::Install(Window(), SubclassId::FramePaint, *this);
 }
 
-LRESULT CALLBACK Win32FramePeer::PaintProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                           DWORD_PTR self) {
-  auto& peer = *reinterpret_cast<Win32FramePeer*>(self);
+LRESULT Win32FramePeer::PaintMessage(Win32FramePeer& peer, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (!peer.Model().Parent().Look()) return DefSubclassProc(window, message, wParam, lParam);
   switch (message) {
     case WM_ERASEBKGND: return TRUE;
-    case WM_PAINT:
-    case WM_PRINTCLIENT: {
-      PAINTSTRUCT paint{};
-      const HDC dc = message == WM_PAINT ? BeginPaint(window, &paint) : reinterpret_cast<HDC>(wParam);
-      Guarded(0, [&] {
-        peer.Paint(dc);
-        return 0;
-      });
-      if (message == WM_PAINT) EndPaint(window, &paint);
+    case WM_PAINT: {
+      const PaintScope paint(window);
+      peer.Paint(paint.Dc());
       return 0;
     }
+    case WM_PRINTCLIENT: peer.Paint(reinterpret_cast<HDC>(wParam)); return 0;
     default: return DefSubclassProc(window, message, wParam, lParam);
   }
 }
@@ -67,7 +62,7 @@ void Win32FramePeer::Paint(HDC dc) {
   GetClientRect(Window(), &area);
   const BrushObject back(CreateSolidBrush(ToColorRef(Model().BackColor())));
   FillRect(dc, &area, back.get());
-  const HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(Window(), WM_GETFONT, 0, 0)));
+  const SelectedObject inFont(dc, reinterpret_cast<HFONT>(SendMessageW(Window(), WM_GETFONT, 0, 0)));
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc, &metrics);
   const int dpi = static_cast<int>(FormPeer().Dpi());
@@ -86,7 +81,6 @@ void Win32FramePeer::Paint(HDC dc) {
     SetTextColor(dc, ToColorRef(Model().Enabled() ? Model().ForeColor() : look->disabled.text));
     DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE);
   }
-  SelectObject(dc, oldFont);
 }
 
 void Win32FramePeer::ShowOwn(ui::Aspect aspect) {
@@ -98,14 +92,14 @@ void Win32FramePeer::ShowOwn(ui::Aspect aspect) {
   Quietly([&] { SetWindowTextW(Window(), Utf8ToWide(Model().Caption()).c_str()); });
 }
 
-Win32PicturePeer::Win32PicturePeer(Win32FormPeer& form, ui::Control& control) : Win32WindowedPeer(form, control) {
-  const bool picture = static_cast<const ui::PictureBox&>(control).Picture() != 0;
+Win32PicturePeer::Win32PicturePeer(Win32FormPeer& form, ui::PictureBox& control) : Win32PeerOf(form, control) {
+  const bool picture = control.Picture() != 0;
   Create(L"STATIC", SS_NOTIFY | (picture ? SS_BITMAP | SS_REALSIZECONTROL : 0));
 }
 
 void Win32PicturePeer::ShowOwn(ui::Aspect aspect) {
   if (aspect != ui::Aspect::Caption && aspect != ui::Aspect::Text) return;
-  const int resource = static_cast<const ui::PictureBox&>(Model()).Picture();
+  const int resource = Model().Picture();
   if (resource == 0) return;
   // The control draws the bitmap but does not own it: the peer keeps it for the control's life.
   BitmapObject picture(static_cast<HBITMAP>(

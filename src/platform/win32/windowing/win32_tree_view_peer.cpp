@@ -7,7 +7,7 @@
 
 namespace curfew::platform::win32 {
 
-Win32TreeViewPeer::Win32TreeViewPeer(Win32FormPeer& form, ui::Control& control) : Win32WindowedPeer(form, control) {
+Win32TreeViewPeer::Win32TreeViewPeer(Win32FormPeer& form, ui::TreeView& control) : Win32PeerOf(form, control) {
   Create(WC_TREEVIEWW, WS_TABSTOP | TVS_HASLINES | TVS_LINESATROOT | TVS_HASBUTTONS | TVS_SHOWSELALWAYS,
          WS_EX_CLIENTEDGE);
 }
@@ -18,7 +18,7 @@ void Win32TreeViewPeer::Prepare() {
 }
 
 void Win32TreeViewPeer::ShowOwn(ui::Aspect aspect) {
-  const auto& tree = static_cast<const ui::TreeView&>(Model());
+  const auto& tree = Model();
   if (aspect == ui::Aspect::Items) {
     Quietly([&] {
       TreeView_DeleteAllItems(Window());
@@ -35,7 +35,7 @@ void Win32TreeViewPeer::ShowOwn(ui::Aspect aspect) {
 }
 
 void Win32TreeViewPeer::InsertNode(int n) {
-  const ui::TreeView::Node& node = static_cast<const ui::TreeView&>(Model()).GetNode(n);
+  const ui::TreeView::Node& node = Model().GetNode(n);
   std::wstring text = Utf8ToWide(node.text);
   TVINSERTSTRUCTW insert{};
   insert.hParent = node.parent > 0 ? items_[static_cast<std::size_t>(node.parent - 1)] : TVI_ROOT;
@@ -49,12 +49,12 @@ void Win32TreeViewPeer::InsertNode(int n) {
 void Win32TreeViewPeer::NodeAdded(int node) {
   Quietly([&] {
     InsertNode(node);
-    TreeView_SetCheckState(Window(), items_.back(), static_cast<const ui::TreeView&>(Model()).GetNode(node).checked);
+    TreeView_SetCheckState(Window(), items_.back(), Model().GetNode(node).checked);
   });
 }
 
 void Win32TreeViewPeer::NodeTextChanged(int node) {
-  std::wstring text = Utf8ToWide(static_cast<const ui::TreeView&>(Model()).GetNode(node).text);
+  std::wstring text = Utf8ToWide(Model().GetNode(node).text);
   TVITEMW item{};
   item.mask = TVIF_TEXT;
   item.hItem = items_.at(static_cast<std::size_t>(node - 1));
@@ -70,11 +70,11 @@ void Win32TreeViewPeer::ApplyColours() {
 
 void Win32TreeViewPeer::ClickNode(HTREEITEM item) {
   for (std::size_t i = 0; i < items_.size(); ++i)
-    if (items_[i] == item) static_cast<ui::TreeView&>(Model()).UserClickNode(static_cast<int>(i + 1));
+    if (items_[i] == item) Model().UserClickNode(static_cast<int>(i + 1));
 }
 
 void Win32TreeViewPeer::ReadChecks() {
-  auto& tree = static_cast<ui::TreeView&>(Model());
+  auto& tree = Model();
   for (std::size_t i = 0; i < items_.size(); ++i) {
     const bool checked = TreeView_GetCheckState(Window(), items_[i]) == 1;
     if (checked != tree.Nodes()[i].checked) tree.UserCheckNode(static_cast<int>(i + 1), checked);

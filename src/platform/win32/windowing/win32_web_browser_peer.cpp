@@ -39,7 +39,7 @@ std::string Text(BSTR text) { return text ? WideToUtf8(text) : std::string(); }
 
 }  // namespace
 
-Win32WebBrowserPeer::Win32WebBrowserPeer(Win32FormPeer& form, ui::Control& control) : Win32WindowedPeer(form, control) {
+Win32WebBrowserPeer::Win32WebBrowserPeer(Win32FormPeer& form, ui::WebBrowser& control) : Win32PeerOf(form, control) {
   Create(L"STATIC", WS_CLIPCHILDREN);
   UseStandardsMode();
   // Without the object (no OLE on this thread, no engine on this system) the window still
@@ -47,7 +47,7 @@ Win32WebBrowserPeer::Win32WebBrowserPeer(Win32FormPeer& form, ui::Control& contr
   if (FAILED(CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
                               reinterpret_cast<void**>(object_.put()))))
     return;
-  site_.reset(new BrowserSite(Window(), form.Window(), static_cast<ui::WebBrowser&>(control)));
+  site_.reset(new BrowserSite(Window(), form.Window(), control));
   object_->SetClientSite(site_.get());
   RECT area{};
   GetClientRect(Window(), &area);
