@@ -104,14 +104,17 @@ std::vector<std::string> clsLanguages::LanguageNames() const {
 
 void clsLanguages::LoadLanguageGroup(std::string_view name) {
   currentLanguage_ = std::string(name);
-  const auto text = LanguageFileText();
+  auto text = LanguageFileText();
   if (!text) return;
+  if (translationLinesFilled_ && name == loadedLanguage_ && *text == loadedText_) return;
 
   auto items = language_file::FindGroupItems(*text, name, services_.locale);
   if (!items) return;
   translationLines_ = language_file::SplitAtLineEnds(*items);
   translationLinesFilled_ = true;
   IndexTranslationLines();
+  loadedText_ = std::move(*text);
+  loadedLanguage_ = std::string(name);
 }
 
 void clsLanguages::IndexTranslationLines() {

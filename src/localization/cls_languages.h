@@ -78,6 +78,10 @@ class clsLanguages {
   bool translationLinesFilled_ = false;
   // The first line of each tag, by its upper-cased tag, so that a lookup costs no scan.
   std::unordered_map<std::string, std::size_t> lineOfTag_;
+  // The file text and the language of the lines above: the same group of the same text (every
+  // window's load asks for it) is not split and indexed again.
+  std::string loadedText_;
+  std::string loadedLanguage_;
   std::string currentLanguage_;
 };
 

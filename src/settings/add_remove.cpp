@@ -1,5 +1,7 @@
 #include "settings/add_remove.h"
 
+#include "settings/opened_key.h"
+
 namespace curfew {
 namespace {
 
@@ -32,8 +34,8 @@ void AddRemove::RemoveFromRun2(std::string_view ProgramName) { DeleteValue(HKEY:
 
 void AddRemove::SaveKey(HKEY hKey, std::string_view strPath) {
   RegistryKey key = 0;
-  if (registry_.CreateKey(hKey, strPath, platform::registry_access::kAll, key) == status::kSuccess)
-    registry_.CloseKey(key);
+  if (registry_.CreateKey(hKey, strPath, platform::registry_access::kAll, key) != status::kSuccess) return;
+  const OpenedKey made(registry_, key);  // made, and closed at once
 }
 
 std::string AddRemove::CustomPath(std::string_view strProduct, std::string_view strKey) const {
@@ -55,6 +57,7 @@ std::string AddRemove::GetStringSettingCustom(std::string_view strProduct, std::
 std::optional<std::string> AddRemove::GetString(HKEY hKey, std::string_view strPath, std::string_view strValue) {
   RegistryKey key = 0;
   if (registry_.OpenKey(hKey, strPath, platform::registry_access::kRead, key) != status::kSuccess) return std::nullopt;
+  const OpenedKey opened(registry_, key);
   std::optional<std::string> result;
   std::uint32_t type = 0;
   std::size_t size = 0;
@@ -63,23 +66,21 @@ std::optional<std::string> AddRemove::GetString(HKEY hKey, std::string_view strP
       registry_.ReadString(key, strValue, text) == status::kSuccess) {
     result = text.substr(0, text.find('\0'));
   }
-  registry_.CloseKey(key);
   return result;
 }
 
 bool AddRemove::SaveString(HKEY hKey, std::string_view strPath, std::string_view strValue, std::string_view strData) {
   RegistryKey key = 0;
   if (registry_.CreateKey(hKey, strPath, platform::registry_access::kAll, key) != status::kSuccess) return false;
-  const bool stored = registry_.SetString(key, strValue, strData) == status::kSuccess;
-  registry_.CloseKey(key);
-  return stored;
+  const OpenedKey made(registry_, key);
+  return registry_.SetString(key, strValue, strData) == status::kSuccess;
 }
 
 void AddRemove::DeleteValue(HKEY hKey, std::string_view strPath, std::string_view strValue) {
   RegistryKey key = 0;
   if (registry_.OpenKey(hKey, strPath, platform::registry_access::kAll, key) != status::kSuccess) return;
+  const OpenedKey opened(registry_, key);
   registry_.DeleteValue(key, strValue);
-  registry_.CloseKey(key);
 }
 
 void AddRemove::DeleteKey(HKEY hKey, std::string_view strPath) { registry_.DeleteKey(hKey, strPath); }

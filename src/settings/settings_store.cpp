@@ -3,6 +3,8 @@
 #include <functional>
 #include <optional>
 
+#include "settings/opened_key.h"
+
 namespace curfew {
 namespace {
 
@@ -29,25 +31,6 @@ std::string SettingsPath(std::string_view top, const ProductIdentity& identity, 
 std::string MachinePath(const ProductIdentity& identity, std::string_view appName, std::string_view section) {
   return SettingsPath("SOFTWARE", identity, appName, section);
 }
-
-// An open key, closed on every way out; a failing close is ignored.
-class OpenedKey {
- public:
-  OpenedKey(Registry& registry, RegistryKey key) : registry_(registry), key_(key) {}
-  OpenedKey(const OpenedKey&) = delete;
-  OpenedKey& operator=(const OpenedKey&) = delete;
-  ~OpenedKey() {
-    try {
-      registry_.CloseKey(key_);
-    } catch (const platform::RegistryStepFailure&) {
-    }
-  }
-  RegistryKey get() const { return key_; }
-
- private:
-  Registry& registry_;
-  RegistryKey key_;
-};
 
 // The value's text; nullopt when it is missing or its read fails. A value that is not a
 // string raises.

@@ -16,7 +16,7 @@ LRESULT Win32PowerBroadcastFilter::Filter(Win32PowerBroadcastFilter& filter, HWN
   // A query with bit 0 of lParam set lets the application ask the user; only the silent ones
   // are refused.
   if (message == WM_POWERBROADCAST && lParam == 0 && filter.preventionFlag_) return kBroadcastQueryDeny;
-  return DefSubclassProc(window, message, wParam, lParam);
+  return PassOn(window, message, wParam, lParam);
 }
 
 void Win32PowerBroadcastFilter::Install(NativeWindow window) {

@@ -57,21 +57,21 @@ LRESULT Win32ButtonPeer::PushButtonMessage(Win32ButtonPeer& peer, HWND window, U
       break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS: {
-      const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+      const LRESULT result = PassOn(window, message, wParam, lParam);
       peer.FormPeer().PushButtonFocused(window, message == WM_SETFOCUS);
       return result;
     }
     // An owner-drawn button answers as no push button at all: dialog navigation would then
     // press the window's default button on Enter whatever button has the focus.
     case WM_GETDLGCODE: {
-      const LRESULT code = DefSubclassProc(window, message, wParam, lParam) &
+      const LRESULT code = PassOn(window, message, wParam, lParam) &
                            ~static_cast<LRESULT>(DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON);
       return code | DLGC_BUTTON |
              (peer.FormPeer().ActsAsDefault(peer.Model()) ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
     }
     default: break;
   }
-  return DefSubclassProc(window, message, wParam, lParam);
+  return PassOn(window, message, wParam, lParam);
 }
 
 void Win32ButtonPeer::ApplyLook() {

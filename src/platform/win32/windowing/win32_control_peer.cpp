@@ -45,7 +45,7 @@ LRESULT PassKeyPress(const ui::Control& control, HWND window, UINT message, WPAR
   if (message == WM_GETDLGCODE && lParam) {
     const auto* key = reinterpret_cast<const MSG*>(lParam);
     if (control.OnKeyPress && key->message == WM_KEYDOWN && key->wParam == VK_RETURN)
-      return DefSubclassProc(window, message, wParam, lParam) | DLGC_WANTMESSAGE;
+      return PassOn(window, message, wParam, lParam) | DLGC_WANTMESSAGE;
   }
   // An edit in a window with a default button passes Enter on to that button by itself; for
   // a control whose KeyPress handler takes Enter, the key comes as its character alone (an
@@ -59,7 +59,7 @@ LRESULT PassKeyPress(const ui::Control& control, HWND window, UINT message, WPAR
     if (key == 0) return 0;
     wParam = static_cast<WPARAM>(key);
   }
-  return DefSubclassProc(window, message, wParam, lParam);
+  return PassOn(window, message, wParam, lParam);
 }
 
 }  // namespace

@@ -36,14 +36,14 @@ void PaintRecoloured(HWND window, HDC target, const ui::Control& control) {
   const BitmapObject bitmap(CreateDIBSection(target, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
   const MemoryDcHandle memory(CreateCompatibleDC(target));
   if (!bitmap || !memory || !bits) {
-    DefSubclassProc(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(target), PRF_CLIENT | PRF_ERASEBKGND);
+    PassOn(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(target), PRF_CLIENT | PRF_ERASEBKGND);
     return;
   }
   const SelectedObject drawnInto(memory.get(), bitmap.get());
   // The system's own colours first: a control that asks its parent for a brush gets the
   // window's, which is dark already, and would come out light.
   FillRect(memory.get(), &client, GetSysColorBrush(COLOR_WINDOW));
-  DefSubclassProc(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()), PRF_CLIENT | PRF_ERASEBKGND);
+  PassOn(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()), PRF_CLIENT | PRF_ERASEBKGND);
   GdiFlush();
   ui::RecolourOntoDark(
       std::span(static_cast<std::uint32_t*>(bits), static_cast<std::size_t>(client.right) * client.bottom),
@@ -80,7 +80,7 @@ LRESULT Recolour(const ui::Control& control, HWND window, UINT message, WPARAM w
       break;
     default: break;
   }
-  return DefSubclassProc(window, message, wParam, lParam);
+  return PassOn(window, message, wParam, lParam);
 }
 
 }  // namespace

@@ -39,17 +39,17 @@ LRESULT DrawEdge(const ui::Control& control, HWND window, UINT message, WPARAM w
   const auto& look = control.Parent().Look();
   switch (message) {
     case WM_NCPAINT: {
-      const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+      const LRESULT result = PassOn(window, message, wParam, lParam);
       if (look) PaintEdge(window, control, *look);
       return result;
     }
     case WM_SETFOCUS:
     case WM_KILLFOCUS: {
-      const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+      const LRESULT result = PassOn(window, message, wParam, lParam);
       if (look) RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
       return result;
     }
-    default: return DefSubclassProc(window, message, wParam, lParam);
+    default: return PassOn(window, message, wParam, lParam);
   }
 }
 

@@ -43,7 +43,7 @@ Win32FramePeer::Win32FramePeer(Win32FormPeer& form, ui::Control& control) : Win3
 }
 
 LRESULT Win32FramePeer::PaintMessage(Win32FramePeer& peer, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (!peer.Model().Parent().Look()) return DefSubclassProc(window, message, wParam, lParam);
+  if (!peer.Model().Parent().Look()) return PassOn(window, message, wParam, lParam);
   switch (message) {
     case WM_ERASEBKGND: return TRUE;
     case WM_PAINT: {
@@ -52,7 +52,7 @@ LRESULT Win32FramePeer::PaintMessage(Win32FramePeer& peer, HWND window, UINT mes
       return 0;
     }
     case WM_PRINTCLIENT: peer.Paint(reinterpret_cast<HDC>(wParam)); return 0;
-    default: return DefSubclassProc(window, message, wParam, lParam);
+    default: return PassOn(window, message, wParam, lParam);
   }
 }
 
