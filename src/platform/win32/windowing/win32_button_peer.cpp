@@ -64,8 +64,8 @@ LRESULT Win32ButtonPeer::PushButtonMessage(Win32ButtonPeer& peer, HWND window, U
     // An owner-drawn button answers as no push button at all: dialog navigation would then
     // press the window's default button on Enter whatever button has the focus.
     case WM_GETDLGCODE: {
-      const LRESULT code = PassOn(window, message, wParam, lParam) &
-                           ~static_cast<LRESULT>(DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON);
+      const LRESULT code =
+          PassOn(window, message, wParam, lParam) & ~static_cast<LRESULT>(DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON);
       return code | DLGC_BUTTON |
              (peer.FormPeer().ActsAsDefault(peer.Model()) ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
     }
