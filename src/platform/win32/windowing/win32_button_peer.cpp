@@ -33,9 +33,12 @@ DWORD ButtonStyle(const ui::Control& control) {
 
 Win32ButtonPeer::Win32ButtonPeer(Win32FormPeer& form, ui::Control& control) : Win32WindowedPeer(form, control) {
   Create(L"BUTTON", ButtonStyle(control));
-  if (control.Kind() == ControlKind::CommandButton)
-    Subclass<Win32ButtonPeer, PushButtonMessage>::Install(Window(), SubclassId::PushButton, *this);
-  ApplyLook();
+  if (control.Kind() != ControlKind::CommandButton) {
+    ApplyLook();
+    return;
+  }
+  Subclass<Win32ButtonPeer, PushButtonMessage>::Install(Window(), SubclassId::PushButton, *this);
+  ShowDefaultRole();  // its picture and system icon were shown with its caption
 }
 
 // A push button lights up under the mouse, and tells its window when it takes or loses the
@@ -221,10 +224,15 @@ void Win32ButtonPeer::ShowPicture() {
   ShowSystemIcon();
 }
 
-// A button the system draws shows the glyph in the system's button text colour.
+// A button the system draws shows the glyph in the system's button text colour; a button the
+// peer draws in the window's look needs no icon of the system's (it is made when the look goes).
 void Win32ButtonPeer::ShowSystemIcon() {
-  systemIcon_ = picture_ ? picture_.MakeIcon(GetSysColor(COLOR_BTNTEXT)) : IconHandle();
-  SendMessageW(Window(), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(systemIcon_.get()));
+  const bool drawnByPeer = Model().Parent().Look().has_value();
+  if (drawnByPeer && !systemIcon_) return;
+  IconHandle icon = picture_ && !drawnByPeer ? picture_.MakeIcon(GetSysColor(COLOR_BTNTEXT)) : IconHandle();
+  // The button lets go of the old icon before it is destroyed.
+  SendMessageW(Window(), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon.get()));
+  systemIcon_ = std::move(icon);
 }
 
 void Win32ButtonPeer::Place() {
