@@ -55,6 +55,7 @@ class Win32WebBrowser : public testing::Test {
   void TearDown() override {
     application.main.ExitRequested = true;
     application.main.Unload();
+    test::DropQuitRequest();  // the unload's, which would end the next test's loops at once
   }
   frmWebsite& Website() { return *application.main.Website(); }
 

@@ -15,6 +15,7 @@ namespace curfew::test {
 // window shown and in front, and ended again (its windows unloaded) when the test is over.
 struct RunningProgram {
   RunningProgram() {
+    DropQuitRequest();  // one an earlier program left would end this one's loops at once
     application.Start();
     application.splash.ShowMainWindow();
     input.Activate(main);
