@@ -3,9 +3,6 @@
 #include <cmath>
 
 #include "appearance/button_pictures.h"
-#include "appearance/frm_about.h"
-#include "appearance/frm_website.h"
-#include "localization/frm_language.h"
 #include "power/mod_power.h"
 #include "scheduling/mod_globals.h"
 #include "scheduling/quick_schedule.h"
@@ -13,11 +10,9 @@
 #include "scheduling/schedule_paths.h"
 #include "scheduling/value_reading.h"
 #include "scheduling/xfile_exists.h"
-#include "settings/frm_options.h"
 #include "settings/setting_table.h"
 #include "ui/action_choices.h"
 #include "ui/frm_still_running.h"
-#include "ui/frm_wizard.h"
 
 namespace curfew {
 namespace {
