@@ -28,7 +28,35 @@ void AppContext::ShowInLanguage(ui::Form& form, TranslatedWindow& window) {
 }
 
 void AppContext::ReloadSchedules() {
+  scheduleLoad_.reset();  // a list read now replaces one still being read
   schedules_.Replace(LoadScheduleEntries(services_.files, DataFolderPath(), services_.clock.Now(), services_.locale));
+}
+
+void AppContext::StartScheduleLoad() {
+  scheduleLoad_.reset();
+  scheduleLoad_.emplace(services_.files, DataFolderPath(), services_.clock.Now(), services_.locale);
+}
+
+bool AppContext::TakeReadSchedules() {
+  if (!scheduleLoad_) return true;
+  if (!scheduleLoad_->Finished()) return false;
+  FinishScheduleLoad();
+  return true;
+}
+
+void AppContext::FinishScheduleLoad() {
+  if (!scheduleLoad_) return;
+  std::optional<ScheduleLoad> load;
+  load.swap(scheduleLoad_);
+  std::vector<ScheduleEntry> entries;
+  try {
+    entries = load->Take();
+  } catch (const std::exception&) {
+    // Read again here, where a failure shows as any reading of the list does.
+    ReloadSchedules();
+    return;
+  }
+  schedules_.Replace(std::move(entries));
 }
 
 }  // namespace curfew

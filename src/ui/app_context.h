@@ -8,6 +8,7 @@
 #include "localization/mod_identity.h"
 #include "localization/translated_window.h"
 #include "scheduling/schedule_list.h"
+#include "scheduling/schedule_load.h"
 #include "scheduling/schedule_model.h"
 #include "scheduling/schedule_record.h"
 #include "settings/settings_store.h"
@@ -51,6 +52,12 @@ class AppContext {
   ScheduleModel& Schedules() { return schedules_; }
   // Every schedule file read anew into the list (quick schedules go with the old list).
   void ReloadSchedules();
+  // The same on a thread of its own (the start): the list takes the schedules when
+  // TakeReadSchedules finds them read, or when FinishScheduleLoad waits for them.
+  void StartScheduleLoad();
+  // True once no reading is under way any more (the schedules read are in the list).
+  bool TakeReadSchedules();
+  void FinishScheduleLoad();
 
   OpenWindows& Windows() { return windows_; }
   // The main window, which ends the program when it is unloaded.
@@ -73,6 +80,7 @@ class AppContext {
   SkinHost skins_;
   StoredRuns storedRuns_;
   ScheduleModel schedules_;
+  std::optional<ScheduleLoad> scheduleLoad_;
   OpenWindows windows_;
   ui::Form* mainWindow_ = nullptr;
 };

@@ -163,6 +163,13 @@ void frmMain::WireHandlers() {
   tmrScheduler.OnTimer = [this] { tmrScheduler_Timer(); };
   tmrProcessSchedule.OnTimer = [this] { tmrProcessSchedule_Timer(); };
   timSchedule.OnTimer = [this] { timSchedule_Timer(); };
+  tmrLoadSchedules.OnTimer = [this] {
+    try {
+      if (context_.TakeReadSchedules()) tmrLoadSchedules.SetEnabled(false);
+    } catch (const std::exception&) {
+      tmrLoadSchedules.SetEnabled(false);  // the list stays as it is; a reload reads it again
+    }
+  };
   services_.tray.onNotify = [this](int mouseMessage) { pctTray_MouseDown(mouseMessage * 15); };
   mnuTrayItem0.OnClick = [this] { OpenFromTray(); };
   mnuTrayItem3.OnClick = [this] {
@@ -208,9 +215,12 @@ void frmMain::Form_Load() {
   // The first start asks for a language before anything is shown.
   if (firstRunMarker.empty()) ShowLanguageDialog(true);
   ShowCatalogueTexts();
-  // The rows and the stored column widths reach the list in one update.
+  // The schedule files are read on a thread: a start with many of them shows the window at
+  // once, and the rows follow as soon as they are read.
+  context_.StartScheduleLoad();
+  tmrLoadSchedules.SetEnabled(true);
+  // The stored column widths reach the list in one update.
   std::optional<ui::ListView::Batch> listUpdate(std::in_place, lstSchedules);
-  loadData();
   // Hibernate is offered only where the computer can hibernate.
   const bool hibernation = HibernationAvailable(services_.power);
   FillActionChoices(cbShutdown, hibernation);

@@ -48,6 +48,8 @@ class frmMain final : public ui::Form, public TranslatedWindow {
   ui::Timer tmrScheduler{*this, "tmrScheduler", 500, true};
   ui::Timer tmrProcessSchedule{*this, "tmrProcessSchedule", 500, false};
   ui::Timer timSchedule{*this, "timSchedule", 250, false};
+  // Looks for the schedule files read on a thread at the start, and ends once they are listed.
+  ui::Timer tmrLoadSchedules{*this, "tmrLoadSchedules", 20, false};
   ui::Menu mnuFile{*this, "mnuFile"};
   ui::Menu mnuFileItem0{*this, "mnuFileItem", 0, &mnuFile};
   ui::Menu mnuFileItem1{*this, "mnuFileItem", 1, &mnuFile};

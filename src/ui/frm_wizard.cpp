@@ -233,6 +233,7 @@ void frmWizard::cmdOK_Click() {
   };
   // A new schedule may not take the name of a row, in any letter case.
   if (!context_.EditMode) {
+    context_.FinishScheduleLoad();  // the names are those of every file, also just after the start
     const std::string name = context_.Services().locale.ToUpper(txtName.Text());
     const ScheduleModel& schedules = context_.Schedules();
     for (std::size_t index = 0; index < schedules.Count(); ++index) {

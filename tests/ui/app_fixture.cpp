@@ -37,12 +37,14 @@ void AppFixture::Start() {
   app = std::make_unique<Application>(services);
   app->Start();
   runtime.Advance(frmSplash::kSplashMilliseconds);
+  app->context.FinishScheduleLoad();  // read on a thread: the tests go on from the listed rows
 }
 
 std::unique_ptr<Application> AppFixture::Restart() {
   auto next = std::make_unique<Application>(services);
   next->Start();
   runtime.Advance(frmSplash::kSplashMilliseconds);
+  next->context.FinishScheduleLoad();
   return next;
 }
 

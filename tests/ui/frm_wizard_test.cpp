@@ -181,6 +181,22 @@ INSTANTIATE_TEST_SUITE_P(
                             "Error: This name is too long for a schedule.  Please choose a name of at most 251 "
                             "characters"}));
 
+// The schedule files are read on a thread at the start; a name check made before they are
+// listed waits for them instead of missing a name.
+TEST_F(ScheduleEditorTest, ANewNameIsCheckedAgainstFilesStillBeingReadAtTheStart) {
+  WriteSchedule("Nightly", "Shut Down", "12/1/2026", "23:00:00", true, 0);
+  app = std::make_unique<Application>(services);
+  app->Start();
+  runtime.Advance(frmSplash::kSplashMilliseconds);  // the rows may not be listed yet
+  frmWizard& editor = Open();
+  editor.txtName.UserType("nightly");
+  editor.cmdOK.UserClick();
+  ASSERT_EQ(runtime.messages.shown().size(), 1U);
+  EXPECT_EQ(runtime.messages.shown()[0].text,
+            "Error: An item with that name already exists.  Please choose a different name");
+  EXPECT_EQ(Main().lstSchedules.ListItemCount(), 1);
+}
+
 TEST_F(ScheduleEditorTest, TheRepeatOptionsFollowRunScheduleAndDailyShowsNoDays) {
   Start();
   frmWizard& editor = Open();

@@ -18,6 +18,7 @@ struct RunningProgram {
     DropQuitRequest();  // one an earlier program left would end this one's loops at once
     application.Start();
     application.splash.ShowMainWindow();
+    application.context.FinishScheduleLoad();  // read on a thread: the tests go on from the listed rows
     input.Activate(main);
   }
   ~RunningProgram() {
