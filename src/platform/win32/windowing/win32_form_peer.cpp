@@ -353,8 +353,7 @@ LRESULT Win32FormPeer::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND: return OnCommand(wParam, lParam);
     case WM_NOTIFY: return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
-    // A control's scroll goes to its peer; the window's own scroll bars (no control) pass on.
-    case WM_HSCROLL:
+    case WM_HSCROLL:  // a control's scroll goes to its peer; the window's own scroll bars pass on
     case WM_VSCROLL:
       if (const auto found = children_.find(reinterpret_cast<HWND>(lParam));
           lParam && found != children_.end() && found->second->OnScroll(message, LOWORD(wParam)))
