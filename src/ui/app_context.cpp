@@ -33,7 +33,6 @@ void AppContext::ReloadSchedules() {
 }
 
 void AppContext::StartScheduleLoad() {
-  scheduleLoad_.reset();
   scheduleLoad_.emplace(services_.files, DataFolderPath(), services_.clock.Now(), services_.locale);
 }
 
