@@ -235,8 +235,7 @@ void Win32ButtonPeer::ShowSystemIcon() {
   systemIcon_ = std::move(icon);
 }
 
-void Win32ButtonPeer::Place() {
-  Win32WindowedPeer::Place();
+void Win32ButtonPeer::Placed() {
   if (Model().Kind() == ControlKind::CommandButton) ShowPicture();  // its size may change with the button's
 }
 

@@ -76,9 +76,21 @@ Win32WindowedPeer::~Win32WindowedPeer() {
 }
 
 void Win32WindowedPeer::Create(const wchar_t* className, DWORD style, DWORD extendedStyle) {
-  style |= WS_CHILD | WS_CLIPSIBLINGS | (StartsGroup(control_) ? WS_GROUP : 0);
+  // The window is made in its place, enabled or not, and shown at once while its form is still
+  // hidden: each later call would cost a round trip to the window system for every control.
+  // In a form already on screen it shows only once its state is in it.
+  const bool showAtOnce = control_.Visible() && !IsWindowVisible(form_.Window());
+  style |= WS_CHILD | WS_CLIPSIBLINGS | (StartsGroup(control_) ? WS_GROUP : 0) | (showAtOnce ? WS_VISIBLE : 0) |
+           (control_.Enabled() ? 0 : WS_DISABLED);
+  const struct Creating {
+    bool& flag;
+    explicit Creating(bool& f) : flag(f) { flag = true; }
+    ~Creating() { flag = false; }
+  } creating(creating_);
   Quietly([&] {
-    window_.reset(CreateWindowExW(extendedStyle, className, L"", style, 0, 0, 0, 0, form_.Window(), nullptr,
+    const RECT place = PixelRect();
+    window_.reset(CreateWindowExW(extendedStyle, className, L"", style, place.left, place.top,
+                                  place.right - place.left, place.bottom - place.top, form_.Window(), nullptr,
                                   GetModuleHandleW(nullptr), nullptr));
     if (!window_) throw std::runtime_error("the control " + control_.Name() + " could not be created");
     const UINT id = form_.RegisterChild(window_.get(), *this);
@@ -100,10 +112,9 @@ void Win32WindowedPeer::Create(const wchar_t* className, DWORD style, DWORD exte
   ApplyColours();
   for (ui::Aspect aspect : {ui::Aspect::Text, ui::Aspect::Items, ui::Aspect::Value, ui::Aspect::Selection})
     ShowOwn(aspect);
-  Place();
+  Placed();
   if (!control_.ToolTipText().empty()) form_.SetToolTip(window_.get(), control_.ToolTipText());
-  EnableWindow(window_.get(), control_.Enabled());
-  ShowWindow(window_.get(), control_.Visible() ? SW_SHOWNA : SW_HIDE);
+  if (control_.Visible() && !showAtOnce) ShowWindow(window_.get(), SW_SHOWNA);
 }
 
 void Win32WindowedPeer::WatchKeys(HWND typing) {
@@ -134,21 +145,30 @@ void Win32WindowedPeer::Refresh() {
   RedrawWindow(window_.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
 }
 
-void Win32WindowedPeer::Place() {
+RECT Win32WindowedPeer::PixelRect() const {
   const UINT dpi = form_.Dpi();
   const ui::TwipsRect p = AbsolutePosition(control_);
-  SetWindowPos(window_.get(), nullptr, TwipsToPixels(p.left, dpi), TwipsToPixels(p.top, dpi),
-               TwipsToPixels(p.width, dpi), TwipsToPixels(p.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+  const int left = TwipsToPixels(p.left, dpi);
+  const int top = TwipsToPixels(p.top, dpi);
+  return {left, top, left + TwipsToPixels(p.width, dpi), top + TwipsToPixels(p.height, dpi)};
+}
+
+void Win32WindowedPeer::Place() {
+  const RECT place = PixelRect();
+  SetWindowPos(window_.get(), nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  Placed();
 }
 
 void Win32WindowedPeer::ApplyFont() {
   font_ = MakeFont(control_.GetFont(), form_.Dpi());
-  SendMessageW(window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+  // A window being made is drawn whole when it first shows.
+  SendMessageW(window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), !creating_);
 }
 
 void Win32WindowedPeer::ApplyColours() {
   brush_.reset(CreateSolidBrush(ToColorRef(control_.BackColor())));
-  InvalidateRect(window_.get(), nullptr, TRUE);
+  if (!creating_) InvalidateRect(window_.get(), nullptr, TRUE);
 }
 
 HBRUSH Win32WindowedPeer::OnControlColour(HDC dc, HWND /*asking*/) {

@@ -58,7 +58,12 @@ class Win32WindowedPeer : public Win32ControlPeer {
   // What a kind sets on its new window before its state is shown (styles the system takes only
   // after creation).
   virtual void Prepare() {}
+  // Moves the window to the control's place, then lets the kind follow its new size.
   virtual void Place();
+  // The control's place in the form's client area, in pixels at the window's dots per inch.
+  virtual RECT PixelRect() const;
+  // What a kind does once its window has its place (a picture sized to it, say).
+  virtual void Placed() {}
   virtual void ApplyColours();
   // Hands the keys typed into this window to the control's KeyPress handler first.
   void WatchKeys(HWND typing);
@@ -86,6 +91,7 @@ class Win32WindowedPeer : public Win32ControlPeer {
   FontObject font_;
   BrushObject brush_;
   bool syncing_ = false;
+  bool creating_ = false;
 };
 
 // A windowed peer typed on its control's model class: the factory, which knows the kind, hands

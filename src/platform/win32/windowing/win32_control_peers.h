@@ -23,7 +23,7 @@ class Win32ButtonPeer final : public Win32WindowedPeer {
 
  private:
   void ShowOwn(ui::Aspect aspect) override;
-  void Place() override;
+  void Placed() override;
   void KeepGroupReachable();
   // Loads the picture when it, or the size it is shown at, changed.
   void ShowPicture();
@@ -64,7 +64,7 @@ class Win32ListPeer final : public Win32PeerOf<ui::ListControl> {
 
  private:
   void ShowOwn(ui::Aspect aspect) override;
-  void Place() override;
+  RECT PixelRect() const override;
   bool IsCombo() const { return Model().Kind() == ui::ControlKind::ComboBox; }
 };
 
@@ -128,7 +128,8 @@ class Win32StatusBarPeer final : public Win32PeerOf<ui::StatusBar> {
 
  private:
   void ShowOwn(ui::Aspect aspect) override;
-  void Place() override;
+  void Place() override { Placed(); }
+  void Placed() override;
 };
 
 // Labels and skinned labels: text that a click reaches.
@@ -194,7 +195,7 @@ class Win32WebBrowserPeer final : public Win32PeerOf<ui::WebBrowser>, public ui:
 
  private:
   void ShowOwn(ui::Aspect) override {}
-  void Place() override;
+  void Placed() override;
   void Release();
   bool TranslatePageKey(MSG& message);
   IWebBrowser2& Browser() const;

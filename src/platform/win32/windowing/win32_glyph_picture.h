@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "platform/win32/unique_handle.h"
@@ -31,7 +32,7 @@ class GlyphPicture {
   BitmapObject Colour(COLORREF colour, bool premultiplied) const;
 
   int size_ = 0;
-  std::vector<std::uint8_t> alpha_;
+  std::shared_ptr<const std::vector<std::uint8_t>> alpha_;  // shared by every picture of this glyph and size
 };
 
 }  // namespace curfew::platform::win32

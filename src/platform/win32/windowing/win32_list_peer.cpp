@@ -72,14 +72,10 @@ void Win32ListPeer::EntryRemoved(int index) {
 }
 
 // A combo box's window height includes its drop-down list.
-void Win32ListPeer::Place() {
-  Win32WindowedPeer::Place();
-  if (!IsCombo()) return;
-  RECT rect{};
-  GetWindowRect(Window(), &rect);
-  const int dropDown = MulDiv(160, static_cast<int>(FormPeer().Dpi()), 96);
-  SetWindowPos(Window(), nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top + dropDown,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+RECT Win32ListPeer::PixelRect() const {
+  RECT place = Win32WindowedPeer::PixelRect();
+  if (IsCombo()) place.bottom += MulDiv(160, static_cast<int>(FormPeer().Dpi()), 96);
+  return place;
 }
 
 void Win32ListPeer::OnCommand(WORD code) {

@@ -75,7 +75,7 @@ void Win32StatusBarPeer::ShowOwn(ui::Aspect aspect) {
   });
 }
 
-void Win32StatusBarPeer::Place() { SendMessageW(Window(), WM_SIZE, 0, 0); }  // a status bar places itself
+void Win32StatusBarPeer::Placed() { SendMessageW(Window(), WM_SIZE, 0, 0); }  // a status bar places itself
 
 Win32TabStripPeer::Win32TabStripPeer(Win32FormPeer& form, ui::TabStrip& control) : Win32PeerOf(form, control) {
   Create(WC_TABCONTROLW, WS_TABSTOP);

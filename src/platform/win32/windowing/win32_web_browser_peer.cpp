@@ -93,8 +93,7 @@ bool Win32WebBrowserPeer::TranslatePageKey(MSG& message) {
          active->TranslateAccelerator(&message) == S_OK;
 }
 
-void Win32WebBrowserPeer::Place() {
-  Win32WindowedPeer::Place();
+void Win32WebBrowserPeer::Placed() {
   ComPtr<IOleInPlaceObject> inPlace;
   if (object_ && SUCCEEDED(object_->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(inPlace.put())))) {
     RECT area{};
