@@ -89,9 +89,9 @@ void Win32WindowedPeer::Create(const wchar_t* className, DWORD style, DWORD exte
   } creating(creating_);
   Quietly([&] {
     const RECT place = PixelRect();
-    window_.reset(CreateWindowExW(extendedStyle, className, L"", style, place.left, place.top,
-                                  place.right - place.left, place.bottom - place.top, form_.Window(), nullptr,
-                                  GetModuleHandleW(nullptr), nullptr));
+    window_.reset(CreateWindowExW(extendedStyle, className, L"", style, place.left, place.top, place.right - place.left,
+                                  place.bottom - place.top, form_.Window(), nullptr, GetModuleHandleW(nullptr),
+                                  nullptr));
     if (!window_) throw std::runtime_error("the control " + control_.Name() + " could not be created");
     const UINT id = form_.RegisterChild(window_.get(), *this);
     SetWindowLongPtrW(window_.get(), GWLP_ID, static_cast<LONG_PTR>(id));
