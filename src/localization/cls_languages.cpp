@@ -166,8 +166,10 @@ void clsLanguages::ChangeLanguage(ui::Form& myForm, std::string_view strLang) {
     for (const auto& [key, part] : language_file::KeysOf(myForm.Name(), *control)) {
       const std::string text = GetTranslation(key);
       if (!text.empty()) language_file::SetTextOf(*control, part, text);
-      control->Refresh();
     }
+    // A window on screen shows its new texts at once; one still loading shows them when it
+    // first appears.
+    if (myForm.Visible()) control->Refresh();
   }
 
   for (MessageEntry& entry : catalogue_) {

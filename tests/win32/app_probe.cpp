@@ -1,6 +1,7 @@
 // Looks at and drives a running curfew.exe from outside, as a user would:
 //   app_probe wait-window TITLE SECONDS   exit 0 once a window of that title is shown
 //   app_probe visible TITLE               exit 0 when the window is visible, 1 when hidden
+//   app_probe child-windows TITLE         prints how many windows that window holds
 //   app_probe close TITLE                 the close box
 //   app_probe end-session TITLE           tells the window that Windows logs the user off
 //   app_probe press TITLE KEY [COUNT]     presses enter, escape, tab, left, right, up or down in
@@ -129,6 +130,16 @@ int main() {
       Sleep(10);
     }
     return 1;
+  }
+  if (command == "child-windows" && args.size() == 2) {  // prints how many windows the window holds
+    const HWND window = Find(args[1]);
+    if (!window) return 1;
+    int children = 0;
+    EnumChildWindows(
+        window, [](HWND, LPARAM counted) { return ++*reinterpret_cast<int*>(counted), TRUE; },
+        reinterpret_cast<LPARAM>(&children));
+    std::printf("%d\n", children);
+    return 0;
   }
   if (command == "visible" && args.size() == 2) {
     const HWND window = Find(args[1]);
