@@ -11,7 +11,7 @@ struct DefaultMessage {
 };
 
 // The English texts every message starts with, in registration order.
-inline constexpr std::array<DefaultMessage, 24> kDefaultMessages = {{
+inline constexpr std::array<DefaultMessage, 25> kDefaultMessages = {{
     {"MSG_NEWNAME", "Error: An item with that name already exists.  Please choose a different name"},
     {"MSG_NONAME", "Error: You must choose a name for this schedule"},
     {"MSG_DELETE", "Are you sure you want to delete the selected item?"},
@@ -36,6 +36,7 @@ inline constexpr std::array<DefaultMessage, 24> kDefaultMessages = {{
     {"MSG_LONGNAME", "Error: This name is too long for a schedule.  Please choose a name of at most 251 characters"},
     {"MSG_UPDATEFAILED", "The language file could not be downloaded.  The languages you have stay as they were."},
     {"MSG_CANCELUPDATE", "Cancel the language update"},
+    {"MSG_NEXTACTION", "[Action] at [Time]"},
 }};
 
 }  // namespace curfew

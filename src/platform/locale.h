@@ -19,6 +19,8 @@ class Locale {
   virtual std::string FormatShortDate(std::chrono::year_month_day date) const = 0;
   // The general date and time form: the short date and the long time; a midnight shows the date alone.
   virtual std::string FormatGeneralDate(const LocalDateTime& value) const = 0;
+  // The time of day without its seconds, as the user's short time form writes it.
+  virtual std::string FormatShortTime(const TimeOfDay& time) const = 0;
 
   // Reads a date as the user would type it; nullopt when the text is not a date.
   virtual std::optional<std::chrono::year_month_day> ReadDate(std::string_view text) const = 0;

@@ -44,6 +44,12 @@ void ScheduleModel::SetNext(std::size_t index, NextRun next) {
   if (view_) view_->ShowNextRun(index, entry.next.text);
 }
 
+void ScheduleModel::SetLastRun(std::size_t index, std::string text) {
+  ScheduleEntry& entry = entries_.at(index);
+  entry.lastRunText = std::move(text);
+  if (view_) view_->ShowLastRun(index, entry.lastRunText);
+}
+
 void ScheduleModel::Queue(std::size_t index) {
   work_.push_back(At(index).name);
   if (view_) view_->ShowWorkAdded(work_.back());

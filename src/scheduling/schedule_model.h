@@ -46,6 +46,7 @@ class ScheduleView {
   virtual void ShowEntries(const std::vector<ScheduleEntry>& entries) = 0;
   virtual void ShowAddedEntry(const ScheduleEntry& entry) = 0;  // after the last one
   virtual void ShowNextRun(std::size_t index, const std::string& text) = 0;
+  virtual void ShowLastRun(std::size_t index, const std::string& text) = 0;
   virtual void ShowWorkAdded(const std::string& name) = 0;
   virtual void ShowFirstWorkTaken() = 0;
   virtual void ShowWorkCleared() = 0;
@@ -89,6 +90,8 @@ class ScheduleModel {
   // The coming run is left out: a repeating schedule's next run becomes the one after it, and a
   // schedule that runs once has none left.
   void SkipNextRun(std::size_t index);
+  // The schedule ran: its last run as its file now has it.
+  void SetLastRun(std::size_t index, std::string text);
 
   // The earliest coming run; of runs in one minute the upper schedule's, which is the one that
   // runs. None when nothing is to run.

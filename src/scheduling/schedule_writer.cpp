@@ -79,19 +79,23 @@ bool SaveScheduleFile(const ScheduleRecord& record, const ScheduleWriterServices
     ShowFailure(services.messages, platform::FileFault::BadName);
     return false;
   }
-  const std::string path = ScheduleFilePath(services.dataFolder, record.name);
+  const platform::FileFault fault =
+      ReplaceScheduleFileText(services.files, services.dataFolder, ScheduleFilePath(services.dataFolder, record.name),
+                              ComposeScheduleFile(record));
+  if (fault == platform::FileFault::None) return true;
+  ShowFailure(services.messages, fault);
+  return false;
+}
+
+platform::FileFault ReplaceScheduleFileText(platform::FileSystem& files, const std::string& dataFolder,
+                                            const std::string& path, std::string_view text) {
   // A short name of its own, so that the longest legal schedule name still fits; the list reads
   // only "*.sch" files, and one copy of the program writes at a time.
-  const std::string temporaryPath = services.dataFolder + "\\" + std::string(kTemporaryScheduleFileName);
-
-  platform::FileFault fault = services.files.WriteAnsiFile(temporaryPath, ComposeScheduleFile(record));
-  if (fault == platform::FileFault::None) fault = services.files.MoveOver(temporaryPath, path);
-  if (fault != platform::FileFault::None) {
-    services.files.RemoveFile(temporaryPath);
-    ShowFailure(services.messages, fault);
-    return false;
-  }
-  return true;
+  const std::string temporaryPath = dataFolder + "\\" + std::string(kTemporaryScheduleFileName);
+  platform::FileFault fault = files.WriteAnsiFile(temporaryPath, text);
+  if (fault == platform::FileFault::None) fault = files.MoveOver(temporaryPath, path);
+  if (fault != platform::FileFault::None) files.RemoveFile(temporaryPath);
+  return fault;
 }
 
 }  // namespace curfew

@@ -33,4 +33,9 @@ struct ScheduleWriterServices {
 // Returns whether the file was written.
 bool SaveScheduleFile(const ScheduleRecord& record, const ScheduleWriterServices& services);
 
+// Replaces the schedule file at path with the text in one step, through a temporary file of the
+// data folder; on a failure the old file stays as it was. Shows nothing.
+platform::FileFault ReplaceScheduleFileText(platform::FileSystem& files, const std::string& dataFolder,
+                                            const std::string& path, std::string_view text);
+
 }  // namespace curfew

@@ -13,6 +13,7 @@
 #include "settings/setting_table.h"
 #include "ui/action_choices.h"
 #include "ui/frm_still_running.h"
+#include "ui/tray_tip.h"
 
 namespace curfew {
 namespace {
@@ -355,12 +356,31 @@ void frmMain::ActionNow(std::string_view actionName) {
 // Tray icon ----------------------------------------------------------------------------------
 
 void frmMain::TrayIconRoutine() {
-  const std::string& tip = identity_.strProgramName;
+  const std::string tip = TrayTipNow();
+  trayTipShown_ = tip;
   if (services_.tray.Modify(tip)) {
     tmrTrayIcon.SetInterval(kTrayReassertMs);
     return;
   }
   tmrTrayIcon.SetInterval(services_.tray.Add(tip) ? kTrayReassertMs : kTrayRetryMs);
+}
+
+// Nothing runs while schedules are prevented: the tip then promises nothing either.
+std::string frmMain::TrayTipNow() const {
+  std::optional<ComingAction> coming;
+  if (chkPrevent.Value() != 1) {
+    if (const auto next = context_.Schedules().NextAction())
+      coming = ComingAction{context_.Schedules().At(next->index).action, next->at};
+  }
+  return TrayTip(identity_.strProgramName, coming, context_.Languages().getMessages("MSG_NEXTACTION"),
+                 services_.clock.Now(), services_.locale);
+}
+
+void frmMain::ShowNextActionInTray() {
+  std::string tip = TrayTipNow();
+  if (tip == trayTipShown_) return;
+  // An icon that is not there takes the tip when the tray routine adds it again.
+  if (services_.tray.Modify(tip)) trayTipShown_ = std::move(tip);
 }
 
 void frmMain::pctTray_MouseDown(int x) {

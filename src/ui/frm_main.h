@@ -109,6 +109,9 @@ class frmMain final : public ui::Form, public TranslatedWindow {
   frmWebsite* Website() const;
   // The tray routine: re-asserts the icon, or adds it.
   void TrayIconRoutine();
+  // The tray icon's tip as things stand: the program's name, and the next action when one is
+  // to run.
+  std::string TrayTipNow() const;
   // A notification of the tray icon, as a mouse-down at X = mouse message times 15 twips.
   void pctTray_MouseDown(int x);
 
@@ -143,6 +146,9 @@ class frmMain final : public ui::Form, public TranslatedWindow {
   void DetectDueRows();
   void tmrProcessSchedule_Timer();
   void timSchedule_Timer();
+  void RecordRun(std::size_t index);
+  // Gives the tray icon the tip of the moment when it differs from the one it has.
+  void ShowNextActionInTray();
   void RefreshNextRunTime(std::string_view name);
   void SaveColumnWidths();
   void OpenFromTray();
@@ -156,6 +162,7 @@ class frmMain final : public ui::Form, public TranslatedWindow {
   std::optional<CPower> objPower_;
   ScheduleListView scheduleView_;
   bool detecting_ = false;
+  std::string trayTipShown_;  // the tip the icon was last given
   bool ending_ = false;
   bool startsHidden_ = false;
   // Minimised only because it started in the tray: the first opening from the tray restores it.

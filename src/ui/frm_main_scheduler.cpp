@@ -1,6 +1,7 @@
 // The main window's scheduler engine: detection on tmrScheduler, the queue runner on
 // tmrProcessSchedule and the action handler on timSchedule.
 #include "power/run_scheduled_action.h"
+#include "scheduling/last_run_time.h"
 #include "ui/frm_main.h"
 
 namespace curfew {
@@ -13,6 +14,8 @@ void frmMain::RunScheduledAction(std::string_view actionName, bool force) {
 }
 
 void frmMain::tmrScheduler_Timer() {
+  // The tip follows the list and the clock: at each tick, a new minute or a changed list shows.
+  ShowNextActionInTray();
   if (chkPrevent.Value() == 1) return;
   // A pass that lets events run may meet a tick of its own timer, or a wake-up, inside them:
   // the pass under way goes on and covers the rows still to come.
@@ -82,11 +85,21 @@ void frmMain::timSchedule_Timer() {
   ActionFinished = true;
   // The names that fell due in the same minute are dropped, their runs with them.
   const std::vector<std::string> dropped = Schedules().DropWork();
+  if (Schedules().At(*index).source == ScheduleSource::File) RecordRun(*index);
   RunScheduledAction(actionName, true);
   // Stand by, hibernate and refused actions come back: a repeating schedule needs its next
   // run, and so does every schedule dropped above.
   RefreshNextRunTime(*name);
   for (const std::string& other : dropped) RefreshNextRunTime(other);
+}
+
+// The run goes into the schedule's file before the action, which may end the session at once;
+// a file that cannot be written does not hold the action up.
+void frmMain::RecordRun(std::size_t index) {
+  const std::string text = services_.locale.FormatGeneralDate(services_.clock.Now());
+  if (WriteLastRunTime(services_.files, DataFolderPath(), Schedules().At(index).name, text) ==
+      platform::FileFault::None)
+    Schedules().SetLastRun(index, text);
 }
 
 void frmMain::RefreshNextRunTime(std::string_view name) {

@@ -29,4 +29,8 @@ void ScheduleListView::ShowNextRun(std::size_t index, const std::string& text) {
   schedules_.SetSubItem(RowOf(index), kNextRunTime, text);
 }
 
+void ScheduleListView::ShowLastRun(std::size_t index, const std::string& text) {
+  schedules_.SetSubItem(RowOf(index), kLastRunTime, text);
+}
+
 }  // namespace curfew

@@ -17,6 +17,7 @@ class ScheduleListView final : public ScheduleView {
   void ShowEntries(const std::vector<ScheduleEntry>& entries) override;
   void ShowAddedEntry(const ScheduleEntry& entry) override;
   void ShowNextRun(std::size_t index, const std::string& text) override;
+  void ShowLastRun(std::size_t index, const std::string& text) override;
   void ShowWorkAdded(const std::string& name) override { work_.AddItem(name); }
   void ShowFirstWorkTaken() override { work_.RemoveItem(0); }
   void ShowWorkCleared() override { work_.Clear(); }

@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "localization/frm_language.h"
+#include "scheduling/mod_globals.h"
 #include "scheduling/quick_schedule.h"
+#include "scheduling/schedule_paths.h"
 #include "ui/frm_still_running.h"
 #include "ui/main_window_fixture.h"
 
@@ -74,6 +78,45 @@ TEST_F(MainWindowTest, AWeeklyScheduleFiresAtItsMinuteAsAForcedAction) {
   EXPECT_EQ(NextRunOf(1), "12/15/2026 10:01:00") << "the next run is computed again once the action returned";
   AdvanceTo(10, 3, 0);
   EXPECT_EQ(PowerActions().size(), 1U);
+}
+
+TEST_F(MainWindowTest, AStoredRunWritesItsLastRunTimeBeforeTheAction) {
+  WriteSchedule("Tuesday", "Shut Down", "12/1/2026", "10:01:00", true, 1, "tue");
+  Start();
+  std::string fileAtTheAction;
+  power.onAction = [&] { fileAtTheAction = folder.Read("data/Tuesday.sch"); };
+  AdvanceTo(10, 1, 5);
+  ASSERT_EQ(PowerActions(), Calls{"ExitWindowsEx(5)"});
+  const std::string lastRun = GetKeyValue(GetSection(fileAtTheAction, "DATA"), "LastRunTime");
+  EXPECT_TRUE(lastRun.starts_with("12/8/2026 10:01:")) << lastRun;
+  EXPECT_EQ(Main().lstSchedules.SubItem(1, 2), lastRun) << "the row shows what the file has";
+  EXPECT_EQ(GetKeyValue(GetSection(folder.Read("data/Tuesday.sch"), "SCHEDULER"), "StartTime"), "10:01:00");
+}
+
+TEST_F(MainWindowTest, ARunWhoseFileCannotBeWrittenStillActs) {
+  WriteSchedule("Tuesday", "Shut Down", "12/1/2026", "10:01:00", true, 1, "tue");
+  const std::string before = folder.Read("data/Tuesday.sch");
+  // The temporary file of the writer cannot be made where a folder of its name stands.
+  std::filesystem::create_directory(folder.host() / "data" / std::string(kTemporaryScheduleFileName));
+  Start();
+  AdvanceTo(10, 1, 5);
+  EXPECT_EQ(PowerActions(), Calls{"ExitWindowsEx(5)"});
+  EXPECT_EQ(folder.Read("data/Tuesday.sch"), before);
+  EXPECT_EQ(Main().lstSchedules.SubItem(1, 2), "");
+  EXPECT_TRUE(runtime.messages.shown().empty()) << "nothing stands in the way of the action";
+}
+
+TEST_F(MainWindowTest, TheTrayTipTellsTheNextActionWhileAnyIsToRun) {
+  WriteSchedule("Tuesday", "Shut Down", "12/1/2026", "10:01:00", true, 1, "tue");
+  Start();
+  AdvanceTo(10, 0, 1);
+  EXPECT_EQ(tray.Tip(), "Curfew \u2013 Shut Down at 10:01 AM");
+  Main().chkPrevent.UserClick();
+  AdvanceTo(10, 0, 2);
+  EXPECT_EQ(tray.Tip(), "Curfew") << "nothing runs while schedules are prevented";
+  Main().chkPrevent.UserClick();
+  AdvanceTo(10, 1, 5);
+  EXPECT_EQ(tray.Tip(), "Curfew \u2013 Shut Down at 12/15/2026 10:01 AM") << "the run after, a week on";
 }
 
 TEST_F(MainWindowTest, ADailyStandBySleepsOnTwoDays) {

@@ -40,6 +40,16 @@ TEST(Win32Locale, GeneralDateAddsTheTime) {
   EXPECT_NE(withTime.find("30"), std::string::npos) << withTime;
 }
 
+TEST(Win32Locale, ShortTimeLeavesOutTheSeconds) {
+  const Win32Locale locale;
+  const std::string shortTime = locale.FormatShortTime({23, 30, 17});
+  EXPECT_NE(shortTime.find("30"), std::string::npos) << shortTime;
+  EXPECT_EQ(shortTime.find("17"), std::string::npos) << shortTime;
+  const std::string withSeconds =
+      locale.FormatGeneralDate({year_month_day{year(2026), month(12), day(8)}, {23, 30, 17}});
+  EXPECT_LT(shortTime.size(), withSeconds.size());
+}
+
 TEST(Win32Locale, NextRunTimeUsesTheUserForm) {
   const Win32Locale locale;
   const LocalDateTime now{year_month_day{year(2026), month(12), day(8)}, {10, 0, 0}};

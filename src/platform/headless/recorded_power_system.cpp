@@ -6,11 +6,13 @@ namespace curfew::platform {
 
 void RecordedPowerSystem::RequestExit(std::uint32_t flags) {
   calls_.push_back("ExitWindowsEx(" + std::to_string(flags) + ")");
+  if (onAction) onAction();
 }
 
 void RecordedPowerSystem::RequestPowerState(bool suspend, bool force) {
   calls_.push_back("SetSystemPowerState(" + std::to_string(suspend ? 1 : 0) + ", " + std::to_string(force ? 1 : 0) +
                    ")");
+  if (onAction) onAction();
 }
 
 void RecordedPowerSystem::EnableShutdownPrivilege() { calls_.push_back("EnableShutdownPrivilege"); }

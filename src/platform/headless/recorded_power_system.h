@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,8 @@ class RecordedPowerSystem final : public PowerSystem {
 
   void SetHibernationFile(bool present) { hibernationFile_ = present; }
   const std::vector<std::string>& calls() const { return calls_; }
+  // Called at each action (log off, shut down, reboot, stand by, hibernate) as it is recorded.
+  std::function<void()> onAction;
   // The execution state the last call left in force: kContinuous and what it holds.
   std::uint32_t executionState() const { return executionState_; }
 

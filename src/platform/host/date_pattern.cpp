@@ -161,10 +161,11 @@ std::string FormatDate(std::string_view picture, year_month_day date) {
   return out;
 }
 
-std::string FormatTime(std::string_view picture, const TimeOfDay& time) {
+std::string FormatTime(std::string_view picture, const TimeOfDay& time, bool seconds) {
   std::string out;
   const int hour12 = time.hour % 12 == 0 ? 12 : time.hour % 12;
   const std::string_view marker = time.hour < 12 ? "AM" : "PM";
+  std::size_t beforeLiteral = 0;  // where the text between the last field and the next began
   WalkPicture(
       picture,
       [&](char letter, std::size_t run) {
@@ -173,10 +174,16 @@ std::string FormatTime(std::string_view picture, const TimeOfDay& time) {
           case 'h': out += Padded(hour12, width); break;
           case 'H': out += Padded(time.hour, width); break;
           case 'm': out += Padded(time.minute, width); break;
-          case 's': out += Padded(time.second, width); break;
+          case 's':
+            if (seconds)
+              out += Padded(time.second, width);
+            else
+              out.resize(beforeLiteral);  // the seconds go with the separator before them
+            break;
           case 't': out += marker.substr(0, width); break;
           default: out.append(run, letter);
         }
+        beforeLiteral = out.size();
       },
       [&](std::string_view text) { out += text; });
   return out;

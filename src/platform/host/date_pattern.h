@@ -14,7 +14,7 @@ namespace curfew::platform::date_pattern {
 std::string RemoveBlanks(std::string_view picture);
 
 std::string FormatDate(std::string_view picture, std::chrono::year_month_day date);
-std::string FormatTime(std::string_view picture, const TimeOfDay& time);
+std::string FormatTime(std::string_view picture, const TimeOfDay& time, bool seconds = true);
 
 // Reads a date whose numbers stand in the order of the picture's day, month and year fields.
 // Separators may be blanks or punctuation; month names are accepted; a leading four-digit

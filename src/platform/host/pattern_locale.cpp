@@ -23,6 +23,10 @@ std::string PatternLocale::FormatGeneralDate(const LocalDateTime& value) const {
   return text;
 }
 
+std::string PatternLocale::FormatShortTime(const TimeOfDay& time) const {
+  return date_pattern::FormatTime(longTimePattern_, time, false);
+}
+
 std::optional<std::chrono::year_month_day> PatternLocale::ReadDate(std::string_view text) const {
   return date_pattern::ReadDate(shortDatePattern_, text);
 }

@@ -56,6 +56,19 @@ std::string Win32Locale::FormatGeneralDate(const LocalDateTime& value) const {
   return text + " " + TrimmedBuffer(std::move(buffer), written);
 }
 
+std::string Win32Locale::FormatShortTime(const TimeOfDay& time) const {
+  SYSTEMTIME value{};
+  value.wYear = 2000;
+  value.wMonth = 1;
+  value.wDay = 1;
+  value.wHour = static_cast<WORD>(time.hour);
+  value.wMinute = static_cast<WORD>(time.minute);
+  std::wstring buffer(80, L'\0');
+  const int written = GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, TIME_NOSECONDS, &value, nullptr, buffer.data(),
+                                      static_cast<int>(buffer.size()));
+  return TrimmedBuffer(std::move(buffer), written);
+}
+
 std::optional<std::chrono::year_month_day> Win32Locale::ReadDate(std::string_view text) const {
   const auto time = ParseWithVarDate(text);
   if (!time) return std::nullopt;
