@@ -11,7 +11,7 @@ struct DefaultMessage {
 };
 
 // The English texts every message starts with, in registration order.
-inline constexpr std::array<DefaultMessage, 25> kDefaultMessages = {{
+inline constexpr std::array<DefaultMessage, 30> kDefaultMessages = {{
     {"MSG_NEWNAME", "Error: An item with that name already exists.  Please choose a different name"},
     {"MSG_NONAME", "Error: You must choose a name for this schedule"},
     {"MSG_DELETE", "Are you sure you want to delete the selected item?"},
@@ -37,6 +37,11 @@ inline constexpr std::array<DefaultMessage, 25> kDefaultMessages = {{
     {"MSG_UPDATEFAILED", "The language file could not be downloaded.  The languages you have stay as they were."},
     {"MSG_CANCELUPDATE", "Cancel the language update"},
     {"MSG_NEXTACTION", "[Action] at [Time]"},
+    {"MSG_WARNOFF", "Off"},
+    {"MSG_WARN30", "30 seconds"},
+    {"MSG_WARN60", "1 minute"},
+    {"MSG_WARN120", "2 minutes"},
+    {"MSG_WARN300", "5 minutes"},
 }};
 
 }  // namespace curfew

@@ -3,12 +3,13 @@
 #include "appearance/mirror_labels.h"
 #include "settings/apply_run_at_start.h"
 #include "settings/setting_table.h"
+#include "settings/warn_before_action.h"
 #include "ui/app_context.h"
 
 namespace curfew {
 
 frmOptions::frmOptions(AppContext& context) : ui::Form(context.Services().runtime, "frmOptions"), context_(context) {
-  SetClientSize(10305, 2730);
+  SetClientSize(10305, 3150);
   SetClosesOnEscape(true);
   SetMinMaxButtons(false);
   ui::Font frameFont;
@@ -28,13 +29,16 @@ frmOptions::frmOptions(AppContext& context) : ui::Form(context.Services().runtim
   SkinLabel5.SetVisible(false);
 
   Frame1.SetCaption("Miscellaneous Options");
-  Frame1.Move({60, 1620, 10095, 1035});
+  Frame1.Move({60, 1620, 10095, 1455});
   Frame1.SetFont(frameFont);
   chkNoShow.SetCaption("Don't show a reminder when I close the program.");
   chkNoShow.Move({120, 300, 9795, 255});
   chkAlwaysExit.SetCaption(
       "Always exit completely when I close the program, don't run scheduled events after closing.");
   chkAlwaysExit.Move({120, 600, 9795, 315});
+  lblWarn.SetCaption("Warn before an action:");
+  lblWarn.Move({120, 1005, 4215, 255});
+  cboWarn.Move({4440, 960, 2775, 315});
   SkinLabel6.Move({0, 0, 135, 135});
   SkinLabel6.SetVisible(false);
 
@@ -42,6 +46,10 @@ frmOptions::frmOptions(AppContext& context) : ui::Form(context.Services().runtim
   StoreOnClick(chkSplash, "chkSplash");
   StoreOnClick(chkNoShow, "chkNoShow");
   StoreOnClick(chkAlwaysExit, "chkAlwaysExit");
+  cboWarn.OnClick = [this] {
+    if (!fillingWarn_ && cboWarn.ListIndex() >= 0)
+      StoreWarnChoice(context_.Settings(), static_cast<std::size_t>(cboWarn.ListIndex()));
+  };
   chkRunAtStart.OnClick = [this] {
     ApplyRunAtStart(chkRunAtStart.Value(), context_.Settings(), context_.Services().files.ProgramFolder(),
                     context_.Services().process.ExeName());
@@ -70,8 +78,19 @@ void frmOptions::Fill(ui::CheckBox& box, const char* key, std::vector<std::strin
   box.SetValue(stored == "1" ? 1 : 0);
 }
 
+void frmOptions::FillWarnChoices() {
+  fillingWarn_ = true;
+  const int shown = cboWarn.ListIndex();
+  cboWarn.Clear();
+  for (const WarnChoice& choice : kWarnChoices) cboWarn.AddItem(context_.Languages().getMessages(choice.message));
+  // A language change keeps the choice on screen; the first filling shows the stored one.
+  cboWarn.SetListIndex(shown >= 0 ? shown : static_cast<int>(StoredWarnChoice(context_.Settings())));
+  fillingWarn_ = false;
+}
+
 void frmOptions::ShowCatalogueTexts() {
   SetCaption(context_.Languages().getMessages("MSG_TITLEOPTIONS"));
+  FillWarnChoices();
   // The preferences have no plain labels in their visible frames; the arrays take any there.
   SkinLabelArray* arrays[] = {&skinLabels5_, &skinLabels6_};
   MirrorLabels(*this, arrays, MirrorRule::SameContainer);

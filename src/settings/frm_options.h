@@ -27,6 +27,8 @@ class frmOptions final : public ui::Form, public TranslatedWindow {
   ui::Frame Frame1{*this, "Frame1"};
   ui::CheckBox chkNoShow{*this, "chkNoShow", std::nullopt, &Frame1};
   ui::CheckBox chkAlwaysExit{*this, "chkAlwaysExit", std::nullopt, &Frame1};
+  ui::Label lblWarn{*this, "lblWarn", std::nullopt, &Frame1};
+  ui::ComboBox cboWarn{*this, "cboWarn", ui::ComboBox::Style::DropDownList, std::nullopt, &Frame1};
   ui::SkinLabel SkinLabel6{*this, "SkinLabel6", 0, &Frame1};
 
   // The title and other catalogue texts, shown again when the language changes.
@@ -40,8 +42,11 @@ class frmOptions final : public ui::Form, public TranslatedWindow {
   // read, leaves the box unchecked, writes nothing and adds the box's caption to unreadable.
   void Fill(ui::CheckBox& box, const char* key, std::vector<std::string>& unreadable);
   void StoreOnClick(ui::CheckBox& box, const char* key);
+  // The warning's choices in the current language, the stored one selected.
+  void FillWarnChoices();
 
   AppContext& context_;
+  bool fillingWarn_ = false;  // a choice shown, not made: nothing is stored
   SkinLabelArray skinLabels5_{SkinLabel5};
   SkinLabelArray skinLabels6_{SkinLabel6};
 };

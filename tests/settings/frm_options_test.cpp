@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "support/program_folder.h"
 #include "ui/main_window_fixture.h"
 
 namespace curfew {
@@ -97,6 +102,40 @@ TEST_F(PreferencesTest, ASecondOpeningBringsTheSameWindowForward) {
   EXPECT_EQ(runtime.broughtToFront.back(), "General Preferences");
   Main().mnuFileItem6.UserClick();
   EXPECT_FALSE(options.Loaded()) << "the main window's unload closes it";
+}
+
+// The warning's lead: the stored seconds shown as their choice; what cannot be read shows the
+// default of one minute, and opening the window writes nothing.
+class WarnPreferenceTest : public PreferencesTest, public testing::WithParamInterface<std::pair<const char*, int>> {};
+
+TEST_P(WarnPreferenceTest, ShowsTheStoredChoiceAndWritesNothingOnOpening) {
+  if (GetParam().first) SetMachine("WarnBeforeAction", GetParam().first);
+  Start();
+  const int before = SettingWrites();
+  EXPECT_EQ(Open().cboWarn.ListIndex(), GetParam().second);
+  EXPECT_EQ(SettingWrites(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Stored, WarnPreferenceTest,
+                         testing::Values(std::pair<const char*, int>{nullptr, 2}, std::pair<const char*, int>{"0", 0},
+                                         std::pair<const char*, int>{"300", 4}, std::pair<const char*, int>{"45", 2},
+                                         std::pair<const char*, int>{"soon", 2}));
+
+TEST_F(PreferencesTest, AWarningChoiceIsStoredAsSecondsAndSurvivesALanguageChange) {
+  std::ifstream shipped(std::filesystem::path(test::TestProgramFolder()) / "Localization.xml", std::ios::binary);
+  folder.Write("Localization.xml", std::string(std::istreambuf_iterator<char>(shipped), {}));
+  Start();
+  frmOptions& options = Open();
+  ASSERT_EQ(options.cboWarn.ListCount(), 5);
+  EXPECT_EQ(options.cboWarn.List(1), "30 seconds");
+  options.cboWarn.UserPick(3);
+  EXPECT_EQ(Machine("WarnBeforeAction"), "120");
+  Main().Context().Languages().ChangeLanguage(options, "Deutsch");
+  options.ShowCatalogueTexts();
+  EXPECT_EQ(options.lblWarn.Caption(), "Vor einer Aktion warnen:");
+  EXPECT_EQ(options.cboWarn.List(3), "2 Minuten");
+  EXPECT_EQ(options.cboWarn.ListIndex(), 3);
+  EXPECT_EQ(Machine("WarnBeforeAction"), "120");
 }
 
 }  // namespace

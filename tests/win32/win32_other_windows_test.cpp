@@ -13,6 +13,7 @@
 #include "build_identity.h"
 #include "localization/frm_language.h"
 #include "platform/headless/headless_runtime.h"
+#include "platform/win32/text_conversion.h"
 #include "settings/frm_options.h"
 #include "support/sample_form.h"
 #include "ui/application.h"
@@ -65,6 +66,39 @@ TEST_F(Win32OtherWindows, PreferencesWriteTheRealRegistryAtEachClick) {
   SendMessageW(Of(options.chkNoShow), BM_CLICK, 0, 0);
   EXPECT_EQ(MachineSetting(L"chkNoShow"), L"0");
   EXPECT_EQ(SendMessageW(Of(options.chkNoShow), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+}
+
+// The warning's label and choices fit their controls in every shipped language.
+TEST_F(Win32OtherWindows, TheWarningPreferenceFitsInEveryLanguage) {
+  application.main.mnuFileItem4.UserClick();
+  frmOptions& options = *application.main.Preferences();
+  const auto widthOf = [](HWND control, const std::wstring& text) {
+    const HDC dc = GetDC(control);
+    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return size.cx;
+  };
+  const auto clientWidth = [](HWND control) {
+    RECT area{};
+    GetClientRect(control, &area);
+    return area.right;
+  };
+  for (const char* language : {"English", "Deutsch", "Français", "Español", "Italiano", "Nederlands"}) {
+    application.main.Context().Languages().ChangeLanguage(options, language);
+    options.ShowCatalogueTexts();
+    std::wstring label = WindowText(Of(options.lblWarn));
+    std::erase(label, L'&');
+    EXPECT_LE(widthOf(Of(options.lblWarn), label), clientWidth(Of(options.lblWarn))) << language;
+    const int room = clientWidth(Of(options.cboWarn)) - GetSystemMetrics(SM_CXVSCROLL) - 8;
+    for (int choice = 0; choice < options.cboWarn.ListCount(); ++choice) {
+      const std::string text = options.cboWarn.List(choice);
+      EXPECT_LE(widthOf(Of(options.cboWarn), platform::win32::Utf8ToWide(text)), room) << language << " " << text;
+    }
+  }
+  application.main.Context().Languages().ChangeLanguage(options, "English");
 }
 
 TEST_F(Win32OtherWindows, TheLanguageDialogListsTheShippedLanguages) {

@@ -49,6 +49,7 @@ TEST(Win32RealInput, MenusPreferencesAboutAndLanguageAnswerTheKeyboard) {
   RealInput& input = program.input;
   frmMain& main = program.main;
 
+  SetSetting(HKEY_LOCAL_MACHINE, L"WarnBeforeAction", nullptr);  // the default: one minute
   {
     KeyLater general('G', 50, KeyLater::kOpenMenu);
     input.Alt('F');
@@ -67,6 +68,14 @@ TEST(Win32RealInput, MenusPreferencesAboutAndLanguageAnswerTheKeyboard) {
   EXPECT_EQ(Setting(HKEY_LOCAL_MACHINE, L"chkMin"), before == L"(none)" ? L"0" : before);
   input.KeyWith(VK_SHIFT, VK_TAB);
   EXPECT_EQ(Focus(), first);
+  // The warning's lead comes last in Tab order; the arrows change it, each change stored.
+  input.Key(VK_TAB, 5);
+  ASSERT_EQ(Focus(), WindowOf(options.cboWarn));
+  input.Key(VK_DOWN);
+  EXPECT_EQ(Setting(HKEY_LOCAL_MACHINE, L"WarnBeforeAction"), L"120");
+  input.Key(VK_UP);
+  EXPECT_EQ(Setting(HKEY_LOCAL_MACHINE, L"WarnBeforeAction"), L"60");
+  EXPECT_EQ(TitleOf(WindowOf(options.cboWarn)), L"1 minute");
   // Alt and the letter the box shows underlined stores it as Space did.
   const std::wstring caption = TitleOf(WindowOf(options.chkMin));
   ASSERT_NE(caption.find(L'&'), std::wstring::npos);
