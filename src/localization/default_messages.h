@@ -11,7 +11,7 @@ struct DefaultMessage {
 };
 
 // The English texts every message starts with, in registration order.
-inline constexpr std::array<DefaultMessage, 30> kDefaultMessages = {{
+inline constexpr std::array<DefaultMessage, 35> kDefaultMessages = {{
     {"MSG_NEWNAME", "Error: An item with that name already exists.  Please choose a different name"},
     {"MSG_NONAME", "Error: You must choose a name for this schedule"},
     {"MSG_DELETE", "Are you sure you want to delete the selected item?"},
@@ -42,6 +42,11 @@ inline constexpr std::array<DefaultMessage, 30> kDefaultMessages = {{
     {"MSG_WARN60", "1 minute"},
     {"MSG_WARN120", "2 minutes"},
     {"MSG_WARN300", "5 minutes"},
+    {"MSG_TITLEWARNING", "[ProgramName]: an action is coming"},
+    {"MSG_WARNCOUNTDOWN", "[Action] in [Left]"},
+    {"MSG_WARNDETAILS", "The schedule \"[Schedule]\" runs at [Time]."},
+    {"MSG_WARNQUICK", "The temporary schedule runs at [Time]."},
+    {"MSG_MINUTES", "[Count] minutes"},
 }};
 
 }  // namespace curfew

@@ -4,6 +4,14 @@ namespace curfew::date_arithmetic {
 
 using namespace std::chrono;
 
+long long SecondsBetween(const LocalDateTime& from, const LocalDateTime& to) {
+  const auto secondOf = [](const LocalDateTime& value) {
+    return sys_days(value.date).time_since_epoch().count() * 86400LL + value.time.hour * 3600LL +
+           value.time.minute * 60LL + value.time.second;
+  };
+  return secondOf(to) - secondOf(from);
+}
+
 LocalDateTime AddSeconds(const LocalDateTime& value, long long seconds) {
   const long long start = value.time.hour * 3600LL + value.time.minute * 60LL + value.time.second;
   const long long total = start + seconds;

@@ -8,6 +8,8 @@
 namespace curfew::date_arithmetic {
 
 LocalDateTime AddSeconds(const LocalDateTime& value, long long seconds);
+// The seconds from one moment to another; negative when the second comes first.
+long long SecondsBetween(const LocalDateTime& from, const LocalDateTime& to);
 // One calendar month on; a day the month lacks becomes its last day (31 January + 1 month is
 // the last day of February).
 LocalDateTime AddMonths(const LocalDateTime& value, int months);

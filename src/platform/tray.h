@@ -13,6 +13,9 @@ class TrayIcon {
   // Changes the tip of an icon that is there; false when the shell has no such icon.
   virtual bool Modify(std::string_view tip) = 0;
   virtual bool Remove() = 0;
+  // A notification beside the icon (a balloon or toast) with a title and a text; false when the
+  // shell has no such icon.
+  virtual bool ShowNotification(std::string_view title, std::string_view text) = 0;
   // Receives the mouse message (512 move, 513 left down, 514 left up, 515 left double click,
   // 516 right down, 517 right up) that happened on the icon.
   std::function<void(int mouseMessage)> onNotify;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -20,7 +21,9 @@ class frmAbout;
 class frmLanguage;
 class frmOptions;
 class frmStillRunning;
+class frmWarning;
 class frmWebsite;
+struct WarningFacts;
 class frmWizard;
 
 // The working window: the tool row, the quick schedule, the two options, the schedule list,
@@ -107,6 +110,8 @@ class frmMain final : public ui::Form, public TranslatedWindow {
   // The browser window on the web site; brought to the front while open.
   void ShowWebsite();
   frmWebsite* Website() const;
+  // The warning before an action while one is open or was shown.
+  frmWarning* Warning() const;
   // The tray routine: re-asserts the icon, or adds it.
   void TrayIconRoutine();
   // The tray icon's tip as things stand: the program's name, and the next action when one is
@@ -147,6 +152,16 @@ class frmMain final : public ui::Form, public TranslatedWindow {
   void tmrProcessSchedule_Timer();
   void timSchedule_Timer();
   void RecordRun(std::size_t index);
+  // The warning before an action.
+  int WarnLeadSeconds();
+  void WarnOfNextAction(const LocalDateTime& now);
+  bool HeldByWarning(const LocalDateTime& at, const LocalDateTime& now) const;
+  void ShowWarning(const WarningFacts& facts);
+  std::optional<std::size_t> WarnedIndex() const;
+  void RunWarnedNow();
+  void PostponeWarned(int minutes);
+  void SkipWarned();
+  void CloseWarning();
   // Gives the tray icon the tip of the moment when it differs from the one it has.
   void ShowNextActionInTray();
   void RefreshNextRunTime(std::string_view name);
@@ -163,6 +178,16 @@ class frmMain final : public ui::Form, public TranslatedWindow {
   ScheduleListView scheduleView_;
   bool detecting_ = false;
   std::string trayTipShown_;  // the tip the icon was last given
+  // The run last warned of (its window may have been put away since), and until when the runs
+  // of its minute wait for a warning that came late.
+  struct WarnedRun {
+    std::string name;
+    LocalDateTime at;
+  };
+  std::optional<WarnedRun> warned_;
+  std::optional<LocalDateTime> holdUntil_;
+  // Runs made before their minute, by name: the minute their next run counts from.
+  std::map<std::string, LocalDateTime> runFloor_;
   bool ending_ = false;
   bool startsHidden_ = false;
   // Minimised only because it started in the tray: the first opening from the tray restores it.

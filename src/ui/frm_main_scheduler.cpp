@@ -1,5 +1,6 @@
 // The main window's scheduler engine: detection on tmrScheduler, the queue runner on
 // tmrProcessSchedule and the action handler on timSchedule.
+#include "platform/date_arithmetic.h"
 #include "power/run_scheduled_action.h"
 #include "scheduling/last_run_time.h"
 #include "ui/frm_main.h"
@@ -16,6 +17,7 @@ void frmMain::RunScheduledAction(std::string_view actionName, bool force) {
 void frmMain::tmrScheduler_Timer() {
   // The tip follows the list and the clock: at each tick, a new minute or a changed list shows.
   ShowNextActionInTray();
+  WarnOfNextAction(services_.clock.Now());
   if (chkPrevent.Value() == 1) return;
   // A pass that lets events run may meet a tick of its own timer, or a wake-up, inside them:
   // the pass under way goes on and covers the rows still to come.
@@ -47,6 +49,8 @@ void frmMain::DetectDueRows() {
         Schedules().RunAgainFrom(index, services_.clock.Now());
         break;
       case Due::Yes:
+        // A run whose warning came late waits for it a few seconds, still inside its minute.
+        if (HeldByWarning(*Schedules().At(index).next.at, now)) break;
         Schedules().Queue(index);
         tmrProcessSchedule.SetEnabled(true);
         break;
@@ -102,8 +106,15 @@ void frmMain::RecordRun(std::size_t index) {
     Schedules().SetLastRun(index, text);
 }
 
+// A run made before its minute (run now from the warning) counts from that minute: the next is
+// the one after it, not the same one again.
 void frmMain::RefreshNextRunTime(std::string_view name) {
-  if (const auto index = Schedules().Find(name)) Schedules().RunAgainFrom(*index, services_.clock.Now());
+  LocalDateTime seen = services_.clock.Now();
+  if (const auto floor = runFloor_.find(std::string(name)); floor != runFloor_.end()) {
+    if (date_arithmetic::SecondsBetween(seen, floor->second) > 0) seen = floor->second;
+    runFloor_.erase(floor);
+  }
+  if (const auto index = Schedules().Find(name)) Schedules().RunAgainFrom(*index, seen);
 }
 
 }  // namespace curfew

@@ -12,7 +12,18 @@ namespace curfew {
 // place in the order the program's end unloads them.
 class OpenWindows {
  public:
-  enum class Place : std::size_t { Help, About, Language, Preferences, Splash, Reminder, Browser, Editor, kCount };
+  enum class Place : std::size_t {
+    Warning,
+    Help,
+    About,
+    Language,
+    Preferences,
+    Splash,
+    Reminder,
+    Browser,
+    Editor,
+    kCount
+  };
 
   // The window at its place, made anew (a window there before is destroyed).
   template <typename Window, typename... Arguments>

@@ -17,6 +17,12 @@ bool RecordedTray::Modify(std::string_view tip) {
   return true;
 }
 
+bool RecordedTray::ShowNotification(std::string_view title, std::string_view text) {
+  if (!shown_) return false;
+  notifications.push_back(std::string(title) + ": " + std::string(text));
+  return true;
+}
+
 bool RecordedTray::Remove() {
   calls.push_back("delete");
   const bool wasShown = shown_;

@@ -14,6 +14,7 @@ class RecordedTray final : public TrayIcon {
   bool Add(std::string_view tip) override;
   bool Modify(std::string_view tip) override;
   bool Remove() override;
+  bool ShowNotification(std::string_view title, std::string_view text) override;
 
   // What the shell does with the next Add calls, as at log-on before the task bar runs.
   bool refuseAdd = false;
@@ -25,6 +26,8 @@ class RecordedTray final : public TrayIcon {
     if (onNotify) onNotify(mouseMessage);
   }
   std::vector<std::string> calls;
+  // Each notification shown, as "title: text".
+  std::vector<std::string> notifications;
 
  private:
   bool shown_ = false;

@@ -69,6 +69,22 @@ LRESULT CALLBACK Win32TrayIcon::WindowProc(HWND window, UINT message, WPARAM wPa
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
+// The icon itself keeps the first record layout; a notification needs the later one, which
+// only this modification uses.
+bool Win32TrayIcon::ShowNotification(std::string_view title, std::string_view text) {
+  NOTIFYICONDATAW data{};
+  data.cbSize = sizeof(data);
+  data.hWnd = window_.get();
+  data.uID = kIconId;
+  data.uFlags = NIF_INFO;
+  data.dwInfoFlags = NIIF_WARNING;
+  const std::wstring wideTitle = Utf8ToWide(title);
+  const std::wstring wideText = Utf8ToWide(text);
+  lstrcpynW(data.szInfoTitle, wideTitle.c_str(), static_cast<int>(std::size(data.szInfoTitle)));
+  lstrcpynW(data.szInfo, wideText.c_str(), static_cast<int>(std::size(data.szInfo)));
+  return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+}
+
 bool Win32TrayIcon::Send(DWORD command, UINT flags, std::string_view tip) {
   NOTIFYICONDATAA data{};
   data.cbSize = NOTIFYICONDATAA_V1_SIZE;

@@ -29,6 +29,7 @@ class Win32TrayIcon final : public TrayIcon {
   bool Add(std::string_view tip) override;
   bool Modify(std::string_view tip) override;
   bool Remove() override;
+  bool ShowNotification(std::string_view title, std::string_view text) override;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -88,6 +88,10 @@ class Form {
     topmost_ = topmost;
     Sync(FormAspect::Topmost);
   }
+  // A window that appears without taking the keyboard from the window the user works in (a
+  // warning over what is being typed); a click on it still activates it.
+  bool ActivatesOnShow() const { return activatesOnShow_; }
+  void SetActivatesOnShow(bool activates) { activatesOnShow_ = activates; }
   Colour BackColor() const { return backColor_; }
   void SetBackColor(Colour colour);
   const Font& GetFont() const { return font_; }
@@ -161,6 +165,7 @@ class Form {
   bool minMaxButtons_ = true;
   bool centred_ = false;
   bool topmost_ = false;
+  bool activatesOnShow_ = true;
   bool closesOnEscape_ = false;
   bool visible_ = false;
   bool unloading_ = false;

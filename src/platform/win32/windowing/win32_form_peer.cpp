@@ -227,7 +227,9 @@ void Win32FormPeer::ShowAsStated() {
     case ui::WindowState::Minimized: ShowWindow(window_.get(), SW_SHOWMINIMIZED); break;
     case ui::WindowState::Maximized: ShowWindow(window_.get(), SW_SHOWMAXIMIZED); break;
     case ui::WindowState::Normal:
-      ShowWindow(window_.get(), IsZoomed(window_.get()) || IsIconic(window_.get()) ? SW_RESTORE : SW_SHOW);
+      ShowWindow(window_.get(), IsZoomed(window_.get()) || IsIconic(window_.get()) ? SW_RESTORE
+                                : form_.ActivatesOnShow()                          ? SW_SHOW
+                                                                                   : SW_SHOWNOACTIVATE);
   }
   // A window shown for the first time starts on its first tab stop.
   if (!focus_ && !IsIconic(window_.get())) FocusFirstTabStop();
@@ -333,7 +335,8 @@ void Win32FormPeer::Sync(ui::FormAspect aspect) {
     case ui::FormAspect::Font: break;  // each control carries its own font
     case ui::FormAspect::Look: ApplyLook(); break;
     case ui::FormAspect::Topmost:
-      SetWindowPos(window_.get(), form_.Topmost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+      SetWindowPos(window_.get(), form_.Topmost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
       break;
   }
 }

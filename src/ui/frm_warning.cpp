@@ -1,0 +1,95 @@
+#include "ui/frm_warning.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "platform/date_arithmetic.h"
+#include "ui/app_context.h"
+
+namespace curfew {
+namespace {
+
+void Replace(std::string& text, std::string_view placeholder, std::string_view value) {
+  if (const std::size_t at = text.find(placeholder); at != std::string::npos)
+    text.replace(at, placeholder.size(), value);
+}
+
+}  // namespace
+
+std::string WarningDetails(AppContext& context, const WarningFacts& facts) {
+  const auto& services = context.Services();
+  std::string when = services.locale.FormatShortTime(facts.at.time);
+  if (facts.at.date != services.clock.Now().date) when = services.locale.FormatShortDate(facts.at.date) + " " + when;
+  std::string text = context.Languages().getMessages(facts.schedule ? "MSG_WARNDETAILS" : "MSG_WARNQUICK");
+  Replace(text, "[Schedule]", facts.schedule.value_or(""));
+  Replace(text, "[Time]", when);
+  return text;
+}
+
+frmWarning::frmWarning(AppContext& context, WarningFacts facts)
+    : ui::Form(context.Services().runtime, "frmWarning"), context_(context), facts_(std::move(facts)) {
+  SetClientSize(7695, 1755);
+  SetBorderStyle(ui::BorderStyle::FixedDialog);
+  SetCentred(true);
+  SetClosesOnEscape(true);
+  SetActivatesOnShow(false);
+  ui::Font heading;
+  heading.bold = true;
+  heading.points = 12;
+  lblCountdown.SetFont(heading);
+  lblCountdown.Move({120, 120, 7455, 375});
+  lblDetails.Move({120, 555, 7455, 495});
+  cmdRunNow.SetCaption("Run now");
+  cmdRunNow.Move({120, 1200, 1935, 435});
+  cmdPostpone.SetCaption("Postpone");
+  cmdPostpone.Move({2175, 1200, 1575, 435});
+  cboPostpone.Move({3810, 1245, 1575, 315});
+  cmdSkip.SetCaption("Skip this run");
+  cmdSkip.Move({5535, 1200, 2040, 435});
+  // No default button: a stray Enter typed elsewhere must never run or change the action.
+  cmdRunNow.OnClick = [this] {
+    if (onRunNow) onRunNow();
+  };
+  cmdPostpone.OnClick = [this] {
+    const int choice = std::max(0, cboPostpone.ListIndex());
+    if (onPostpone) onPostpone(kPostponeMinutes[choice]);
+  };
+  cmdSkip.OnClick = [this] {
+    if (onSkip) onSkip();
+  };
+  tmrCountdown.OnTimer = [this] { lblCountdown.SetCaption(CountdownText()); };
+}
+
+void frmWarning::Form_Load() {
+  context_.ShowInLanguage(*this, *this);
+  SetTopmost(true);
+}
+
+std::string frmWarning::CountdownText() const {
+  const long long left =
+      std::max(0LL, date_arithmetic::SecondsBetween(context_.Services().clock.Now(), facts_.countsTo));
+  char clock[32];
+  std::snprintf(clock, sizeof clock, "%lld:%02lld", left / 60, left % 60);
+  std::string text = context_.Languages().getMessages("MSG_WARNCOUNTDOWN");
+  Replace(text, "[Action]", facts_.action);
+  Replace(text, "[Left]", clock);
+  return text;
+}
+
+void frmWarning::ShowCatalogueTexts() {
+  const clsLanguages& languages = context_.Languages();
+  SetCaption(languages.getMessages("MSG_TITLEWARNING"));
+  lblCountdown.SetCaption(CountdownText());
+  lblDetails.SetCaption(WarningDetails(context_, facts_));
+  const int chosen = std::max(0, cboPostpone.ListIndex());
+  cboPostpone.Clear();
+  for (const int minutes : kPostponeMinutes) {
+    std::string choice = languages.getMessages("MSG_MINUTES");
+    Replace(choice, "[Count]", std::to_string(minutes));
+    cboPostpone.AddItem(std::move(choice));
+  }
+  cboPostpone.SetListIndex(chosen);
+  context_.ApplyLook(*this);
+}
+
+}  // namespace curfew
