@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "platform/date_arithmetic.h"
+#include "platform/utf8.h"
 #include "ui/app_context.h"
 
 namespace curfew {
@@ -14,6 +15,16 @@ void Replace(std::string& text, std::string_view placeholder, std::string_view v
     text.replace(at, placeholder.size(), value);
 }
 
+// A schedule name may be 251 characters long; the sentence shows its first ones.
+constexpr std::size_t kShownNameCharacters = 40;
+
+std::string Shortened(std::string name, std::size_t characters) {
+  std::size_t position = 0;
+  for (std::size_t taken = 0; taken < characters && position < name.size(); ++taken) utf8::Next(name, position);
+  if (position < name.size()) name = name.substr(0, position) + "\u2026";
+  return name;
+}
+
 }  // namespace
 
 std::string WarningDetails(AppContext& context, const WarningFacts& facts) {
@@ -21,14 +32,14 @@ std::string WarningDetails(AppContext& context, const WarningFacts& facts) {
   std::string when = services.locale.FormatShortTime(facts.at.time);
   if (facts.at.date != services.clock.Now().date) when = services.locale.FormatShortDate(facts.at.date) + " " + when;
   std::string text = context.Languages().getMessages(facts.schedule ? "MSG_WARNDETAILS" : "MSG_WARNQUICK");
-  Replace(text, "[Schedule]", facts.schedule.value_or(""));
+  Replace(text, "[Schedule]", Shortened(facts.schedule.value_or(""), kShownNameCharacters));
   Replace(text, "[Time]", when);
   return text;
 }
 
 frmWarning::frmWarning(AppContext& context, WarningFacts facts)
     : ui::Form(context.Services().runtime, "frmWarning"), context_(context), facts_(std::move(facts)) {
-  SetClientSize(7695, 1755);
+  SetClientSize(8295, 1935);
   SetBorderStyle(ui::BorderStyle::FixedDialog);
   SetCentred(true);
   SetClosesOnEscape(true);
@@ -37,15 +48,15 @@ frmWarning::frmWarning(AppContext& context, WarningFacts facts)
   heading.bold = true;
   heading.points = 12;
   lblCountdown.SetFont(heading);
-  lblCountdown.Move({120, 120, 7455, 375});
-  lblDetails.Move({120, 555, 7455, 495});
+  lblCountdown.Move({120, 120, 8055, 375});
+  lblDetails.Move({120, 555, 8055, 735});  // three lines: a long schedule name wraps
   cmdRunNow.SetCaption("Run now");
-  cmdRunNow.Move({120, 1200, 1935, 435});
+  cmdRunNow.Move({120, 1380, 2295, 435});
   cmdPostpone.SetCaption("Postpone");
-  cmdPostpone.Move({2175, 1200, 1575, 435});
-  cboPostpone.Move({3810, 1245, 1575, 315});
+  cmdPostpone.Move({2535, 1380, 1575, 435});
+  cboPostpone.Move({4170, 1425, 1455, 315});
   cmdSkip.SetCaption("Skip this run");
-  cmdSkip.Move({5535, 1200, 2040, 435});
+  cmdSkip.Move({5745, 1380, 2430, 435});
   // No default button: a stray Enter typed elsewhere must never run or change the action.
   cmdRunNow.OnClick = [this] {
     if (onRunNow) onRunNow();

@@ -18,6 +18,7 @@
 #include "support/sample_form.h"
 #include "ui/application.h"
 #include "ui/frm_wizard.h"
+#include "win32/support/text_fit.h"
 
 namespace curfew {
 namespace {
@@ -72,30 +73,16 @@ TEST_F(Win32OtherWindows, PreferencesWriteTheRealRegistryAtEachClick) {
 TEST_F(Win32OtherWindows, TheWarningPreferenceFitsInEveryLanguage) {
   application.main.mnuFileItem4.UserClick();
   frmOptions& options = *application.main.Preferences();
-  const auto widthOf = [](HWND control, const std::wstring& text) {
-    const HDC dc = GetDC(control);
-    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(control, dc);
-    return size.cx;
-  };
-  const auto clientWidth = [](HWND control) {
-    RECT area{};
-    GetClientRect(control, &area);
-    return area.right;
-  };
   for (const char* language : {"English", "Deutsch", "Français", "Español", "Italiano", "Nederlands"}) {
     application.main.Context().Languages().ChangeLanguage(options, language);
     options.ShowCatalogueTexts();
-    std::wstring label = WindowText(Of(options.lblWarn));
-    std::erase(label, L'&');
-    EXPECT_LE(widthOf(Of(options.lblWarn), label), clientWidth(Of(options.lblWarn))) << language;
-    const int room = clientWidth(Of(options.cboWarn)) - GetSystemMetrics(SM_CXVSCROLL) - 8;
+    const HWND label = Of(options.lblWarn);
+    EXPECT_LE(test::TextExtent(label, WindowText(label)).cx, test::ClientSize(label).cx) << language;
+    const int room = test::ClientSize(Of(options.cboWarn)).cx - GetSystemMetrics(SM_CXVSCROLL) - 8;
     for (int choice = 0; choice < options.cboWarn.ListCount(); ++choice) {
       const std::string text = options.cboWarn.List(choice);
-      EXPECT_LE(widthOf(Of(options.cboWarn), platform::win32::Utf8ToWide(text)), room) << language << " " << text;
+      EXPECT_LE(test::TextExtent(Of(options.cboWarn), platform::win32::Utf8ToWide(text)).cx, room)
+          << language << " " << text;
     }
   }
   application.main.Context().Languages().ChangeLanguage(options, "English");

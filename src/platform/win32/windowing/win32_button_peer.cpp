@@ -241,8 +241,10 @@ void Win32ButtonPeer::Placed() {
 
 void Win32ButtonPeer::OnCommand(WORD code) {
   if (Syncing() || code != BN_CLICKED) return;
+  const std::weak_ptr<const bool> alive = Alive();
   Model().UserClick();
-  if (Model().Kind() == ControlKind::OptionButton) ShowOwn(ui::Aspect::Value);
+  // A click that closes the window (an OK button) has taken this peer with it.
+  if (!alive.expired() && Model().Kind() == ControlKind::OptionButton) ShowOwn(ui::Aspect::Value);
 }
 
 }  // namespace curfew::platform::win32

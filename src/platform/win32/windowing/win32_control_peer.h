@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <memory>
+
 #include "platform/win32/unique_handle.h"
 #include "platform/windowing/controls.h"
 #include "platform/windowing/form.h"
@@ -81,6 +83,9 @@ class Win32WindowedPeer : public Win32ControlPeer {
     syncing_ = was;
   }
   bool Syncing() const { return syncing_; }
+  // Expires with the peer: a handler that may unload the window (and the peer with it) looks
+  // before it touches the peer again.
+  std::weak_ptr<const bool> Alive() const { return alive_; }
 
  private:
   void ApplyFont();
@@ -92,6 +97,7 @@ class Win32WindowedPeer : public Win32ControlPeer {
   BrushObject brush_;
   bool syncing_ = false;
   bool creating_ = false;
+  std::shared_ptr<const bool> alive_ = std::make_shared<const bool>(true);
 };
 
 // A windowed peer typed on its control's model class: the factory, which knows the kind, hands
