@@ -11,7 +11,7 @@ struct DefaultMessage {
 };
 
 // The English texts every message starts with, in registration order.
-inline constexpr std::array<DefaultMessage, 35> kDefaultMessages = {{
+inline constexpr std::array<DefaultMessage, 37> kDefaultMessages = {{
     {"MSG_NEWNAME", "Error: An item with that name already exists.  Please choose a different name"},
     {"MSG_NONAME", "Error: You must choose a name for this schedule"},
     {"MSG_DELETE", "Are you sure you want to delete the selected item?"},
@@ -47,6 +47,8 @@ inline constexpr std::array<DefaultMessage, 35> kDefaultMessages = {{
     {"MSG_WARNDETAILS", "The schedule \"[Schedule]\" runs at [Time]."},
     {"MSG_WARNQUICK", "The temporary schedule runs at [Time]."},
     {"MSG_MINUTES", "[Count] minutes"},
+    {"MSG_ENABLE", "Enable"},
+    {"MSG_DISABLE", "Disable"},
 }};
 
 }  // namespace curfew

@@ -31,10 +31,17 @@ std::optional<std::string> ReadScheduleFile(const platform::FileSystem& files, c
   return text;
 }
 
+// The next run a file gives after the moment seen: none while it is switched off ("Enabled=0"),
+// whatever start it keeps for when it is switched on again.
+NextRun NextRunOfFile(std::string_view fileText, const LocalDateTime& seen, const platform::Locale& locale) {
+  if (GetKeyValue(GetSection(fileText, "DATA"), "Enabled") == "0") return {};
+  return NextRunOf(GetSection(fileText, "SCHEDULER"), seen, locale);
+}
+
 ScheduleEntry ScheduleEntryFromText(std::string name, std::string_view fileText, const LocalDateTime& now,
                                     const platform::Locale& locale) {
   ScheduleEntry entry{std::move(name), {}, ScheduleSource::File, false, {}, {}};
-  entry.next = NextRunOf(GetSection(fileText, "SCHEDULER"), now, locale);
+  entry.next = NextRunOfFile(fileText, now, locale);
   const std::string data = GetSection(fileText, "DATA");
   entry.action = GetKeyValue(data, "ItemType");
   entry.lastRunText = GetKeyValue(data, "LastRunTime");
@@ -74,8 +81,7 @@ NextRun StoredRuns::NextRunOf(const ScheduleEntry& entry, const LocalDateTime& s
   if (entry.source == ScheduleSource::Quick) return {};
   const std::string path = ScheduleFilePath(dataFolder_, entry.name);
   if (!FileExists(files_, path)) return {};
-  const std::string text = ReadScheduleFile(files_, path).value_or("");
-  return curfew::NextRunOf(GetSection(text, "SCHEDULER"), seen, locale_);
+  return NextRunOfFile(ReadScheduleFile(files_, path).value_or(""), seen, locale_);
 }
 
 }  // namespace curfew

@@ -50,6 +50,11 @@ void ScheduleModel::SetLastRun(std::size_t index, std::string text) {
   if (view_) view_->ShowLastRun(index, entry.lastRunText);
 }
 
+void ScheduleModel::Change(std::size_t index, ScheduleEntry entry) {
+  entries_.at(index) = std::move(entry);
+  if (view_) view_->ShowEntryChanged(index);
+}
+
 void ScheduleModel::Queue(std::size_t index) {
   work_.push_back(At(index).name);
   if (view_) view_->ShowWorkAdded(work_.back());

@@ -47,6 +47,7 @@ class ScheduleView {
   virtual void ShowAddedEntry(const ScheduleEntry& entry) = 0;  // after the last one
   virtual void ShowNextRun(std::size_t index, const std::string& text) = 0;
   virtual void ShowLastRun(std::size_t index, const std::string& text) = 0;
+  virtual void ShowEntryChanged(std::size_t index) = 0;  // every column of one schedule
   virtual void ShowWorkAdded(const std::string& name) = 0;
   virtual void ShowFirstWorkTaken() = 0;
   virtual void ShowWorkCleared() = 0;
@@ -92,6 +93,8 @@ class ScheduleModel {
   void SkipNextRun(std::size_t index);
   // The schedule ran: its last run as its file now has it.
   void SetLastRun(std::size_t index, std::string text);
+  // The schedule as its file now gives it (switched off or on), in its place.
+  void Change(std::size_t index, ScheduleEntry entry);
 
   // The earliest coming run; of runs in one minute the upper schedule's, which is the one that
   // runs. None when nothing is to run.

@@ -26,7 +26,7 @@ inline constexpr std::string_view kSettingsSection = "Settings";
 
 // Every setting the program reads or writes. The column widths are "BackupSetColumn1" to
 // "BackupSetColumn5", all with the default of "BackupSetColumn".
-inline constexpr std::array<SettingDefinition, 25> kSettingTable = {{
+inline constexpr std::array<SettingDefinition, 26> kSettingTable = {{
     {"chkRunAtStart", SettingStore::Machine, "0", "chkRunAtStart", true},
     {"chkMin", SettingStore::Machine, "0", "chkMin"},
     {"chkSplash", SettingStore::Machine, "0", "chkSplash"},
@@ -50,6 +50,7 @@ inline constexpr std::array<SettingDefinition, 25> kSettingTable = {{
     {"showHelp", SettingStore::Machine, "", "showHelp"},  // written once, never read
     {"Language", SettingStore::User, "English", "Language"},
     {"BackupSetColumn", SettingStore::User, "2500", "BackupSetColumn"},
+    {"ScheduleSort", SettingStore::User, "0", "ScheduleSort"},  // the column, negative going down
     {"showHelp", SettingStore::User, "1", "showHelp"},
     {"IgnorePermissionDeniedError", SettingStore::User, "0", "IgnorePermissionDeniedError"},
 }};

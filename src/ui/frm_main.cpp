@@ -35,7 +35,7 @@ frmMain::frmMain(AppContext& context)
       context_(context),
       services_(context.Services()),
       identity_(context.Identity()),
-      scheduleView_(lstSchedules, lstSchedule) {
+      scheduleView_(lstSchedules, lstSchedule, context.Schedules(), context.Services().locale) {
   // A list read anew shows no selection: Edit and Delete have nothing to act on.
   scheduleView_.onEntriesShown = [this] { DisableSelectionCommands(); };
   context.Schedules().SetView(&scheduleView_);
@@ -119,6 +119,13 @@ void frmMain::Design() {
   mnuTrayItem1.SetCaption("Hide Menu");
   mnuTrayItem2.SetCaption("-");
   mnuTrayItem3.SetCaption("Exit");
+  mnuRow.SetCaption("Schedule");
+  mnuRow.SetVisible(false);
+  mnuRowItem0.SetCaption("Run now");
+  mnuRowItem1.SetCaption("Skip next run");
+  mnuRowItem2.SetCaption("Disable");
+  mnuRowItem3.SetCaption("Edit");
+  mnuRowItem4.SetCaption("Delete");
 }
 
 void frmMain::WireHandlers() {
@@ -159,6 +166,13 @@ void frmMain::WireHandlers() {
   chkLowPower.OnClick = [this] { PowerObject().DisableSuspend(chkLowPower.Value() == 1); };
   lstSchedules.OnItemClick = [this](int row) { lstSchedules_ItemClick(row); };
   lstSchedules.OnSelectionCleared = [this] { DisableSelectionCommands(); };
+  lstSchedules.OnColumnClick = [this](int column) { SortSchedulesBy(column); };
+  lstSchedules.OnContextMenu = [this](int row) { ShowRowMenu(row); };
+  mnuRowItem0.OnClick = [this] { RunSelectedNow(); };
+  mnuRowItem1.OnClick = [this] { SkipSelectedRun(); };
+  mnuRowItem2.OnClick = [this] { SwitchSelected(); };
+  mnuRowItem3.OnClick = [this] { ShowScheduleEditor(true); };
+  mnuRowItem4.OnClick = [this] { cmdDelete_Click(); };
 
   tmrTrayIcon.OnTimer = [this] { TrayIconRoutine(); };
   tmrScheduler.OnTimer = [this] { tmrScheduler_Timer(); };
@@ -238,6 +252,8 @@ void frmMain::Form_Load() {
     lstSchedules.SetColumnWidth(column, ReadInteger16(width).value_or(2500));
   }
   listUpdate.reset();
+  // The order the user left the rows in at the last exit.
+  scheduleView_.SortBy(StoredSort());
   // The main window has no plain labels to mirror.
   context_.ApplyLook(*this);
   // The help opens once, on the first English start.
@@ -274,7 +290,7 @@ void frmMain::DisableSelectionCommands() {
 }
 
 void frmMain::lstSchedules_ItemClick(int row) {
-  const ScheduleEntry& entry = Schedules().At(static_cast<std::size_t>(row - 1));
+  const ScheduleEntry& entry = Schedules().At(scheduleView_.IndexOfRow(row));
   ScheduleRecord& SelectedSchedule = context_.SelectedSchedule;
   SelectedSchedule.name = entry.name;
   SelectedSchedule.ItemType = entry.action;
@@ -304,7 +320,7 @@ void frmMain::cmdDelete_Click() {
   // highlight away), nothing to delete.
   const int row = lstSchedules.SelectedItem();
   if (row == 0) return;
-  const std::string name = Schedules().At(static_cast<std::size_t>(row - 1)).name;
+  const std::string name = Schedules().At(scheduleView_.IndexOfRow(row)).name;
   const auto answer =
       services_.runtime.Messages().Show(context_.Languages().getMessages("MSG_DELETE"), platform::MessageButtons::YesNo,
                                         platform::MessageIcon::None, "Really delete?", platform::DefaultButton::Second);
@@ -341,11 +357,18 @@ void frmMain::cmdGo_Click() {
 
 // "Now": the user confirms, and stays in charge of unsaved work (the action is not forced).
 // Cancel is the default button: Enter in the action box is Go, so a second Enter must not act.
+bool frmMain::ConfirmActionNow() {
+  return services_.runtime.Messages().Show(context_.Languages().getMessages("MSG_SURE"),
+                                           platform::MessageButtons::OkCancel, platform::MessageIcon::None,
+                                           "Confirm Choice",
+                                           platform::DefaultButton::Second) == platform::MessageAnswer::Ok;
+}
+
 void frmMain::ActionNow(std::string_view actionName) {
-  const auto answer = services_.runtime.Messages().Show(context_.Languages().getMessages("MSG_SURE"),
-                                                        platform::MessageButtons::OkCancel, platform::MessageIcon::None,
-                                                        "Confirm Choice", platform::DefaultButton::Second);
-  if (answer != platform::MessageAnswer::Ok) return;
+  if (ConfirmActionNow()) ActAtOnce(actionName);
+}
+
+void frmMain::ActAtOnce(std::string_view actionName) {
   const auto code = PowerActionCodeOf(actionName);
   if (!code) return;
   // Log off, shut down and reboot end the program without a word to its windows.

@@ -80,6 +80,13 @@ class frmMain final : public ui::Form, public TranslatedWindow {
   ui::Menu mnuTrayItem1{*this, "mnuTrayItem", 1, &mnuTray};
   ui::Menu mnuTrayItem2{*this, "mnuTrayItem", 2, &mnuTray};
   ui::Menu mnuTrayItem3{*this, "mnuTrayItem", 3, &mnuTray};
+  // A row's context menu: run now, skip the next run, switch off or on, edit, delete.
+  ui::Menu mnuRow{*this, "mnuRow"};
+  ui::Menu mnuRowItem0{*this, "mnuRowItem", 0, &mnuRow};
+  ui::Menu mnuRowItem1{*this, "mnuRowItem", 1, &mnuRow};
+  ui::Menu mnuRowItem2{*this, "mnuRowItem", 2, &mnuRow};
+  ui::Menu mnuRowItem3{*this, "mnuRowItem", 3, &mnuRow};
+  ui::Menu mnuRowItem4{*this, "mnuRowItem", 4, &mnuRow};
 
   bool ExitRequested = false;
   bool ActionFinished = true;
@@ -147,6 +154,16 @@ class frmMain final : public ui::Form, public TranslatedWindow {
   void cmdDelete_Click();
   void cmdGo_Click();
   void ActionNow(std::string_view actionName);
+  bool ConfirmActionNow();
+  void ActAtOnce(std::string_view actionName);
+  // The list's order and a row's context menu.
+  void SortSchedulesBy(int column);
+  ScheduleSort StoredSort();
+  void ShowRowMenu(int row);
+  std::optional<std::size_t> SelectedIndex() const;
+  void RunSelectedNow();
+  void SkipSelectedRun();
+  void SwitchSelected();
   void tmrScheduler_Timer();
   void DetectDueRows();
   void tmrProcessSchedule_Timer();

@@ -2,7 +2,7 @@
 // tmrProcessSchedule and the action handler on timSchedule.
 #include "platform/date_arithmetic.h"
 #include "power/run_scheduled_action.h"
-#include "scheduling/last_run_time.h"
+#include "scheduling/schedule_file_edit.h"
 #include "ui/frm_main.h"
 
 namespace curfew {
@@ -101,7 +101,7 @@ void frmMain::timSchedule_Timer() {
 // a file that cannot be written does not hold the action up.
 void frmMain::RecordRun(std::size_t index) {
   const std::string text = services_.locale.FormatGeneralDate(services_.clock.Now());
-  if (WriteLastRunTime(services_.files, DataFolderPath(), Schedules().At(index).name, text) ==
+  if (WriteDataValue(services_.files, DataFolderPath(), Schedules().At(index).name, "LastRunTime", text) ==
       platform::FileFault::None)
     Schedules().SetLastRun(index, text);
 }

@@ -47,7 +47,8 @@ TEST_F(CurfewctlTest, ListsTheDataFolderBesideTheProgram) {
   EXPECT_EQ(Run({"list"}), kExitOk);
   EXPECT_EQ(out_.str(),
             "Fridays\tShut Down\t\t12/11/2026 23:30:00\tYes\n"
-            "Once\tReboot\t\t12/24/2026 23:30:00\tNo\n");
+            "Once\tReboot\t\t\tNo\n")
+      << "a schedule switched off keeps its start but has no next run";
   EXPECT_EQ(err_.str(), "");
 }
 

@@ -156,6 +156,22 @@ void ListView::UserSelectItem(int row) {
   if (OnItemClick) OnItemClick(row);
 }
 
+void ListView::SetSortArrow(int n, SortArrow arrow) {
+  for (int column = 1; column <= ColumnHeaderCount(); ++column)
+    columns_[static_cast<std::size_t>(column - 1)].arrow = column == n ? arrow : SortArrow::None;
+  Show(Aspect::Items);
+}
+
+void ListView::UserClickColumn(int n) {
+  if (n >= 1 && n <= ColumnHeaderCount() && Enabled() && OnColumnClick) OnColumnClick(n);
+}
+
+void ListView::UserContextMenu(int row) {
+  if (row < 0 || row > ListItemCount() || !Enabled()) return;
+  if (row > 0) UserSelectItem(row);
+  if (OnContextMenu) OnContextMenu(row);
+}
+
 void ListView::UserClearSelection() {
   if (selected_ == 0) return;
   selected_ = 0;

@@ -213,10 +213,22 @@ class ListView : public Control {
   std::function<void(int row)> OnItemClick;
   std::function<void()> OnSelectionCleared;
 
+  // The arrow a column header shows for the order of the rows; one column at a time.
+  enum class SortArrow { None, Up, Down };
+  SortArrow ColumnSortArrow(int n) const { return Column(n).arrow; }
+  void SetSortArrow(int n, SortArrow arrow);
+  // A click on a column header, and a row's context menu asked for (right click, the
+  // context-menu key, Shift+F10); row 0 when no row was hit or none is selected.
+  void UserClickColumn(int n);
+  void UserContextMenu(int row);
+  std::function<void(int column)> OnColumnClick;
+  std::function<void(int row)> OnContextMenu;
+
  private:
   struct ColumnHeader {
     std::string text;
     int widthTwips;
+    SortArrow arrow = SortArrow::None;
   };
   const ColumnHeader& Column(int n) const { return columns_.at(static_cast<std::size_t>(n - 1)); }
   const Row& Item(int row) const { return rows_.at(static_cast<std::size_t>(row - 1)); }

@@ -64,7 +64,13 @@ void RealInput::Type(std::string_view text) {
   }
 }
 
-void RealInput::Click(HWND window, POINT point) {
+void RealInput::Click(HWND window, POINT point) { Press(window, point, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP); }
+
+void RealInput::RightClick(HWND window, POINT point) {
+  Press(window, point, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+}
+
+void RealInput::Press(HWND window, POINT point, DWORD down, DWORD up) {
   ClientToScreen(window, &point);
   // Two clicks on one spot within the double-click time would make a double click.
   if (std::abs(point.x - lastPoint_.x) <= GetSystemMetrics(SM_CXDOUBLECLK) &&
@@ -76,7 +82,7 @@ void RealInput::Click(HWND window, POINT point) {
   INPUT inputs[2]{};
   for (int i = 0; i < 2; ++i) {
     inputs[i].type = INPUT_MOUSE;
-    inputs[i].mi.dwFlags = i ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
+    inputs[i].mi.dwFlags = i ? up : down;
   }
   Send(inputs, 2);
   lastClick_ = GetTickCount();

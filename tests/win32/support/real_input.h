@@ -30,13 +30,15 @@ class RealInput {
   // Alt and a letter: the control or menu whose access key it is.
   void Alt(char letter) { KeyWith(VK_MENU, static_cast<WORD>(letter)); }
   void Type(std::string_view text);
-  // A left click at a point of a window's client area, or at its middle.
+  // A left click at a point of a window's client area, or at its middle; a right click there.
   void Click(HWND window, POINT point);
   void Click(HWND window);
+  void RightClick(HWND window, POINT point);
   // Lets the program handle what is queued.
   void Settle();
 
  private:
+  void Press(HWND window, POINT point, DWORD down, DWORD up);
   void Send(INPUT* inputs, UINT count);
 
   platform::win32::Win32Runtime& runtime_;

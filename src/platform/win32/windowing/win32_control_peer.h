@@ -36,6 +36,9 @@ class Win32ControlPeer : public ui::ControlPeer {
   // An item the control leaves to its owner to draw or measure; false when it has none.
   virtual bool OnDrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
   virtual bool OnMeasureItem(MEASUREITEMSTRUCT& /*item*/) { return false; }
+  // The context menu asked for on the control (WM_CONTEXTMENU's position, -1 from the keyboard);
+  // false when the control has none.
+  virtual bool OnContextMenu(LPARAM /*where*/) { return false; }
   // The sub-menu of a menu entry that has entries of its own.
   virtual HMENU Popup() const { return nullptr; }
 };

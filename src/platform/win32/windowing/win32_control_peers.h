@@ -76,6 +76,7 @@ class Win32ListViewPeer final : public Win32PeerOf<ui::ListView> {
   void ListRowAdded(int row) override;
   void ListRowRemoved(int row) override;
   void ListCellChanged(int row, int column) override;
+  bool OnContextMenu(LPARAM where) override;
 
  private:
   void Prepare() override { ListView_SetExtendedListViewStyle(Window(), LVS_EX_FULLROWSELECT); }
@@ -83,6 +84,7 @@ class Win32ListViewPeer final : public Win32PeerOf<ui::ListView> {
   void ApplyColours() override;
   void ShowColumnsAndRows();
   void ShowSelection();
+  void ShowSortArrows();
   void ShowCell(NMLVDISPINFOW& request);
 
   // The text of the cell shown last: the list view copies it at once.

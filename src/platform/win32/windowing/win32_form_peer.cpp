@@ -355,6 +355,11 @@ LRESULT CALLBACK Win32FormPeer::WindowProc(HWND window, UINT message, WPARAM wPa
 LRESULT Win32FormPeer::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND: return OnCommand(wParam, lParam);
+    case WM_CONTEXTMENU:
+      if (const auto found = children_.find(reinterpret_cast<HWND>(wParam));
+          found != children_.end() && found->second->OnContextMenu(lParam))
+        return 0;
+      break;
     case WM_NOTIFY: return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
     case WM_HSCROLL:  // a control's scroll goes to its peer; the window's own scroll bars pass on
     case WM_VSCROLL:

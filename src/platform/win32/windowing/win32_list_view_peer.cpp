@@ -1,3 +1,5 @@
+#include <windowsx.h>
+
 #include "platform/win32/text_conversion.h"
 #include "platform/win32/windowing/win32_control_peers.h"
 #include "platform/win32/windowing/win32_dark_recolouring.h"
@@ -44,10 +46,43 @@ void Win32ListViewPeer::ShowColumnsAndRows() {
       if (!ListView_GetColumn(Window(), n - 1, &now) || text != current || now.cx != column.cx)
         ListView_SetColumn(Window(), n - 1, &column);
     }
+    ShowSortArrows();
     ListView_SetItemCountEx(Window(), list.ListItemCount(), LVSICF_NOSCROLL);
     InvalidateRect(Window(), nullptr, TRUE);
   });
   ShowSelection();
+}
+
+// The header's arrow on the column the rows are ordered by, where it differs from the model.
+void Win32ListViewPeer::ShowSortArrows() {
+  const HWND header = ListView_GetHeader(Window());
+  for (int n = 1; n <= Model().ColumnHeaderCount(); ++n) {
+    HDITEMW item{};
+    item.mask = HDI_FORMAT;
+    if (!Header_GetItem(header, n - 1, &item)) continue;
+    const auto arrow = Model().ColumnSortArrow(n);
+    const int wanted =
+        (item.fmt & ~(HDF_SORTUP | HDF_SORTDOWN)) | (arrow == ui::ListView::SortArrow::Up     ? HDF_SORTUP
+                                                     : arrow == ui::ListView::SortArrow::Down ? HDF_SORTDOWN
+                                                                                              : 0);
+    if (wanted == item.fmt) continue;
+    item.fmt = wanted;
+    Header_SetItem(header, n - 1, &item);
+  }
+}
+
+// A right click asks through the list's own message with the mouse position; the context-menu
+// key and Shift+F10 with none (-1, -1): then the selected row is meant.
+bool Win32ListViewPeer::OnContextMenu(LPARAM where) {
+  int row = Model().SelectedItem();
+  if (where != static_cast<LPARAM>(-1)) {
+    LVHITTESTINFO hit{};
+    hit.pt = {GET_X_LPARAM(where), GET_Y_LPARAM(where)};
+    ScreenToClient(Window(), &hit.pt);
+    row = ListView_HitTest(Window(), &hit) + 1;  // -1, no row: 0
+  }
+  Model().UserContextMenu(row);
+  return true;
 }
 
 // Only the rows that hold the highlight or the focus are touched: a change of every row's
@@ -122,6 +157,8 @@ LRESULT Win32ListViewPeer::OnNotify(const NMHDR& header) {
       list.UserClearSelection();
   } else if (header.code == NM_DBLCLK) {
     list.UserDoubleClick();
+  } else if (header.code == LVN_COLUMNCLICK) {
+    list.UserClickColumn(reinterpret_cast<const NMLISTVIEW&>(header).iSubItem + 1);
   } else if (header.code == HDN_ENDTRACKW || header.code == HDN_ITEMCHANGEDW) {
     const UINT dpi = FormPeer().Dpi();
     for (int n = 1; n <= list.ColumnHeaderCount(); ++n)

@@ -1,4 +1,4 @@
-#include "scheduling/last_run_time.h"
+#include "scheduling/schedule_file_edit.h"
 
 #include <gtest/gtest.h>
 
@@ -18,18 +18,18 @@ struct LastRunCase {
   const char* expected;
 };
 
-class WithLastRunTimeTest : public testing::TestWithParam<LastRunCase> {};
+class WithDataValueTest : public testing::TestWithParam<LastRunCase> {};
 
 // The value lands where the list reads it, and every other byte stays.
-TEST_P(WithLastRunTimeTest, WritesWhereTheListReads) {
-  const auto written = WithLastRunTime(GetParam().file, kWritten);
+TEST_P(WithDataValueTest, WritesWhereTheListReads) {
+  const auto written = WithDataValue(GetParam().file, "LastRunTime", kWritten);
   ASSERT_TRUE(written);
   EXPECT_EQ(*written, GetParam().expected);
   EXPECT_EQ(GetKeyValue(GetSection(*written, "DATA"), "LastRunTime"), kWritten);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Files, WithLastRunTimeTest,
+    Files, WithDataValueTest,
     testing::Values(LastRunCase{"an earlier run replaced",
                                 "<DATA>\r\nLastRunTime=1/1/2026\r\nItemType=Reboot\r\n</DATA>\r\n",
                                 "<DATA>\r\nLastRunTime=12/8/2026 10:01:00 AM\r\nItemType=Reboot\r\n</DATA>\r\n"},
@@ -52,9 +52,10 @@ INSTANTIATE_TEST_SUITE_P(
       return name;
     });
 
-TEST(WithLastRunTime, ATextWithoutADataSectionIsNotChanged) {
-  EXPECT_FALSE(WithLastRunTime("<SCHEDULER>\r\nStartTime=10:00:00\r\n</SCHEDULER>\r\n", kWritten));
-  EXPECT_FALSE(WithLastRunTime("</DATA>\r\n<DATA>\r\n", kWritten)) << "a closing tag before the opening one";
+TEST(WithDataValue, ATextWithoutADataSectionIsNotChanged) {
+  EXPECT_FALSE(WithDataValue("<SCHEDULER>\r\nStartTime=10:00:00\r\n</SCHEDULER>\r\n", "LastRunTime", kWritten));
+  EXPECT_FALSE(WithDataValue("</DATA>\r\n<DATA>\r\n", "LastRunTime", kWritten))
+      << "a closing tag before the opening one";
 }
 
 }  // namespace
