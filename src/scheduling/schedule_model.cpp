@@ -20,11 +20,13 @@ Due DueAt(const NextRun& next, const LocalDateTime& now) {
 }
 
 void ScheduleModel::Replace(std::vector<ScheduleEntry> entries) {
+  ++revision_;
   entries_ = std::move(entries);
   if (view_) view_->ShowEntries(entries_);
 }
 
 void ScheduleModel::AddQuick(std::string action, const LocalDateTime& now, const std::optional<LocalDateTime>& at) {
+  ++revision_;
   ScheduleEntry entry{
       "Quick Schedule " + locale_.FormatGeneralDate(now), std::move(action), ScheduleSource::Quick, true, {}, {}};
   if (at) entry.next = {locale_.FormatGeneralDate(*at), at};
@@ -39,6 +41,7 @@ std::optional<std::size_t> ScheduleModel::Find(std::string_view name) const {
 }
 
 void ScheduleModel::SetNext(std::size_t index, NextRun next) {
+  ++revision_;
   ScheduleEntry& entry = entries_.at(index);
   entry.next = std::move(next);
   if (view_) view_->ShowNextRun(index, entry.next.text);
@@ -51,6 +54,7 @@ void ScheduleModel::SetLastRun(std::size_t index, std::string text) {
 }
 
 void ScheduleModel::Change(std::size_t index, ScheduleEntry entry) {
+  ++revision_;
   entries_.at(index) = std::move(entry);
   if (view_) view_->ShowEntryChanged(index);
 }

@@ -103,6 +103,9 @@ class ScheduleModel {
     LocalDateTime at;
   };
   std::optional<Coming> NextAction() const;
+  // Counts the changes of the schedules' runs and actions: what was worked out from them at one
+  // revision holds as long as it stays.
+  std::size_t Revision() const { return revision_; }
 
   const std::deque<std::string>& WorkList() const { return work_; }
   // The first name of the work list, taken off it.
@@ -119,6 +122,7 @@ class ScheduleModel {
   ScheduleView* view_ = nullptr;
   std::vector<ScheduleEntry> entries_;
   std::deque<std::string> work_;
+  std::size_t revision_ = 0;
 };
 
 }  // namespace curfew

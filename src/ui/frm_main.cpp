@@ -400,6 +400,12 @@ std::string frmMain::TrayTipNow() const {
 }
 
 void frmMain::ShowNextActionInTray() {
+  // The tip changes only with the list, the minute or the prevention: twice a second it is not
+  // worked out again for nothing.
+  const LocalDateTime now = services_.clock.Now();
+  const TipBasis basis{Schedules().Revision(), now.date, now.time.hour, now.time.minute, chkPrevent.Value() == 1};
+  if (basis == tipBasis_) return;
+  tipBasis_ = basis;
   std::string tip = TrayTipNow();
   if (tip == trayTipShown_) return;
   // An icon that is not there takes the tip when the tray routine adds it again.

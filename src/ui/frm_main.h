@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <map>
 #include <memory>
 #include <optional>
@@ -195,6 +196,20 @@ class frmMain final : public ui::Form, public TranslatedWindow {
   ScheduleListView scheduleView_;
   bool detecting_ = false;
   std::string trayTipShown_;  // the tip the icon was last given
+  // What the tip was last worked out from.
+  struct TipBasis {
+    std::size_t revision = 0;
+    std::chrono::year_month_day date{};
+    int hour = -1;
+    int minute = -1;
+    bool prevented = false;
+    friend bool operator==(const TipBasis&, const TipBasis&) = default;
+  };
+  std::optional<TipBasis> tipBasis_;
+  // The warning's lead as last read, and the minute it was read in: a choice made in the
+  // preferences counts from the next minute.
+  int warnLead_ = 0;
+  std::optional<TipBasis> warnLeadReadIn_;
   // The run last warned of (its window may have been put away since), and until when the runs
   // of its minute wait for a warning that came late.
   struct WarnedRun {

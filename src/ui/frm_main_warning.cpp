@@ -30,7 +30,15 @@ void frmMain::CloseWarning() {
   if (frmWarning* warning = Warning(); warning && warning->Loaded()) warning->Unload();
 }
 
-int frmMain::WarnLeadSeconds() { return kWarnChoices.at(StoredWarnChoice(context_.Settings())).seconds; }
+int frmMain::WarnLeadSeconds() {
+  const LocalDateTime now = services_.clock.Now();
+  const TipBasis minute{0, now.date, now.time.hour, now.time.minute, false};
+  if (warnLeadReadIn_ != minute) {
+    warnLead_ = kWarnChoices.at(StoredWarnChoice(context_.Settings())).seconds;
+    warnLeadReadIn_ = minute;
+  }
+  return warnLead_;
+}
 
 void frmMain::WarnOfNextAction(const LocalDateTime& now) {
   // Nothing runs while schedules are prevented, so nothing is announced; clearing the box
