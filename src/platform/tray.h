@@ -19,6 +19,8 @@ class TrayIcon {
   // Receives the mouse message (512 move, 513 left down, 514 left up, 515 left double click,
   // 516 right down, 517 right up) that happened on the icon.
   std::function<void(int mouseMessage)> onNotify;
+  // The task bar was made anew (Explorer restarted): every icon it showed is gone.
+  std::function<void()> onShellRestarted;
 };
 
 }  // namespace curfew::platform

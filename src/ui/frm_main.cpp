@@ -186,6 +186,8 @@ void frmMain::WireHandlers() {
     }
   };
   services_.tray.onNotify = [this](int mouseMessage) { pctTray_MouseDown(mouseMessage * 15); };
+  // A new task bar shows the icon again at once, not at the routine's next look.
+  services_.tray.onShellRestarted = [this] { TrayIconRoutine(); };
   mnuTrayItem0.OnClick = [this] { OpenFromTray(); };
   mnuTrayItem3.OnClick = [this] {
     ExitRequested = true;

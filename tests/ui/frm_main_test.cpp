@@ -119,6 +119,13 @@ TEST_F(MainWindowTest, TheTrayTipTellsTheNextActionWhileAnyIsToRun) {
   EXPECT_EQ(tray.Tip(), "Curfew \u2013 Shut Down at 12/15/2026 10:01 AM") << "the run after, a week on";
 }
 
+TEST_F(MainWindowTest, ANewTaskBarShowsTheIconAtOnce) {
+  Start();
+  tray.RestartShell();
+  EXPECT_TRUE(tray.Shown()) << "not 15 seconds later";
+  EXPECT_EQ(tray.Tip(), "Curfew");
+}
+
 TEST_F(MainWindowTest, ADailyStandBySleepsOnTwoDays) {
   WriteSchedule("Nightly", "Stand by", "12/1/2026", "10:01:00", true, 0);
   Start();

@@ -16,6 +16,8 @@
 //                                         focus; or near its right edge (a drop-down button,
 //                                         whose list or calendar takes the focus)
 //   app_probe tray-icon TIP SECONDS       exit 0 once the program's notification icon is there
+//   app_probe restart-shell               takes the program's icon away and tells its window of
+//                                         a new task bar, as a restart of Explorer does
 //   app_probe schedule-time MINUTES       prints "DATE HH:MM:00" for the start of the minute
 //                                         that many minutes on, in the user's short date form
 #include <windows.h>
@@ -225,6 +227,15 @@ int main() {
       Sleep(10);
     }
     return 1;
+  }
+  if (command == "restart-shell" && args.size() == 1) {
+    NOTIFYICONDATAA gone{};
+    gone.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    gone.hWnd = FindWindowW(L"CurfewTrayWindow", nullptr);
+    gone.uID = 9999;
+    if (!gone.hWnd || !Shell_NotifyIconA(NIM_DELETE, &gone)) return 1;
+    PostMessageW(gone.hWnd, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    return 0;
   }
   if (command == "schedule-time" && args.size() == 2) {
     curfew::LocalDateTime moment = curfew::platform::win32::Win32Clock{}.Now();

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # On a display (Xvfb, with Wine's desktop and its notification area), curfew.exe puts its icon
-# in the notification area, and a click on it that the shell reports stays harmless.
+# in the notification area, and puts it back at once when a new task bar (Explorer restarted)
+# says so.
 # Usage: app_tray_end_to_end.sh CURFEW_EXE PROBE_EXE   (WINEPREFIX: the prepared test prefix)
 set -euo pipefail
 source "$(dirname "$0")/installed_program.sh" "$@"
@@ -23,3 +24,11 @@ if ! wine "$probe" tray-icon "Curfew" 40; then
   exit 1
 fi
 echo "PASS: curfew.exe put its icon in the notification area"
+wine "$probe" restart-shell
+# The tray routine would put it back within 15 seconds anyway: the new task bar's word must be
+# heard well before that.
+if ! wine "$probe" tray-icon "Curfew" 3; then
+  echo "FAIL: the icon was not back 3 seconds after a new task bar"
+  exit 1
+fi
+echo "PASS: a new task bar got the icon back at once"

@@ -20,6 +20,11 @@ class RecordedTray final : public TrayIcon {
   bool refuseAdd = false;
   // The task bar restarted: the icon is gone without the program's doing.
   void LoseIcon() { shown_ = false; }
+  // Explorer restarted: the icon is gone, and the new task bar says so.
+  void RestartShell() {
+    shown_ = false;
+    if (onShellRestarted) onShellRestarted();
+  }
   bool Shown() const { return shown_; }
   const std::string& Tip() const { return tip_; }
   void Notify(int mouseMessage) const {

@@ -17,6 +17,12 @@ constexpr UINT kCallbackMessage = WM_LBUTTONDOWN;  // 513
 constexpr wchar_t kWindowClass[] = L"CurfewTrayWindow";
 constexpr UINT_PTR kDoubleClickTimer = 1;
 
+// What a new task bar (Explorer started again) tells every top-level window.
+UINT TaskbarCreatedMessage() {
+  static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+  return message;
+}
+
 }  // namespace
 
 std::string TrayTipField(std::string_view tip) {
@@ -45,6 +51,8 @@ Win32TrayIcon::Win32TrayIcon()
       CreateWindowExW(0, kWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, windowClass.hInstance, nullptr));
   if (!window_) throw std::runtime_error("the window of the notification icon could not be created");
   SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  // A program run as administrator hears the new task bar only when it lets its message in.
+  ChangeWindowMessageFilterEx(window_.get(), TaskbarCreatedMessage(), MSGFLT_ALLOW, nullptr);
 }
 
 Win32TrayIcon::~Win32TrayIcon() {
@@ -57,6 +65,12 @@ LRESULT CALLBACK Win32TrayIcon::WindowProc(HWND window, UINT message, WPARAM wPa
   if (tray && message == kCallbackMessage && wParam == kIconId) {
     return Guarded<LRESULT>(0, [&] {
       tray->clicks_.Notify(static_cast<int>(LOWORD(lParam)));
+      return LRESULT{0};
+    });
+  }
+  if (tray && message == TaskbarCreatedMessage() && message != 0) {
+    return Guarded<LRESULT>(0, [&] {
+      if (tray->onShellRestarted) tray->onShellRestarted();
       return LRESULT{0};
     });
   }
