@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 namespace curfew::platform {
 
@@ -37,6 +38,10 @@ class PowerSystem {
   virtual bool HibernationFileExists() const = 0;
   // Tells the system what the program needs kept running (SetThreadExecutionState).
   virtual void SetExecutionState(std::uint32_t flags) = 0;
+  // A power request that the system keeps running, with the reason the system shows for it
+  // (powercfg /requests): held until released, or until the program ends.
+  virtual void HoldSystemRequest(std::string_view reason) = 0;
+  virtual void ReleaseSystemRequest() = 0;
 };
 
 }  // namespace curfew::platform

@@ -26,6 +26,10 @@ void CPower::HoldSystemAwake(bool hold) {
   if (hold == systemHeldAwake_) return;
   using namespace platform::execution_state;
   power_.SetExecutionState(hold ? kContinuous | kSystemRequired : kContinuous);
+  if (hold)
+    power_.HoldSystemRequest(awakeReason_);
+  else
+    power_.ReleaseSystemRequest();
   systemHeldAwake_ = hold;
 }
 

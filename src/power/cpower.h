@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "platform/native_window.h"
 #include "platform/power.h"
@@ -13,7 +14,8 @@ namespace curfew {
 // Keeping it awake has two parts: the broadcast filter in front of the main window refuses
 // the suspend queries that older Windows sends before an idle suspend, and the execution
 // state "system required" stops the idle suspend of Windows Vista and later, which no longer
-// asks. Neither stops a suspend the user asks for or a forced one.
+// asks; a power request with a reason lets the system (powercfg /requests) say who keeps it
+// awake and why. None stops a suspend the user asks for or a forced one.
 class CPower {
  public:
   CPower(platform::PowerSystem& power, platform::PowerBroadcastFilter& filter);
@@ -23,6 +25,8 @@ class CPower {
   ~CPower();
 
   void DisableSuspend(bool SuspendDisabled);
+  // The reason the system shows for keeping the computer awake, in the user's language.
+  void SetAwakeReason(std::string reason) { awakeReason_ = std::move(reason); }
   bool DisableSuspend() const;
   // The main window, whose procedure the broadcast filter stands in front of.
   void Initialize(platform::NativeWindow hwnd);
@@ -36,6 +40,7 @@ class CPower {
   platform::PowerBroadcastFilter& filter_;
   platform::NativeWindow hwnd_ = 0;
   bool systemHeldAwake_ = false;
+  std::string awakeReason_;
 };
 
 }  // namespace curfew

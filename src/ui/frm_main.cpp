@@ -163,7 +163,10 @@ void frmMain::WireHandlers() {
       cmdGo_Click();
     }
   };
-  chkLowPower.OnClick = [this] { PowerObject().DisableSuspend(chkLowPower.Value() == 1); };
+  chkLowPower.OnClick = [this] {
+    PowerObject().SetAwakeReason(context_.Languages().getMessages("MSG_KEEPAWAKE"));
+    PowerObject().DisableSuspend(chkLowPower.Value() == 1);
+  };
   lstSchedules.OnItemClick = [this](int row) { lstSchedules_ItemClick(row); };
   lstSchedules.OnSelectionCleared = [this] { DisableSelectionCommands(); };
   lstSchedules.OnColumnClick = [this](int column) { SortSchedulesBy(column); };

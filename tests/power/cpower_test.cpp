@@ -156,6 +156,7 @@ TEST_F(SuspendPrevention, RefusesSilentQueriesAndHoldsTheSystemAwakeWhileOn) {
 }
 
 TEST_F(SuspendPrevention, OnOffOnKeepsOneInterception) {
+  objPower_->SetAwakeReason("Curfew keeps this computer awake");
   objPower_->DisableSuspend(true);
   objPower_->DisableSuspend(true);
   EXPECT_EQ(filter_.installations(), 1) << "switching on twice installs once";
@@ -164,9 +165,10 @@ TEST_F(SuspendPrevention, OnOffOnKeepsOneInterception) {
   objPower_->DisableSuspend(true);
   EXPECT_TRUE(filter_.Installed());
   EXPECT_EQ(filter_.SendPowerBroadcast(0), SimulatedPowerBroadcast::kQueryDeny);
-  EXPECT_EQ(power_.calls(), (Calls{"SetThreadExecutionState(0x80000001)", "SetThreadExecutionState(0x80000000)",
-                                   "SetThreadExecutionState(0x80000001)"}))
-      << "the execution state changes exactly when prevention does";
+  const std::string held = "PowerSetRequest(SystemRequired, Curfew keeps this computer awake)";
+  EXPECT_EQ(power_.calls(), (Calls{"SetThreadExecutionState(0x80000001)", held, "SetThreadExecutionState(0x80000000)",
+                                   "PowerClearRequest(SystemRequired)", "SetThreadExecutionState(0x80000001)", held}))
+      << "the execution state and the power request change exactly when prevention does";
 }
 
 TEST_F(SuspendPrevention, EndingThePowerObjectRestoresTheWindowAndLetsTheSystemSleep) {
@@ -174,6 +176,7 @@ TEST_F(SuspendPrevention, EndingThePowerObjectRestoresTheWindowAndLetsTheSystemS
   objPower_.reset();
   EXPECT_FALSE(filter_.Installed());
   EXPECT_EQ(power_.executionState(), kContinuous);
+  EXPECT_EQ(power_.calls().back(), "PowerClearRequest(SystemRequired)");
 }
 
 TEST_F(SuspendPrevention, EndingItWhileOffChangesNothing) {
@@ -193,8 +196,8 @@ TEST_F(SuspendPrevention, ARefusedInstallationIsTriedAgainAtTheNextSwitchOn) {
 TEST_F(SuspendPrevention, PowerActionsStayAllowedWhileOn) {
   objPower_->DisableSuspend(true);
   objPower_->ShutDown(kPowerStandBy, false);
-  EXPECT_EQ(power_.calls(),
-            (Calls{"SetThreadExecutionState(0x80000001)", "EnableShutdownPrivilege", "SetSystemPowerState(1, 0)"}));
+  EXPECT_EQ(power_.calls(), (Calls{"SetThreadExecutionState(0x80000001)", "PowerSetRequest(SystemRequired, )",
+                                   "EnableShutdownPrivilege", "SetSystemPowerState(1, 0)"}));
 }
 
 }  // namespace

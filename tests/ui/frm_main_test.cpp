@@ -126,6 +126,14 @@ TEST_F(MainWindowTest, ANewTaskBarShowsTheIconAtOnce) {
   EXPECT_EQ(tray.Tip(), "Curfew");
 }
 
+TEST_F(MainWindowTest, KeepingAwakeHoldsAPowerRequestWithItsReasonUntilTheEnd) {
+  Start();
+  Main().chkLowPower.UserClick();
+  EXPECT_EQ(power.calls().back(), "PowerSetRequest(SystemRequired, Curfew keeps this computer awake)");
+  Main().mnuFileItem6.UserClick();
+  EXPECT_EQ(power.calls().back(), "PowerClearRequest(SystemRequired)") << "released at the end";
+}
+
 TEST_F(MainWindowTest, ADailyStandBySleepsOnTwoDays) {
   WriteSchedule("Nightly", "Stand by", "12/1/2026", "10:01:00", true, 0);
   Start();

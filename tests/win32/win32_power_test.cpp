@@ -113,5 +113,26 @@ TEST(Win32PowerSystem, HibernationFollowsTheHibernationFile) {
   EXPECT_FALSE(HibernationAvailable(power));
 }
 
+// Keeping awake holds a power request with its reason, once, until it is released. Where the
+// system makes no requests (Wine 8 has only a stub), none is held and releasing is harmless.
+TEST(Win32PowerSystem, APowerRequestIsHeldUntilReleased) {
+  wchar_t reason[] = L"probe";
+  REASON_CONTEXT context{POWER_REQUEST_CONTEXT_VERSION, POWER_REQUEST_CONTEXT_SIMPLE_STRING, {}};
+  context.Reason.SimpleReasonString = reason;
+  const HANDLE probe = PowerCreateRequest(&context);
+  const bool systemMakesRequests = probe && probe != INVALID_HANDLE_VALUE;
+  if (systemMakesRequests) CloseHandle(probe);
+
+  Win32PowerSystem power;
+  power.HoldSystemRequest("Curfew keeps this computer awake");
+  EXPECT_EQ(power.HoldsSystemRequest(), systemMakesRequests);
+  power.HoldSystemRequest("Curfew keeps this computer awake");
+  EXPECT_EQ(power.HoldsSystemRequest(), systemMakesRequests);
+  power.ReleaseSystemRequest();
+  EXPECT_FALSE(power.HoldsSystemRequest());
+  power.ReleaseSystemRequest();
+  EXPECT_FALSE(power.HoldsSystemRequest());
+}
+
 }  // namespace
 }  // namespace curfew::platform::win32

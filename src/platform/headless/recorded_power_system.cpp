@@ -17,6 +17,12 @@ void RecordedPowerSystem::RequestPowerState(bool suspend, bool force) {
 
 void RecordedPowerSystem::EnableShutdownPrivilege() { calls_.push_back("EnableShutdownPrivilege"); }
 
+void RecordedPowerSystem::HoldSystemRequest(std::string_view reason) {
+  calls_.push_back("PowerSetRequest(SystemRequired, " + std::string(reason) + ")");
+}
+
+void RecordedPowerSystem::ReleaseSystemRequest() { calls_.push_back("PowerClearRequest(SystemRequired)"); }
+
 void RecordedPowerSystem::SetExecutionState(std::uint32_t flags) {
   char hex[16];
   std::snprintf(hex, sizeof hex, "0x%08X", static_cast<unsigned>(flags));

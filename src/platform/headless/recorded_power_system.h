@@ -22,6 +22,8 @@ class RecordedPowerSystem final : public PowerSystem {
   void EnableShutdownPrivilege() override;
   bool HibernationFileExists() const override { return hibernationFile_; }
   void SetExecutionState(std::uint32_t flags) override;
+  void HoldSystemRequest(std::string_view reason) override;
+  void ReleaseSystemRequest() override;
 
   void SetHibernationFile(bool present) { hibernationFile_ = present; }
   const std::vector<std::string>& calls() const { return calls_; }

@@ -42,6 +42,24 @@ bool Win32PowerSystem::HibernationFileExists() const {
   return found && CompareStringOrdinal(L"hiberfil.sys", -1, Utf8ToWide(*found).c_str(), -1, TRUE) == CSTR_EQUAL;
 }
 
+void Win32PowerSystem::HoldSystemRequest(std::string_view reason) {
+  if (request_.get()) return;
+  std::wstring text = Utf8ToWide(reason);
+  REASON_CONTEXT context{};
+  context.Version = POWER_REQUEST_CONTEXT_VERSION;
+  context.Flags = POWER_REQUEST_CONTEXT_SIMPLE_STRING;
+  context.Reason.SimpleReasonString = text.data();
+  KernelHandle request(PowerCreateRequest(&context));
+  if (!request.get() || request.get() == INVALID_HANDLE_VALUE) return;
+  if (PowerSetRequest(request.get(), PowerRequestSystemRequired)) request_ = std::move(request);
+}
+
+void Win32PowerSystem::ReleaseSystemRequest() {
+  if (!request_.get()) return;
+  PowerClearRequest(request_.get(), PowerRequestSystemRequired);
+  request_.reset();
+}
+
 void Win32PowerSystem::SetExecutionState(std::uint32_t flags) {
   SetThreadExecutionState(static_cast<EXECUTION_STATE>(flags));
 }
