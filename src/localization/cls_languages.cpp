@@ -15,7 +15,8 @@ constexpr std::string_view kTemplateFileName = "Localization.txt";
 constexpr std::string_view kFallbackLanguage = "English";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// Replaces every occurrence of placeholder, found without regard to letter case.
+}  // namespace
+
 std::string ReplacePlaceholder(std::string_view text, std::string_view placeholder, std::string_view value) {
   const std::string upperText = ascii::ToUpper(text);
   const std::string upperPlaceholder = ascii::ToUpper(placeholder);
@@ -30,8 +31,6 @@ std::string ReplacePlaceholder(std::string_view text, std::string_view placehold
   result.append(text.substr(start));
   return result;
 }
-
-}  // namespace
 
 clsLanguages::clsLanguages(LanguageServices services) : services_(services) {}
 

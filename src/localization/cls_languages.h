@@ -17,6 +17,10 @@
 
 namespace curfew {
 
+// The text with every occurrence of placeholder ("[Action]") replaced by value, the placeholder
+// found without regard to letter case, as translators may write it.
+std::string ReplacePlaceholder(std::string_view text, std::string_view placeholder, std::string_view value);
+
 struct MessageEntry {
   std::string Name;
   std::string Message;

@@ -59,6 +59,12 @@ void Append(std::string& out, char32_t cp) {
   }
 }
 
+std::string_view FirstCharacters(std::string_view text, std::size_t count) {
+  std::size_t position = 0;
+  for (std::size_t taken = 0; taken < count && position < text.size(); ++taken) Next(text, position);
+  return text.substr(0, position);
+}
+
 std::string Sanitized(std::string_view text) {
   std::string out;
   out.reserve(text.size());

@@ -18,4 +18,7 @@ void Append(std::string& out, char32_t codePoint);
 // The text with every invalid byte replaced by U+FFFD.
 std::string Sanitized(std::string_view text);
 
+// The text's first count characters (all of it when it has no more).
+std::string_view FirstCharacters(std::string_view text, std::size_t count);
+
 }  // namespace curfew::utf8

@@ -83,13 +83,9 @@ void frmMain::ShowWarning(const WarningFacts& facts) {
   warning.onSkip = [this] { SkipWarned(); };
   warning.Show();
   // The tray says the same at the same moment, for a user looking elsewhere.
-  std::string title = context_.Languages().getMessages("MSG_NEXTACTION");
-  const auto replace = [&title](std::string_view placeholder, const std::string& value) {
-    if (const std::size_t at = title.find(placeholder); at != std::string::npos)
-      title.replace(at, placeholder.size(), value);
-  };
-  replace("[Action]", facts.action);
-  replace("[Time]", services_.locale.FormatShortTime(facts.at.time));
+  const std::string title = ReplacePlaceholder(
+      ReplacePlaceholder(context_.Languages().getMessages("MSG_NEXTACTION"), "[Action]", facts.action), "[Time]",
+      services_.locale.FormatShortTime(facts.at.time));
   services_.tray.ShowNotification(title, WarningDetails(context_, facts));
 }
 

@@ -10,19 +10,12 @@
 namespace curfew {
 namespace {
 
-void Replace(std::string& text, std::string_view placeholder, std::string_view value) {
-  if (const std::size_t at = text.find(placeholder); at != std::string::npos)
-    text.replace(at, placeholder.size(), value);
-}
-
 // A schedule name may be 251 characters long; the sentence shows its first ones.
 constexpr std::size_t kShownNameCharacters = 40;
 
-std::string Shortened(std::string name, std::size_t characters) {
-  std::size_t position = 0;
-  for (std::size_t taken = 0; taken < characters && position < name.size(); ++taken) utf8::Next(name, position);
-  if (position < name.size()) name = name.substr(0, position) + "\u2026";
-  return name;
+std::string Shortened(const std::string& name) {
+  const std::string_view shown = utf8::FirstCharacters(name, kShownNameCharacters);
+  return shown.size() < name.size() ? std::string(shown) + "\u2026" : name;
 }
 
 }  // namespace
@@ -31,10 +24,10 @@ std::string WarningDetails(AppContext& context, const WarningFacts& facts) {
   const auto& services = context.Services();
   std::string when = services.locale.FormatShortTime(facts.at.time);
   if (facts.at.date != services.clock.Now().date) when = services.locale.FormatShortDate(facts.at.date) + " " + when;
-  std::string text = context.Languages().getMessages(facts.schedule ? "MSG_WARNDETAILS" : "MSG_WARNQUICK");
-  Replace(text, "[Schedule]", Shortened(facts.schedule.value_or(""), kShownNameCharacters));
-  Replace(text, "[Time]", when);
-  return text;
+  const std::string text = context.Languages().getMessages(facts.schedule ? "MSG_WARNDETAILS" : "MSG_WARNQUICK");
+  // The name last: whatever it holds stays as it is.
+  return ReplacePlaceholder(ReplacePlaceholder(text, "[Time]", when), "[Schedule]",
+                            Shortened(facts.schedule.value_or("")));
 }
 
 frmWarning::frmWarning(AppContext& context, WarningFacts facts)
@@ -81,10 +74,9 @@ std::string frmWarning::CountdownText() const {
       std::max(0LL, date_arithmetic::SecondsBetween(context_.Services().clock.Now(), facts_.countsTo));
   char clock[32];
   std::snprintf(clock, sizeof clock, "%lld:%02lld", left / 60, left % 60);
-  std::string text = context_.Languages().getMessages("MSG_WARNCOUNTDOWN");
-  Replace(text, "[Action]", facts_.action);
-  Replace(text, "[Left]", clock);
-  return text;
+  return ReplacePlaceholder(
+      ReplacePlaceholder(context_.Languages().getMessages("MSG_WARNCOUNTDOWN"), "[Action]", facts_.action), "[Left]",
+      clock);
 }
 
 void frmWarning::ShowCatalogueTexts() {
@@ -95,9 +87,7 @@ void frmWarning::ShowCatalogueTexts() {
   const int chosen = std::max(0, cboPostpone.ListIndex());
   cboPostpone.Clear();
   for (const int minutes : kPostponeMinutes) {
-    std::string choice = languages.getMessages("MSG_MINUTES");
-    Replace(choice, "[Count]", std::to_string(minutes));
-    cboPostpone.AddItem(std::move(choice));
+    cboPostpone.AddItem(ReplacePlaceholder(languages.getMessages("MSG_MINUTES"), "[Count]", std::to_string(minutes)));
   }
   cboPostpone.SetListIndex(chosen);
   context_.ApplyLook(*this);

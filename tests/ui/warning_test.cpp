@@ -46,6 +46,15 @@ TEST_F(WarningTest, ShowsALeadAheadAndTheActionComesOnItsMinuteWhenNothingIsPres
   EXPECT_EQ(tray.notifications.size(), 1U);
 }
 
+TEST_F(WarningTest, ALongNameIsShortenedAndShownAsItIs) {
+  const std::string name = "Night [Time] " + std::string(40, 'x');
+  WriteSchedule(name, "Shut Down", "12/1/2026", "10:05:00", true, 0);
+  Start();
+  AdvanceTo(10, 4, 30);
+  ASSERT_NE(Shown(), nullptr);
+  EXPECT_EQ(Shown()->lblDetails.Caption(), "The schedule \"" + name.substr(0, 40) + "\u2026\" runs at 10:05 AM.");
+}
+
 TEST_F(WarningTest, PostponeMovesThisRunAloneAndWarnsAgainBeforeIt) {
   WriteSchedule("Nightly", "Shut Down", "12/1/2026", "10:05:00", true, 0);
   Start();
