@@ -11,7 +11,7 @@ struct DefaultMessage {
 };
 
 // The English texts every message starts with, in registration order.
-inline constexpr std::array<DefaultMessage, 38> kDefaultMessages = {{
+inline constexpr std::array<DefaultMessage, 39> kDefaultMessages = {{
     {"MSG_NEWNAME", "Error: An item with that name already exists.  Please choose a different name"},
     {"MSG_NONAME", "Error: You must choose a name for this schedule"},
     {"MSG_DELETE", "Are you sure you want to delete the selected item?"},
@@ -50,6 +50,7 @@ inline constexpr std::array<DefaultMessage, 38> kDefaultMessages = {{
     {"MSG_ENABLE", "Enable"},
     {"MSG_DISABLE", "Disable"},
     {"MSG_KEEPAWAKE", "[ProgramName] keeps this computer awake"},
+    {"MSG_TIPAWAKE", "kept awake"},
 }};
 
 }  // namespace curfew

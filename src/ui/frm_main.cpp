@@ -166,6 +166,7 @@ void frmMain::WireHandlers() {
   chkLowPower.OnClick = [this] {
     PowerObject().SetAwakeReason(context_.Languages().getMessages("MSG_KEEPAWAKE"));
     PowerObject().DisableSuspend(chkLowPower.Value() == 1);
+    ShowNextActionInTray();  // the tip says so at once
   };
   lstSchedules.OnItemClick = [this](int row) { lstSchedules_ItemClick(row); };
   lstSchedules.OnSelectionCleared = [this] { DisableSelectionCommands(); };
@@ -400,15 +401,17 @@ std::string frmMain::TrayTipNow() const {
     if (const auto next = context_.Schedules().NextAction())
       coming = ComingAction{context_.Schedules().At(next->index).action, next->at};
   }
-  return TrayTip(identity_.strProgramName, coming, context_.Languages().getMessages("MSG_NEXTACTION"),
-                 services_.clock.Now(), services_.locale);
+  clsLanguages& languages = context_.Languages();
+  return TrayTip(identity_.strProgramName, coming, languages.getMessages("MSG_NEXTACTION"), services_.clock.Now(),
+                 services_.locale, chkLowPower.Value() == 1 ? languages.getMessages("MSG_TIPAWAKE") : "");
 }
 
 void frmMain::ShowNextActionInTray() {
   // The tip changes only with the list, the minute or the prevention: twice a second it is not
   // worked out again for nothing.
   const LocalDateTime now = services_.clock.Now();
-  const TipBasis basis{Schedules().Revision(), now.date, now.time.hour, now.time.minute, chkPrevent.Value() == 1};
+  const TipBasis basis{Schedules().Revision(),  now.date, now.time.hour, now.time.minute, chkPrevent.Value() == 1,
+                       chkLowPower.Value() == 1};
   if (basis == tipBasis_) return;
   tipBasis_ = basis;
   std::string tip = TrayTipNow();

@@ -203,6 +203,7 @@ class frmMain final : public ui::Form, public TranslatedWindow {
     int hour = -1;
     int minute = -1;
     bool prevented = false;
+    bool awake = false;
     friend bool operator==(const TipBasis&, const TipBasis&) = default;
   };
   std::optional<TipBasis> tipBasis_;

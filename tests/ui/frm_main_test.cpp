@@ -130,6 +130,7 @@ TEST_F(MainWindowTest, KeepingAwakeHoldsAPowerRequestWithItsReasonUntilTheEnd) {
   Start();
   Main().chkLowPower.UserClick();
   EXPECT_EQ(power.calls().back(), "PowerSetRequest(SystemRequired, Curfew keeps this computer awake)");
+  EXPECT_EQ(tray.Tip(), "Curfew \u2013 Kept awake") << "the tip says so at once";
   Main().mnuFileItem6.UserClick();
   EXPECT_EQ(power.calls().back(), "PowerClearRequest(SystemRequired)") << "released at the end";
 }

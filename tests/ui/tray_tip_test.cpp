@@ -37,6 +37,17 @@ INSTANTIATE_TEST_SUITE_P(Cases, TrayTipTest,
                                          TipCase{"H.mm.ss", ComingAction{"Reboot", OnDay(9, 7, 5)},
                                                  "Curfew \u2013 Reboot at 12/9/2026 7.05"}));
 
+TEST(TrayTip, KeepingAwakeComesLastAndIsCutFirst) {
+  const platform::PatternLocale locale("M/d/yyyy", "HH:mm:ss");
+  const ComingAction reboot{"Reboot", OnDay(8, 23, 0)};
+  EXPECT_EQ(TrayTip("Curfew", reboot, "[Action] at [Time]", kNow, locale, "kept awake"),
+            "Curfew \u2013 Reboot at 23:00 \u2013 kept awake");
+  EXPECT_EQ(TrayTip("Curfew", std::nullopt, "[Action] at [Time]", kNow, locale, "kept awake"),
+            "Curfew \u2013 kept awake");
+  EXPECT_EQ(TrayTip(std::string(40, 'x'), reboot, "[Action] at [Time]", kNow, locale, "kept awake"),
+            std::string(40, 'x') + " \u2013 Reboot at 23:00 \u2013 ke");
+}
+
 TEST(TrayTip, TheTranslatedPhraseOrdersItsParts) {
   const platform::PatternLocale locale("d.M.yyyy", "HH:mm:ss");
   EXPECT_EQ(TrayTip("Curfew", ComingAction{"Log Off", OnDay(8, 23, 0)}, "[Time]: [Action]", kNow, locale),
