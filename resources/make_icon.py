@@ -1,9 +1,13 @@
 #!/usr/bin/env python3
 """Draws curfew.ico: a white power symbol on a dark blue rounded square, at 16, 24, 32 and 48
-pixels, as 32-bit images with alpha. Run it again after changing the drawing."""
+pixels, as 32-bit images with alpha; with --awake, the tray's kept-awake variant, which adds an
+amber sun in the lower right corner (curfew_awake.ico). Run it again after changing the drawing."""
 import math
 import struct
 import sys
+
+
+AWAKE = False
 
 
 def coverage(size, x, y):
@@ -30,6 +34,12 @@ def coverage(size, x, y):
 
 def shade(px, py):
     """Colour at a point of the unit square, or None outside the rounded background."""
+    if AWAKE:
+        sun = math.hypot(px - 0.76, py - 0.76)
+        if sun < 0.19:
+            return (255, 184, 28)
+        if sun < 0.25:
+            return (18, 36, 78)
     radius = 0.18
     cx = min(max(px, radius), 1 - radius)
     cy = min(max(py, radius), 1 - radius)
@@ -73,4 +83,8 @@ def main(path):
 
 
 if __name__ == "__main__":
-    main(sys.argv[1] if len(sys.argv) > 1 else "curfew.ico")
+    arguments = sys.argv[1:]
+    if arguments[:1] == ["--awake"]:
+        AWAKE = True
+        arguments = arguments[1:]
+    main(arguments[0] if arguments else ("curfew_awake.ico" if AWAKE else "curfew.ico"))

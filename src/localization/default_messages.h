@@ -11,7 +11,7 @@ struct DefaultMessage {
 };
 
 // The English texts every message starts with, in registration order.
-inline constexpr std::array<DefaultMessage, 39> kDefaultMessages = {{
+inline constexpr std::array<DefaultMessage, 42> kDefaultMessages = {{
     {"MSG_NEWNAME", "Error: An item with that name already exists.  Please choose a different name"},
     {"MSG_NONAME", "Error: You must choose a name for this schedule"},
     {"MSG_DELETE", "Are you sure you want to delete the selected item?"},
@@ -51,6 +51,9 @@ inline constexpr std::array<DefaultMessage, 39> kDefaultMessages = {{
     {"MSG_DISABLE", "Disable"},
     {"MSG_KEEPAWAKE", "[ProgramName] keeps this computer awake"},
     {"MSG_TIPAWAKE", "kept awake"},
+    {"MSG_REFUSED", "[Action]: refused by Windows"},
+    {"MSG_WAKEREASON", "[ProgramName] runs a schedule"},
+    {"MSG_WAKETIMERSOFF", "Wake timers are off in this computer's power options, so it will not wake for a schedule."},
 }};
 
 }  // namespace curfew

@@ -22,4 +22,7 @@ struct LocalDateTime {
   friend bool operator==(const LocalDateTime&, const LocalDateTime&) = default;
 };
 
+// A moment as the UTC clock shows it, in the same fields.
+using UtcDateTime = LocalDateTime;
+
 }  // namespace curfew

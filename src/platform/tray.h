@@ -16,6 +16,9 @@ class TrayIcon {
   // A notification beside the icon (a balloon or toast) with a title and a text; false when the
   // shell has no such icon.
   virtual bool ShowNotification(std::string_view title, std::string_view text) = 0;
+  // The icon's picture: the program's own, or its variant that says the computer is kept
+  // awake. An icon added later shows the picture last chosen.
+  virtual bool ShowKeptAwake(bool awake) = 0;
   // Receives the mouse message (512 move, 513 left down, 514 left up, 515 left double click,
   // 516 right down, 517 right up) that happened on the icon.
   std::function<void(int mouseMessage)> onNotify;

@@ -33,16 +33,25 @@ void CPower::HoldSystemAwake(bool hold) {
   systemHeldAwake_ = hold;
 }
 
-void CPower::ShutDown(std::int32_t ShutDownType, bool Force) {
-  if (ShutDownType == kPowerHibernate || ShutDownType == kPowerStandBy) {
-    if (IsWindowsNT(power_)) EnableShutdownPrivilege(power_);
-    EnterPowerState(power_, ShutDownType == kPowerStandBy, Force);
-    return;
+std::optional<PowerRefusal> CPower::ShutDown(std::int32_t ShutDownType, bool Force) {
+  const auto code = static_cast<PowerActionCode>(ShutDownType);
+  if (code == kPowerStandBy && StandsByWithDisplayOff(power_.Capabilities())) {
+    power_.TurnDisplayOff();
+    return std::nullopt;
   }
-  std::uint32_t flags = static_cast<std::uint32_t>(ShutDownType);
-  if (Force) flags += platform::exit_flag::kForce;
+  // A privilege the account cannot have is refused again by the action itself, in the
+  // system's words: that refusal is the one told.
   if (IsWindowsNT(power_)) EnableShutdownPrivilege(power_);
-  ExitWindowsWithFlags(power_, flags);
+  platform::PowerError answer = platform::kAccepted;
+  if (code == kPowerHibernate || code == kPowerStandBy) {
+    answer = power_.Suspend(code == kPowerHibernate, Force);
+  } else {
+    std::uint32_t flags = static_cast<std::uint32_t>(ShutDownType);
+    if (Force) flags += platform::exit_flag::kForce;
+    answer = power_.RequestExit(flags);
+  }
+  if (answer == platform::kAccepted) return std::nullopt;
+  return PowerRefusal{code, power_.ErrorText(answer)};
 }
 
 }  // namespace curfew

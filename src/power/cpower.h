@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/native_window.h"
 #include "platform/power.h"
 #include "platform/power_broadcast.h"
+#include "power/mod_power.h"
 
 namespace curfew {
 
@@ -30,8 +32,9 @@ class CPower {
   bool DisableSuspend() const;
   // The main window, whose procedure the broadcast filter stands in front of.
   void Initialize(platform::NativeWindow hwnd);
-  // Performs the action at once; the system decides whether it happens.
-  void ShutDown(std::int32_t ShutDownType, bool Force);
+  // Performs the action at once; the system decides whether it happens, and a refusal comes
+  // back with the system's reason.
+  std::optional<PowerRefusal> ShutDown(std::int32_t ShutDownType, bool Force);
 
  private:
   void HoldSystemAwake(bool hold);

@@ -17,10 +17,14 @@ bool IsWindowsNT(const platform::PowerSystem& power) { return power.PlatformId()
 
 void EnableShutdownPrivilege(platform::PowerSystem& power) { power.EnableShutdownPrivilege(); }
 
-void ExitWindowsWithFlags(platform::PowerSystem& power, std::uint32_t flags) { power.RequestExit(flags); }
+bool StandsByWithDisplayOff(const platform::PowerCapabilities& capabilities) {
+  return capabilities.modernStandby && !capabilities.classicSleep;
+}
 
-void EnterPowerState(platform::PowerSystem& power, bool suspend, bool force) {
-  power.RequestPowerState(suspend, force);
+std::string_view PowerActionName(PowerActionCode code) {
+  const auto found = std::find_if(kPowerActions.begin(), kPowerActions.end(),
+                                  [code](const PowerAction& action) { return action.code == code; });
+  return found == kPowerActions.end() ? std::string_view() : found->name;
 }
 
 }  // namespace curfew

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "platform/power.h"
@@ -42,8 +43,19 @@ bool HibernationAvailable(const platform::PowerSystem& power);
 bool IsWindowsNT(const platform::PowerSystem& power);
 void EnableShutdownPrivilege(platform::PowerSystem& power);
 
-// The two calls behind an action: exiting Windows with flags, or entering a power state.
-void ExitWindowsWithFlags(platform::PowerSystem& power, std::uint32_t flags);
-void EnterPowerState(platform::PowerSystem& power, bool suspend, bool force);
+// How "Stand by" is carried out on a machine: classic sleep where the machine has it; on one
+// with Modern Standby alone, the display goes off, which is how such a machine goes to sleep.
+// A machine that says it has neither is still asked to suspend, and its answer is told.
+bool StandsByWithDisplayOff(const platform::PowerCapabilities& capabilities);
+
+// An action the system refused: which, and the system's reason in its own words.
+struct PowerRefusal {
+  PowerActionCode action;
+  std::string reason;
+  friend bool operator==(const PowerRefusal&, const PowerRefusal&) = default;
+};
+
+// The action's name as files and lists carry it.
+std::string_view PowerActionName(PowerActionCode code);
 
 }  // namespace curfew

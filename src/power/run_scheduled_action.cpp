@@ -4,10 +4,11 @@
 
 namespace curfew {
 
-void RunScheduledAction(std::string_view actionName, bool force, const std::function<CPower&()>& obtainPower) {
+std::optional<PowerRefusal> RunScheduledAction(std::string_view actionName, bool force,
+                                               const std::function<CPower&()>& obtainPower) {
   const auto code = PowerActionCodeOf(actionName);
-  if (!code) return;
-  obtainPower().ShutDown(*code, force);
+  if (!code) return std::nullopt;
+  return obtainPower().ShutDown(*code, force);
 }
 
 }  // namespace curfew

@@ -9,7 +9,7 @@
 namespace curfew {
 
 frmOptions::frmOptions(AppContext& context) : ui::Form(context.Services().runtime, "frmOptions"), context_(context) {
-  SetClientSize(10305, 3150);
+  SetClientSize(10305, 3870);
   SetClosesOnEscape(true);
   SetMinMaxButtons(false);
   ui::Font frameFont;
@@ -29,7 +29,7 @@ frmOptions::frmOptions(AppContext& context) : ui::Form(context.Services().runtim
   SkinLabel5.SetVisible(false);
 
   Frame1.SetCaption("Miscellaneous Options");
-  Frame1.Move({60, 1620, 10095, 1455});
+  Frame1.Move({60, 1620, 10095, 2175});
   Frame1.SetFont(frameFont);
   chkNoShow.SetCaption("Don't show a reminder when I close the program.");
   chkNoShow.Move({120, 300, 9795, 255});
@@ -39,6 +39,11 @@ frmOptions::frmOptions(AppContext& context) : ui::Form(context.Services().runtim
   lblWarn.SetCaption("Warn before an action:");
   lblWarn.Move({120, 1005, 4215, 255});
   cboWarn.Move({4440, 960, 2775, 315});
+  chkWake.SetCaption("Wake the computer to run schedules");
+  chkWake.Move({120, 1380, 9795, 255});
+  // Shown only while the power scheme keeps timers from waking the computer.
+  lblWakeTimersOff.Move({390, 1665, 9525, 435});
+  lblWakeTimersOff.SetVisible(false);
   SkinLabel6.Move({0, 0, 135, 135});
   SkinLabel6.SetVisible(false);
 
@@ -46,6 +51,11 @@ frmOptions::frmOptions(AppContext& context) : ui::Form(context.Services().runtim
   StoreOnClick(chkSplash, "chkSplash");
   StoreOnClick(chkNoShow, "chkNoShow");
   StoreOnClick(chkAlwaysExit, "chkAlwaysExit");
+  // Checked unless switched off: opening the window on a machine that never chose stores nothing.
+  chkWake.OnClick = [this] {
+    if (!fillingWake_)
+      WriteSetting(context_.Settings(), "chkWake", SettingStore::Machine, std::to_string(chkWake.Value()));
+  };
   cboWarn.OnClick = [this] {
     if (!fillingWarn_ && cboWarn.ListIndex() >= 0)
       StoreWarnChoice(context_.Settings(), static_cast<std::size_t>(cboWarn.ListIndex()));
@@ -91,6 +101,7 @@ void frmOptions::FillWarnChoices() {
 void frmOptions::ShowCatalogueTexts() {
   SetCaption(context_.Languages().getMessages("MSG_TITLEOPTIONS"));
   FillWarnChoices();
+  lblWakeTimersOff.SetCaption(context_.Languages().getMessages("MSG_WAKETIMERSOFF"));
   // The preferences have no plain labels in their visible frames; the arrays take any there.
   SkinLabelArray* arrays[] = {&skinLabels5_, &skinLabels6_};
   MirrorLabels(*this, arrays, MirrorRule::SameContainer);
@@ -106,6 +117,11 @@ void frmOptions::Form_Load() {
   Fill(chkMin, "chkMin", unreadable);
   Fill(chkSplash, "chkSplash", unreadable);
   Fill(chkRunAtStart, "chkRunAtStart", unreadable);
+  fillingWake_ = true;
+  Fill(chkWake, "chkWake", unreadable);
+  fillingWake_ = false;
+  // The power scheme of the power source in use now; where the system does not say, nothing.
+  lblWakeTimersOff.SetVisible(context_.Services().power.WakeTimersAllowed() == false);
   if (unreadable.empty()) return;
   std::string message = languages.getMessages("MSG_BADSETTING");
   for (const std::string& caption : unreadable) message += "\r\n" + caption;

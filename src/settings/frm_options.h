@@ -29,6 +29,8 @@ class frmOptions final : public ui::Form, public TranslatedWindow {
   ui::CheckBox chkAlwaysExit{*this, "chkAlwaysExit", std::nullopt, &Frame1};
   ui::Label lblWarn{*this, "lblWarn", std::nullopt, &Frame1};
   ui::ComboBox cboWarn{*this, "cboWarn", ui::ComboBox::Style::DropDownList, std::nullopt, &Frame1};
+  ui::CheckBox chkWake{*this, "chkWake", std::nullopt, &Frame1};
+  ui::Label lblWakeTimersOff{*this, "lblWakeTimersOff", std::nullopt, &Frame1};
   ui::SkinLabel SkinLabel6{*this, "SkinLabel6", 0, &Frame1};
 
   // The title and other catalogue texts, shown again when the language changes.
@@ -47,6 +49,7 @@ class frmOptions final : public ui::Form, public TranslatedWindow {
 
   AppContext& context_;
   bool fillingWarn_ = false;  // a choice shown, not made: nothing is stored
+  bool fillingWake_ = false;
   SkinLabelArray skinLabels5_{SkinLabel5};
   SkinLabelArray skinLabels6_{SkinLabel6};
 };

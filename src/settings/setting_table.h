@@ -26,7 +26,7 @@ inline constexpr std::string_view kSettingsSection = "Settings";
 
 // Every setting the program reads or writes. The column widths are "BackupSetColumn1" to
 // "BackupSetColumn5", all with the default of "BackupSetColumn".
-inline constexpr std::array<SettingDefinition, 26> kSettingTable = {{
+inline constexpr std::array<SettingDefinition, 27> kSettingTable = {{
     {"chkRunAtStart", SettingStore::Machine, "0", "chkRunAtStart", true},
     {"chkMin", SettingStore::Machine, "0", "chkMin"},
     {"chkSplash", SettingStore::Machine, "0", "chkSplash"},
@@ -34,6 +34,7 @@ inline constexpr std::array<SettingDefinition, 26> kSettingTable = {{
     {"chkAlwaysExit", SettingStore::Machine, "0", "chkAlwaysExit"},
     {"chkLog", SettingStore::Machine, "0", "chkLog"},
     {"WarnBeforeAction", SettingStore::Machine, "60", "WarnBeforeAction"},  // seconds
+    {"chkWake", SettingStore::Machine, "1", "chkWake"},
     {"chkAuth", SettingStore::Machine, "0", "chkAuth"},
     {"txtServer", SettingStore::Machine, "mail.example.org", "txtServer"},
     {"txtPort", SettingStore::Machine, "25", "txtport"},

@@ -161,7 +161,9 @@ void frmMain::WireHandlers() {
   chkLowPower.OnClick = [this] {
     PowerObject().SetAwakeReason(context_.Languages().getMessages("MSG_KEEPAWAKE"));
     PowerObject().DisableSuspend(chkLowPower.Value() == 1);
-    ShowNextActionInTray();  // the tip says so at once
+    // The icon and its tip say so at once.
+    services_.tray.ShowKeptAwake(chkLowPower.Value() == 1);
+    ShowNextActionInTray();
   };
   lstSchedules.OnItemClick = [this](int row) { lstSchedules_ItemClick(row); };
   lstSchedules.OnSelectionCleared = [this] { DisableSelectionCommands(); };
@@ -374,7 +376,14 @@ void frmMain::ActAtOnce(std::string_view actionName) {
   if (!code) return;
   // Log off, shut down and reboot end the program without a word to its windows.
   SaveColumnWidths();
-  PowerObject().ShutDown(*code, false);
+  if (const auto refusal = PowerObject().ShutDown(*code, false)) TellRefusal(*refusal);
+}
+
+// Nothing else changes: the user learns what did not happen and why, in the system's words.
+void frmMain::TellRefusal(const PowerRefusal& refusal) {
+  const std::string title =
+      ReplacePlaceholder(context_.Languages().getMessages("MSG_REFUSED"), "[Action]", PowerActionName(refusal.action));
+  services_.tray.ShowNotification(title, refusal.reason);
 }
 
 // Closing and ending -------------------------------------------------------------------------
@@ -410,6 +419,8 @@ void frmMain::Form_SystemChange(ui::SystemChange change) {
     context_.Skins().FollowSchemeChange(services_.runtime.LoadedForms());
     return;
   }
+  // Back from sleep, or the clock or its zone set anew: the wake timer is worked out afresh.
+  KeepWakeTimerArmed(true);
   tmrScheduler_Timer();
 }
 
@@ -425,6 +436,7 @@ void frmMain::Form_Unload(bool&) {
   // reminder, browser, editor.
   step([this] { context_.Windows().UnloadAll(); });
   step([this] { objPower_.reset(); });
+  step([this] { CancelWakeTimer(); });
   SaveColumnWidths();
   step([this] { services_.tray.Remove(); });
   services_.runtime.EndProcess(0);

@@ -157,6 +157,13 @@ class frmMain final : public ui::Form, public TranslatedWindow {
   void ActionNow(std::string_view actionName);
   bool ConfirmActionNow();
   void ActAtOnce(std::string_view actionName);
+  // A tray notification names the refused action and gives the system's reason.
+  void TellRefusal(const PowerRefusal& refusal);
+  // The wake timer, armed for the earliest coming run that wakes the computer. Worked out again
+  // when the list, the minute or the prevention changed, or always when asked to re-arm.
+  void KeepWakeTimerArmed(bool rearm);
+  std::optional<LocalDateTime> WakeMoment(const LocalDateTime& now);
+  void CancelWakeTimer();
   // The list's order and a row's context menu.
   void SortSchedulesBy(int column);
   ScheduleSort StoredSort();
@@ -211,6 +218,9 @@ class frmMain final : public ui::Form, public TranslatedWindow {
   // preferences counts from the next minute.
   int warnLead_ = 0;
   std::optional<TipBasis> warnLeadReadIn_;
+  // What the wake timer was last worked out from, and the moment it is armed for.
+  std::optional<TipBasis> wakeBasis_;
+  std::optional<UtcDateTime> wakeArmed_;
   // The run last warned of (its window may have been put away since), and until when the runs
   // of its minute wait for a warning that came late.
   struct WarnedRun {

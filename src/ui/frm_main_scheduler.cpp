@@ -11,13 +11,15 @@ namespace curfew {
 
 void frmMain::RunScheduledAction(std::string_view actionName, bool force) {
   SaveColumnWidths();  // the action may end the session, and this program with it, at once
-  curfew::RunScheduledAction(actionName, force, [this]() -> CPower& { return PowerObject(); });
+  if (const auto refusal = curfew::RunScheduledAction(actionName, force, [this]() -> CPower& { return PowerObject(); }))
+    TellRefusal(*refusal);
 }
 
 void frmMain::tmrScheduler_Timer() {
   // The tip follows the list and the clock: at each tick, a new minute or a changed list shows.
   ShowNextActionInTray();
   WarnOfNextAction(services_.clock.Now());
+  KeepWakeTimerArmed(false);
   if (chkPrevent.Value() == 1) return;
   // A pass that lets events run may meet a tick of its own timer, or a wake-up, inside them:
   // the pass under way goes on and covers the rows still to come.

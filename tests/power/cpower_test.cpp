@@ -57,10 +57,10 @@ INSTANTIATE_TEST_SUITE_P(Actions, PowerActionCalls,
                                          ActionCase{"Shut Down", true, "ExitWindowsEx(5)"},
                                          ActionCase{"Reboot", false, "ExitWindowsEx(2)"},
                                          ActionCase{"Reboot", true, "ExitWindowsEx(6)"},
-                                         ActionCase{"Hibernate", false, "SetSystemPowerState(0, 0)"},
-                                         ActionCase{"Hibernate", true, "SetSystemPowerState(0, 1)"},
-                                         ActionCase{"Stand by", false, "SetSystemPowerState(1, 0)"},
-                                         ActionCase{"Stand by", true, "SetSystemPowerState(1, 1)"}));
+                                         ActionCase{"Hibernate", false, "SetSuspendState(1, 0)"},
+                                         ActionCase{"Hibernate", true, "SetSuspendState(1, 1)"},
+                                         ActionCase{"Stand by", false, "SetSuspendState(0, 0)"},
+                                         ActionCase{"Stand by", true, "SetSuspendState(0, 1)"}));
 
 class UnknownActionName : public testing::TestWithParam<const char*> {};
 
@@ -197,7 +197,7 @@ TEST_F(SuspendPrevention, PowerActionsStayAllowedWhileOn) {
   objPower_->DisableSuspend(true);
   objPower_->ShutDown(kPowerStandBy, false);
   EXPECT_EQ(power_.calls(), (Calls{"SetThreadExecutionState(0x80000001)", "PowerSetRequest(SystemRequired, )",
-                                   "EnableShutdownPrivilege", "SetSystemPowerState(1, 0)"}));
+                                   "EnableShutdownPrivilege", "SetSuspendState(0, 0)"}));
 }
 
 }  // namespace

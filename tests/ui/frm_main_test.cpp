@@ -131,6 +131,11 @@ TEST_F(MainWindowTest, KeepingAwakeHoldsAPowerRequestWithItsReasonUntilTheEnd) {
   Main().chkLowPower.UserClick();
   EXPECT_EQ(power.calls().back(), "PowerSetRequest(SystemRequired, Curfew keeps this computer awake)");
   EXPECT_EQ(tray.Tip(), "Curfew \u2013 Kept awake") << "the tip says so at once";
+  EXPECT_TRUE(tray.KeptAwake()) << "and so does the icon";
+  Main().chkLowPower.UserClick();
+  EXPECT_FALSE(tray.KeptAwake());
+  EXPECT_EQ(power.calls().back(), "PowerClearRequest(SystemRequired)") << "released with the box";
+  Main().chkLowPower.UserClick();
   Main().mnuFileItem6.UserClick();
   EXPECT_EQ(power.calls().back(), "PowerClearRequest(SystemRequired)") << "released at the end";
 }
@@ -139,10 +144,10 @@ TEST_F(MainWindowTest, ADailyStandBySleepsOnTwoDays) {
   WriteSchedule("Nightly", "Stand by", "12/1/2026", "10:01:00", true, 0);
   Start();
   AdvanceTo(10, 1, 30);
-  EXPECT_EQ(PowerActions(), Calls{"SetSystemPowerState(1, 1)"});
+  EXPECT_EQ(PowerActions(), Calls{"SetSuspendState(0, 1)"});
   EXPECT_EQ(NextRunOf(1), "12/9/2026 10:01:00");
   AdvanceTo(10, 1, 30);
-  EXPECT_EQ(PowerActions(), (Calls{"SetSystemPowerState(1, 1)", "SetSystemPowerState(1, 1)"}));
+  EXPECT_EQ(PowerActions(), (Calls{"SetSuspendState(0, 1)", "SetSuspendState(0, 1)"}));
 }
 
 TEST_F(MainWindowTest, PreventingAtTheDueMinuteSkipsTheRunForGood) {
@@ -233,7 +238,7 @@ TEST_F(QuickScheduleTest, TheActionMenuAsksAndActs) {
   Start();
   runtime.messages.Answer(MessageAnswer::Ok);
   Main().mnuActionItem4.UserClick();
-  EXPECT_EQ(PowerActions(), Calls{"SetSystemPowerState(1, 0)"});
+  EXPECT_EQ(PowerActions(), Calls{"SetSuspendState(0, 0)"});
 }
 
 TEST(QuickScheduleMoment, OneMonthLandsOnTheLastDayOfAShortMonth) {

@@ -25,7 +25,8 @@ class MainWindowTest : public testing::Test, public AppFixture {
   Calls PowerActions() const {
     Calls actions;
     for (const std::string& call : power.calls())
-      if (call.starts_with("ExitWindowsEx") || call.starts_with("SetSystemPowerState")) actions.push_back(call);
+      if (call.starts_with("ExitWindowsEx") || call.starts_with("SetSuspendState") || call == "TurnDisplayOff")
+        actions.push_back(call);
     return actions;
   }
 };

@@ -109,7 +109,7 @@ TEST_F(ScheduleListActionsTest, RunNowAsksAndSkipNextRunMovesOnlyTheComingRun) {
   EXPECT_TRUE(PowerActions().empty()) << "Cancel on the question runs nothing";
   runtime.messages.Answer(MessageAnswer::Ok);
   Choose("Nightly", Main().mnuRowItem0);
-  EXPECT_EQ(PowerActions(), Calls{"SetSystemPowerState(1, 0)"});
+  EXPECT_EQ(PowerActions(), Calls{"SetSuspendState(0, 0)"});
   EXPECT_TRUE(Main().lstSchedules.SubItem(1, 2).starts_with("12/8/2026 10:00")) << "the run is noted";
   EXPECT_EQ(NextRunOf(1), "12/9/2026 23:30:00") << "a run made by hand moves no run";
 }

@@ -124,7 +124,7 @@ TEST_F(WarningTest, RunNowActsAtOnceAndTheRunAfterFollows) {
   ASSERT_NE(Shown(), nullptr);
   Shown()->cmdRunNow.UserClick();
   runtime.Advance(1000);
-  EXPECT_EQ(PowerActions(), Calls{"SetSystemPowerState(1, 1)"});
+  EXPECT_EQ(PowerActions(), Calls{"SetSuspendState(0, 1)"});
   EXPECT_EQ(NextRunOf(1), "12/9/2026 10:05:00") << "not the same minute again";
   AdvanceTo(10, 6, 0);
   EXPECT_EQ(PowerActions().size(), 1U);

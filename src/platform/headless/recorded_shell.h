@@ -15,6 +15,11 @@ class RecordedTray final : public TrayIcon {
   bool Modify(std::string_view tip) override;
   bool Remove() override;
   bool ShowNotification(std::string_view title, std::string_view text) override;
+  bool ShowKeptAwake(bool awake) override {
+    keptAwake_ = awake;
+    return shown_;
+  }
+  bool KeptAwake() const { return keptAwake_; }
 
   // What the shell does with the next Add calls, as at log-on before the task bar runs.
   bool refuseAdd = false;
@@ -36,6 +41,7 @@ class RecordedTray final : public TrayIcon {
 
  private:
   bool shown_ = false;
+  bool keptAwake_ = false;
   std::string tip_;
 };
 

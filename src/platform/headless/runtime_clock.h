@@ -3,6 +3,7 @@
 #include "platform/clock.h"
 #include "platform/date_arithmetic.h"
 #include "platform/headless/headless_runtime.h"
+#include "platform/headless/simulated_time_zone.h"
 
 namespace curfew::platform {
 
@@ -14,9 +15,12 @@ class RuntimeClock final : public Clock {
   LocalDateTime Now() const override {
     return date_arithmetic::AddSeconds(start_, runtime_.NowMs() / 1000 + jumpedSeconds_);
   }
+  std::optional<UtcDateTime> ToUtc(const LocalDateTime& local) const override { return zone.ToUtc(local); }
   // The wall clock moves on (or back) while no timer fires: the computer slept, or the clock
   // was set.
   void Jump(long long seconds) { jumpedSeconds_ += seconds; }
+  // UTC unless a test sets another zone.
+  SimulatedTimeZone zone;
 
  private:
   const ui::HeadlessRuntime& runtime_;

@@ -8,6 +8,7 @@ namespace curfew::platform {
 class HostClock final : public Clock {
  public:
   LocalDateTime Now() const override;
+  std::optional<UtcDateTime> ToUtc(const LocalDateTime& local) const override;
 };
 
 }  // namespace curfew::platform

@@ -87,10 +87,19 @@ struct SystemString {
   static void Close(Handle handle) { SysFreeString(handle); }
 };
 
+// Memory the system allocated for the caller with LocalAlloc.
+struct LocalMemory {
+  using Handle = void*;
+  static Handle Empty() { return nullptr; }
+  static bool Valid(Handle handle) { return handle != nullptr; }
+  static void Close(Handle handle) { LocalFree(handle); }
+};
+
 }  // namespace handle_traits
 
 using KernelHandle = UniqueHandle<handle_traits::Kernel>;
 using FileHandle = UniqueHandle<handle_traits::Kernel>;
+using LocalMemoryHandle = UniqueHandle<handle_traits::LocalMemory>;
 using FindHandle = UniqueHandle<handle_traits::Find>;
 using KeyHandle = UniqueHandle<handle_traits::RegistryKey>;
 using WindowHandle = UniqueHandle<handle_traits::Simple<HWND, DestroyWindow>>;

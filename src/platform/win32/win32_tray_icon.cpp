@@ -13,6 +13,9 @@ namespace curfew::platform::win32 {
 namespace {
 
 constexpr UINT kIconId = 9999;
+// The program's icon and its kept-awake variant among the resources.
+constexpr WORD kProgramIconId = 1;
+constexpr WORD kAwakeIconId = 2;
 constexpr UINT kCallbackMessage = WM_LBUTTONDOWN;  // 513
 constexpr wchar_t kWindowClass[] = L"CurfewTrayWindow";
 constexpr UINT_PTR kDoubleClickTimer = 1;
@@ -106,7 +109,7 @@ bool Win32TrayIcon::Send(DWORD command, UINT flags, std::string_view tip) {
   data.uID = kIconId;
   data.uFlags = flags;
   data.uCallbackMessage = kCallbackMessage;
-  data.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+  data.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(keptAwake_ ? kAwakeIconId : kProgramIconId));
   const std::string field = TrayTipField(tip);
   std::memcpy(data.szTip, field.data(), field.size());
   return Shell_NotifyIconA(command, &data) != FALSE;
@@ -115,6 +118,11 @@ bool Win32TrayIcon::Send(DWORD command, UINT flags, std::string_view tip) {
 bool Win32TrayIcon::Add(std::string_view tip) { return Send(NIM_ADD, NIF_MESSAGE | NIF_ICON | NIF_TIP, tip); }
 
 bool Win32TrayIcon::Modify(std::string_view tip) { return Send(NIM_MODIFY, NIF_TIP, tip); }
+
+bool Win32TrayIcon::ShowKeptAwake(bool awake) {
+  keptAwake_ = awake;
+  return Send(NIM_MODIFY, NIF_ICON, "");
+}
 
 bool Win32TrayIcon::Remove() { return Send(NIM_DELETE, 0, ""); }
 

@@ -30,6 +30,7 @@ class Win32TrayIcon final : public TrayIcon {
   bool Modify(std::string_view tip) override;
   bool Remove() override;
   bool ShowNotification(std::string_view title, std::string_view text) override;
+  bool ShowKeptAwake(bool awake) override;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -37,6 +38,7 @@ class Win32TrayIcon final : public TrayIcon {
 
   WindowHandle window_;
   TrayClickFilter clicks_;
+  bool keptAwake_ = false;
 };
 
 }  // namespace curfew::platform::win32
