@@ -62,6 +62,64 @@ INSTANTIATE_TEST_SUITE_P(Actions, PowerActionCalls,
                                          ActionCase{"Stand by", false, "SetSuspendState(0, 0)"},
                                          ActionCase{"Stand by", true, "SetSuspendState(0, 1)"}));
 
+struct StandByCase {
+  const char* name;
+  platform::PowerCapabilities capabilities;
+  Calls calls;
+};
+
+void PrintTo(const StandByCase& c, std::ostream* out) { *out << c.name; }
+
+class StandByOn : public testing::TestWithParam<StandByCase> {};
+
+TEST_P(StandByOn, SleepsTheWayTheMachineCan) {
+  RecordedPowerSystem power;
+  power.SetCapabilities(GetParam().capabilities);
+  SimulatedPowerBroadcast filter;
+  CPower objPower(power, filter);
+  EXPECT_EQ(objPower.ShutDown(kPowerStandBy, false), std::nullopt);
+  EXPECT_EQ(power.calls(), GetParam().calls);
+}
+
+const Calls kSuspends{"EnableShutdownPrivilege", "SetSuspendState(0, 0)"};
+
+INSTANTIATE_TEST_SUITE_P(Machines, StandByOn,
+                         testing::Values(StandByCase{"classic sleep", {true, false}, kSuspends},
+                                         StandByCase{"both", {true, true}, kSuspends},
+                                         StandByCase{"Modern Standby alone", {false, true}, Calls{"TurnDisplayOff"}},
+                                         StandByCase{"neither: the system answers", {false, false}, kSuspends}));
+
+class RefusedAction : public testing::TestWithParam<const char*> {};
+
+TEST_P(RefusedAction, ComesBackWithTheSystemsReason) {
+  RecordedPowerSystem power;
+  SimulatedPowerBroadcast filter;
+  std::optional<CPower> objPower;
+  power.RefuseActions(5);
+  const auto refusal = RunScheduledAction(GetParam(), true, [&]() -> CPower& {
+    if (!objPower) objPower.emplace(power, filter);
+    return *objPower;
+  });
+  ASSERT_TRUE(refusal);
+  EXPECT_EQ(PowerActionName(refusal->action), GetParam());
+  EXPECT_EQ(refusal->reason, "Access is denied.");
+}
+
+INSTANTIATE_TEST_SUITE_P(Actions, RefusedAction,
+                         testing::Values("Log Off", "Shut Down", "Reboot", "Stand by", "Hibernate"));
+
+// A privilege the account cannot have counts only when the action itself is then refused.
+TEST(RefusedPrivilege, IsToldThroughTheActionsOwnRefusal) {
+  RecordedPowerSystem power;
+  SimulatedPowerBroadcast filter;
+  CPower objPower(power, filter);
+  power.RefusePrivilege(1300);
+  EXPECT_EQ(objPower.ShutDown(kPowerLogOff, false), std::nullopt) << "log off needs no privilege";
+  power.RefuseActions(1314);
+  EXPECT_EQ(objPower.ShutDown(kPowerShutDown, false),
+            (PowerRefusal{kPowerShutDown, "A required privilege is not held by the client."}));
+}
+
 class UnknownActionName : public testing::TestWithParam<const char*> {};
 
 TEST_P(UnknownActionName, DoesNothingAndCreatesNoPowerObject) {

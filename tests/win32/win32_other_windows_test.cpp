@@ -69,8 +69,8 @@ TEST_F(Win32OtherWindows, PreferencesWriteTheRealRegistryAtEachClick) {
   EXPECT_EQ(SendMessageW(Of(options.chkNoShow), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 }
 
-// The warning's label and choices fit their controls in every shipped language.
-TEST_F(Win32OtherWindows, TheWarningPreferenceFitsInEveryLanguage) {
+// The warning's and the wake timer's texts fit their controls in every shipped language.
+TEST_F(Win32OtherWindows, TheWarningAndWakePreferencesFitInEveryLanguage) {
   application.main.mnuFileItem4.UserClick();
   frmOptions& options = *application.main.Preferences();
   for (const char* language : {"English", "Deutsch", "Français", "Español", "Italiano", "Nederlands"}) {
@@ -78,6 +78,12 @@ TEST_F(Win32OtherWindows, TheWarningPreferenceFitsInEveryLanguage) {
     options.ShowCatalogueTexts();
     const HWND label = Of(options.lblWarn);
     EXPECT_LE(test::TextExtent(label, WindowText(label)).cx, test::ClientSize(label).cx) << language;
+    const HWND wake = Of(options.chkWake);
+    const int box = GetSystemMetrics(SM_CXMENUCHECK) + 8;
+    EXPECT_LE(test::TextExtent(wake, WindowText(wake)).cx + box, test::ClientSize(wake).cx) << language;
+    const HWND note = Of(options.lblWakeTimersOff);
+    EXPECT_LE(test::TextExtent(note, WindowText(note), test::ClientSize(note).cx).cy, test::ClientSize(note).cy)
+        << language;
     const int room = test::ClientSize(Of(options.cboWarn)).cx - GetSystemMetrics(SM_CXVSCROLL) - 8;
     for (int choice = 0; choice < options.cboWarn.ListCount(); ++choice) {
       const std::string text = options.cboWarn.List(choice);

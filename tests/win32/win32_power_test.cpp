@@ -2,13 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <optional>
 
+#include "platform/date_arithmetic.h"
+#include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_power_broadcast.h"
 #include "platform/win32/win32_power_system.h"
 #include "power/cpower.h"
 #include "power/mod_power.h"
+#include "win32/support/timer_left.h"
 
 namespace curfew::platform::win32 {
 namespace {
@@ -132,6 +136,59 @@ TEST(Win32PowerSystem, APowerRequestIsHeldUntilReleased) {
   EXPECT_FALSE(power.HoldsSystemRequest());
   power.ReleaseSystemRequest();
   EXPECT_FALSE(power.HoldsSystemRequest());
+}
+
+using test::SecondsLeft;
+
+UtcDateTime UtcInSeconds(long long seconds) {
+  FILETIME now{};
+  GetSystemTimeAsFileTime(&now);
+  ULARGE_INTEGER ticks{{now.dwLowDateTime, now.dwHighDateTime}};
+  ticks.QuadPart += static_cast<unsigned long long>(seconds) * 10'000'000ULL;
+  const FILETIME due{ticks.LowPart, ticks.HighPart};
+  SYSTEMTIME utc{};
+  FileTimeToSystemTime(&due, &utc);
+  return {std::chrono::year_month_day{std::chrono::year(utc.wYear), std::chrono::month(utc.wMonth),
+                                      std::chrono::day(utc.wDay)},
+          TimeOfDay{utc.wHour, utc.wMinute, utc.wSecond}};
+}
+
+// A real waitable timer, due at the UTC moment given, moved when armed again and signalled then.
+TEST(Win32PowerSystem, TheWakeTimerIsAWaitableTimerDueAtTheUtcMoment) {
+  Win32PowerSystem power;
+  ASSERT_TRUE(power.ArmWakeTimer(UtcInSeconds(600), "Curfew runs a schedule"));
+  const HANDLE timer = power.WakeTimerHandle();
+  ASSERT_NE(timer, nullptr);
+  const auto left = SecondsLeft(timer);
+  ASSERT_TRUE(left);
+  EXPECT_NEAR(static_cast<double>(*left), 600.0, 5.0);
+  EXPECT_EQ(WaitForSingleObject(timer, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+
+  ASSERT_TRUE(power.ArmWakeTimer(UtcInSeconds(2), "Curfew runs a schedule"));
+  EXPECT_EQ(power.WakeTimerHandle(), timer) << "one timer, moved";
+  EXPECT_EQ(WaitForSingleObject(timer, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+  EXPECT_EQ(WaitForSingleObject(timer, 10'000), static_cast<DWORD>(WAIT_OBJECT_0));
+
+  ASSERT_TRUE(power.ArmWakeTimer(UtcInSeconds(2), "Curfew runs a schedule"));
+  power.CancelWakeTimer();
+  EXPECT_EQ(WaitForSingleObject(timer, 3'000), static_cast<DWORD>(WAIT_TIMEOUT)) << "a cancelled timer stays quiet";
+}
+
+// The local clock's moment on the UTC clock is the system's UTC time.
+TEST(Win32Clock, LocalNowIsTheSystemsUtcNow) {
+  const Win32Clock clock;
+  const auto utc = clock.ToUtc(clock.Now());
+  ASSERT_TRUE(utc);
+  const UtcDateTime expected = UtcInSeconds(0);
+  EXPECT_LE(std::abs(date_arithmetic::SecondsBetween(*utc, expected)), 2);
+}
+
+TEST(Win32PowerSystem, RefusalsComeWithTheSystemsOwnText) {
+  const Win32PowerSystem power;
+  const std::string text = power.ErrorText(ERROR_ACCESS_DENIED);
+  EXPECT_FALSE(text.empty());
+  EXPECT_NE(text, "Error 5.") << "the system's words, not a number";
+  EXPECT_NE(text.back(), '\n');
 }
 
 }  // namespace

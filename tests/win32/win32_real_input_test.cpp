@@ -50,6 +50,7 @@ TEST(Win32RealInput, MenusPreferencesAboutAndLanguageAnswerTheKeyboard) {
   frmMain& main = program.main;
 
   SetSetting(HKEY_LOCAL_MACHINE, L"WarnBeforeAction", nullptr);  // the default: one minute
+  SetSetting(HKEY_LOCAL_MACHINE, L"chkWake", nullptr);           // the default: on
   {
     KeyLater general('G', 50, KeyLater::kOpenMenu);
     input.Alt('F');
@@ -76,6 +77,15 @@ TEST(Win32RealInput, MenusPreferencesAboutAndLanguageAnswerTheKeyboard) {
   input.Key(VK_UP);
   EXPECT_EQ(Setting(HKEY_LOCAL_MACHINE, L"WarnBeforeAction"), L"60");
   EXPECT_EQ(TitleOf(WindowOf(options.cboWarn)), L"1 minute");
+  // Waking the computer for schedules comes next, checked until switched off.
+  input.Key(VK_TAB);
+  ASSERT_EQ(Focus(), WindowOf(options.chkWake));
+  EXPECT_EQ(SendMessageW(WindowOf(options.chkWake), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(Setting(HKEY_LOCAL_MACHINE, L"chkWake"), L"(none)") << "opening the window stores nothing";
+  input.Key(VK_SPACE);
+  EXPECT_EQ(Setting(HKEY_LOCAL_MACHINE, L"chkWake"), L"0");
+  input.Key(VK_SPACE);
+  EXPECT_EQ(Setting(HKEY_LOCAL_MACHINE, L"chkWake"), L"1");
   // Alt and the letter the box shows underlined stores it as Space did.
   const std::wstring caption = TitleOf(WindowOf(options.chkMin));
   ASSERT_NE(caption.find(L'&'), std::wstring::npos);

@@ -12,9 +12,11 @@
 #include "platform/win32/text_conversion.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_locale.h"
+#include "platform/win32/win32_power_system.h"
 #include "ui/frm_warning.h"
 #include "win32/support/running_program.h"
 #include "win32/support/text_fit.h"
+#include "win32/support/timer_left.h"
 
 namespace curfew::test {
 namespace {
@@ -93,6 +95,15 @@ TEST(Win32Warning, AppearsAboveWithoutTakingTheKeyboardAndEscPutsItAway) {
   EXPECT_TRUE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
   EXPECT_EQ(GetForegroundWindow(), WindowOf(program.main)) << "the window in use keeps the keyboard";
   EXPECT_EQ(Focus(), focus);
+  // Its warning is showing, so a sleep now would wake the computer for the run's minute: a real
+  // waitable timer falls due then.
+  const auto& power = dynamic_cast<platform::win32::Win32PowerSystem&>(program.main.Context().Services().power);
+  ASSERT_NE(power.WakeTimerHandle(), nullptr);
+  const auto left = SecondsLeft(power.WakeTimerHandle());
+  ASSERT_TRUE(left);
+  EXPECT_NEAR(static_cast<double>(*left),
+              static_cast<double>(date_arithmetic::SecondsBetween(platform::win32::Win32Clock().Now(), schedule.runAt)),
+              3.0);
   const std::string next = NextRunOf(program.main);
   program.input.Click(WindowOf(warning->lblDetails));
   EXPECT_EQ(GetForegroundWindow(), window) << "a click takes it";

@@ -14,11 +14,11 @@ LocalDateTime Win32Clock::Now() const {
 
 // By the rules the time zone has for that year, as the system keeps them.
 std::optional<UtcDateTime> Win32Clock::ToUtc(const LocalDateTime& local) const {
-  DYNAMIC_TIME_ZONE_INFORMATION zone{};
-  if (GetDynamicTimeZoneInformation(&zone) == TIME_ZONE_ID_INVALID) return std::nullopt;
   const SYSTEMTIME localTime = ToSystemTime(local);
+  TIME_ZONE_INFORMATION zone{};
+  const bool ofThatYear = GetTimeZoneInformationForYear(localTime.wYear, nullptr, &zone);
   SYSTEMTIME utc{};
-  if (!TzSpecificLocalTimeToSystemTimeEx(&zone, &localTime, &utc)) return std::nullopt;
+  if (!TzSpecificLocalTimeToSystemTime(ofThatYear ? &zone : nullptr, &localTime, &utc)) return std::nullopt;
   return FromSystemTime(utc);
 }
 
