@@ -371,12 +371,14 @@ void frmMain::ActionNow(std::string_view actionName) {
   if (ConfirmActionNow()) ActAtOnce(actionName);
 }
 
-void frmMain::ActAtOnce(std::string_view actionName) {
+bool frmMain::ActAtOnce(std::string_view actionName) {
   const auto code = PowerActionCodeOf(actionName);
-  if (!code) return;
+  if (!code) return true;
   // Log off, shut down and reboot end the program without a word to its windows.
   SaveColumnWidths();
-  if (const auto refusal = PowerObject().ShutDown(*code, false)) TellRefusal(*refusal);
+  const auto refusal = PowerObject().ShutDown(*code, false);
+  if (refusal) TellRefusal(*refusal);
+  return !refusal;
 }
 
 // Nothing else changes: the user learns what did not happen and why, in the system's words.

@@ -98,7 +98,8 @@ class frmMain final : public ui::Form, public TranslatedWindow {
   void DisableSelectionCommands();
   // The schedules the list shows and the engine runs.
   ScheduleModel& Schedules() { return context_.Schedules(); }
-  void RunScheduledAction(std::string_view actionName, bool force);
+  // False when the system refused the action, which the user is then told.
+  bool RunScheduledAction(std::string_view actionName, bool force);
   // New and Edit: the editor for a new schedule or for the one last clicked. While it is open it
   // is only brought to the front, as it is.
   void ShowScheduleEditor(bool editMode);
@@ -156,7 +157,7 @@ class frmMain final : public ui::Form, public TranslatedWindow {
   void cmdGo_Click();
   void ActionNow(std::string_view actionName);
   bool ConfirmActionNow();
-  void ActAtOnce(std::string_view actionName);
+  bool ActAtOnce(std::string_view actionName);
   // A tray notification names the refused action and gives the system's reason.
   void TellRefusal(const PowerRefusal& refusal);
   // The wake timer, armed for the earliest coming run that wakes the computer. Worked out again
@@ -176,7 +177,10 @@ class frmMain final : public ui::Form, public TranslatedWindow {
   void DetectDueRows();
   void tmrProcessSchedule_Timer();
   void timSchedule_Timer();
-  void RecordRun(std::size_t index);
+  // Notes the run in a stored schedule's file; answers what the file said before, to be put back
+  // should the system refuse the action (nullopt when nothing was written).
+  std::optional<std::string> RecordRun(std::size_t index);
+  void TakeBackRun(std::string_view name, const std::string& lastRunBefore);
   // The warning before an action.
   int WarnLeadSeconds();
   void WarnOfNextAction(const LocalDateTime& now);

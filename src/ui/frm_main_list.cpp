@@ -57,9 +57,12 @@ void frmMain::ShowRowMenu(int row) {
 void frmMain::RunSelectedNow() {
   const auto index = SelectedIndex();
   if (!index || !ConfirmActionNow()) return;
-  const std::string action = Schedules().At(*index).action;
-  if (Schedules().At(*index).source == ScheduleSource::File) RecordRun(*index);
-  ActAtOnce(action);
+  const ScheduleEntry& entry = Schedules().At(*index);
+  const std::string action = entry.action;
+  const std::string name = entry.name;
+  std::optional<std::string> lastRunBefore;
+  if (entry.source == ScheduleSource::File) lastRunBefore = RecordRun(*index);
+  if (!ActAtOnce(action) && lastRunBefore) TakeBackRun(name, *lastRunBefore);
 }
 
 void frmMain::SkipSelectedRun() {

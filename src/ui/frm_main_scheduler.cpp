@@ -9,10 +9,11 @@ namespace curfew {
 
 // The scheduler engine -----------------------------------------------------------------------
 
-void frmMain::RunScheduledAction(std::string_view actionName, bool force) {
+bool frmMain::RunScheduledAction(std::string_view actionName, bool force) {
   SaveColumnWidths();  // the action may end the session, and this program with it, at once
-  if (const auto refusal = curfew::RunScheduledAction(actionName, force, [this]() -> CPower& { return PowerObject(); }))
-    TellRefusal(*refusal);
+  const auto refusal = curfew::RunScheduledAction(actionName, force, [this]() -> CPower& { return PowerObject(); });
+  if (refusal) TellRefusal(*refusal);
+  return !refusal;
 }
 
 void frmMain::tmrScheduler_Timer() {
@@ -91,8 +92,9 @@ void frmMain::timSchedule_Timer() {
   ActionFinished = true;
   // The names that fell due in the same minute are dropped, their runs with them.
   const std::vector<std::string> dropped = Schedules().DropWork();
-  if (Schedules().At(*index).source == ScheduleSource::File) RecordRun(*index);
-  RunScheduledAction(actionName, true);
+  std::optional<std::string> lastRunBefore;
+  if (Schedules().At(*index).source == ScheduleSource::File) lastRunBefore = RecordRun(*index);
+  if (!RunScheduledAction(actionName, true) && lastRunBefore) TakeBackRun(*name, *lastRunBefore);
   // Stand by, hibernate and refused actions come back: a repeating schedule needs its next
   // run, and so does every schedule dropped above.
   RefreshNextRunTime(*name);
@@ -101,11 +103,23 @@ void frmMain::timSchedule_Timer() {
 
 // The run goes into the schedule's file before the action, which may end the session at once;
 // a file that cannot be written does not hold the action up.
-void frmMain::RecordRun(std::size_t index) {
+std::optional<std::string> frmMain::RecordRun(std::size_t index) {
+  const std::string before = Schedules().At(index).lastRunText;
   const std::string text = services_.locale.FormatGeneralDate(services_.clock.Now());
-  if (WriteDataValue(services_.files, DataFolderPath(), Schedules().At(index).name, "LastRunTime", text) ==
+  if (WriteDataValue(services_.files, DataFolderPath(), Schedules().At(index).name, "LastRunTime", text) !=
       platform::FileFault::None)
-    Schedules().SetLastRun(index, text);
+    return std::nullopt;
+  Schedules().SetLastRun(index, text);
+  return before;
+}
+
+// An action the system refused did not run: the file and the row show the last run there was.
+void frmMain::TakeBackRun(std::string_view name, const std::string& lastRunBefore) {
+  const auto index = Schedules().Find(name);
+  if (!index) return;
+  if (WriteDataValue(services_.files, DataFolderPath(), std::string(name), "LastRunTime", lastRunBefore) ==
+      platform::FileFault::None)
+    Schedules().SetLastRun(*index, lastRunBefore);
 }
 
 // A run made before its minute (run now from the warning) counts from that minute: the next is

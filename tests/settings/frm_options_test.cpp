@@ -138,5 +138,24 @@ TEST_F(PreferencesTest, AWarningChoiceIsStoredAsSecondsAndSurvivesALanguageChang
   EXPECT_EQ(Machine("WarnBeforeAction"), "120");
 }
 
+// The note under the wake preference shows only when the power scheme is known to keep timers
+// from waking the computer; the box is checked until switched off.
+class WakeTimersNote : public testing::WithParamInterface<std::optional<bool>>, public PreferencesTest {};
+
+TEST_P(WakeTimersNote, ShowsOnlyWhenWakeTimersAreOff) {
+  power.SetWakeTimersAllowed(GetParam());
+  Start();
+  frmOptions& options = Open();
+  EXPECT_EQ(options.lblWakeTimersOff.Visible(), GetParam() == false);
+  EXPECT_EQ(options.lblWakeTimersOff.Caption(),
+            "Wake timers are off in this computer's power options, so it will not wake for a schedule.");
+  EXPECT_EQ(options.chkWake.Value(), 1);
+  options.chkWake.UserClick();
+  EXPECT_EQ(Machine("chkWake"), "0");
+}
+
+INSTANTIATE_TEST_SUITE_P(Scheme, WakeTimersNote,
+                         testing::Values(std::optional<bool>(true), std::optional<bool>(false), std::optional<bool>()));
+
 }  // namespace
 }  // namespace curfew

@@ -20,8 +20,8 @@ platform::SimulatedTimeZone CentralEurope() {
 }
 
 int Armings(const std::vector<std::string>& calls) {
-  return static_cast<int>(std::count_if(calls.begin(), calls.end(),
-                                        [](const std::string& call) { return call.starts_with("SetWaitableTimerEx"); }));
+  return static_cast<int>(std::count_if(
+      calls.begin(), calls.end(), [](const std::string& call) { return call.starts_with("SetWaitableTimerEx"); }));
 }
 
 struct SummerTimeCase {
@@ -134,6 +134,9 @@ TEST_F(WakeTimerTest, ARefusedActionIsToldOnceWithTheSystemsReason) {
   EXPECT_EQ(tray.notifications, (std::vector<std::string>{"Shut Down: refused by Windows: A required privilege is not "
                                                           "held by the client."}));
   EXPECT_EQ(NextRunOf(1), "12/9/2026 10:01:00") << "nothing else changes";
+  EXPECT_EQ(Main().lstSchedules.SubItem(1, 2), "") << "a refused run is not shown as made";
+  const std::string bytes = folder.Read("data/Nightly.sch");
+  EXPECT_NE(bytes.find("LastRunTime=\r\n"), std::string::npos) << bytes;
 }
 
 }  // namespace
