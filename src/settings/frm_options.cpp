@@ -7,9 +7,18 @@
 #include "ui/app_context.h"
 
 namespace curfew {
+namespace {
+
+// The window's height without the note on wake timers, and the room the note takes.
+constexpr int kClientWidth = 10305;
+constexpr int kClientHeight = 3510;
+constexpr int kFrame1Height = 1815;
+constexpr int kWakeNoteHeight = 435;
+
+}  // namespace
 
 frmOptions::frmOptions(AppContext& context) : ui::Form(context.Services().runtime, "frmOptions"), context_(context) {
-  SetClientSize(10305, 3870);
+  SetClientSize(kClientWidth, kClientHeight);
   SetClosesOnEscape(true);
   SetMinMaxButtons(false);
   ui::Font frameFont;
@@ -29,7 +38,7 @@ frmOptions::frmOptions(AppContext& context) : ui::Form(context.Services().runtim
   SkinLabel5.SetVisible(false);
 
   Frame1.SetCaption("Miscellaneous Options");
-  Frame1.Move({60, 1620, 10095, 2175});
+  Frame1.Move({60, 1620, 10095, kFrame1Height});
   Frame1.SetFont(frameFont);
   chkNoShow.SetCaption("Don't show a reminder when I close the program.");
   chkNoShow.Move({120, 300, 9795, 255});
@@ -42,7 +51,7 @@ frmOptions::frmOptions(AppContext& context) : ui::Form(context.Services().runtim
   chkWake.SetCaption("Wake the computer to run schedules");
   chkWake.Move({120, 1380, 9795, 255});
   // Shown only while the power scheme keeps timers from waking the computer.
-  lblWakeTimersOff.Move({390, 1665, 9525, 435});
+  lblWakeTimersOff.Move({390, 1665, 9525, kWakeNoteHeight});
   lblWakeTimersOff.SetVisible(false);
   SkinLabel6.Move({0, 0, 135, 135});
   SkinLabel6.SetVisible(false);
@@ -121,7 +130,13 @@ void frmOptions::Form_Load() {
   Fill(chkWake, "chkWake", unreadable);
   fillingWake_ = false;
   // The power scheme of the power source in use now; where the system does not say, nothing.
-  lblWakeTimersOff.SetVisible(context_.Services().power.WakeTimersAllowed() == false);
+  // The note and the room for it come only when it has something to say.
+  const bool wakeTimersOff = context_.Services().power.WakeTimersAllowed() == false;
+  lblWakeTimersOff.SetVisible(wakeTimersOff);
+  if (wakeTimersOff) {
+    Frame1.Move({60, 1620, 10095, kFrame1Height + kWakeNoteHeight});
+    SetClientSize(kClientWidth, kClientHeight + kWakeNoteHeight);
+  }
   if (unreadable.empty()) return;
   std::string message = languages.getMessages("MSG_BADSETTING");
   for (const std::string& caption : unreadable) message += "\r\n" + caption;

@@ -147,6 +147,8 @@ TEST_P(WakeTimersNote, ShowsOnlyWhenWakeTimersAreOff) {
   Start();
   frmOptions& options = Open();
   EXPECT_EQ(options.lblWakeTimersOff.Visible(), GetParam() == false);
+  ASSERT_TRUE(options.RequestedClientSize());
+  EXPECT_EQ(options.RequestedClientSize()->height, GetParam() == false ? 3945 : 3510) << "room for the note only";
   EXPECT_EQ(options.lblWakeTimersOff.Caption(),
             "Wake timers are off in this computer's power options, so it will not wake for a schedule.");
   EXPECT_EQ(options.chkWake.Value(), 1);
