@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 
 #include "app/win32_program_services.h"
 #include "appearance/frm_about.h"
@@ -18,6 +19,7 @@
 #include "support/sample_form.h"
 #include "ui/application.h"
 #include "ui/frm_wizard.h"
+#include "win32/support/running_program.h"
 #include "win32/support/text_fit.h"
 
 namespace curfew {
@@ -218,6 +220,96 @@ TEST(Win32Skins, TheWindowsSettingChoosesTheSkinAndButtonsAreDrawnInIt) {
     }
     main.ExitRequested = true;
     main.Unload();
+  }
+  SetAppsUseLightTheme(1);
+}
+
+// What an open menu shows, read while it is open: the share of its pixels in a colour, and
+// whether its caption's text colour is there. Esc closes it again.
+struct OpenMenuShot {
+  double shareOfBack = 0;
+  bool showsText = false;
+};
+
+OpenMenuShot ShootOpenMenu(COLORREF back, COLORREF text) {
+  OpenMenuShot shot;
+  for (int step = 0; step < 500; ++step) {
+    const HWND menu = FindWindowW(test::KeyLater::kOpenMenu, nullptr);
+    if (menu && IsWindowVisible(menu)) {
+      Sleep(150);
+      const Snapshot picture(menu);
+      int matching = 0;
+      for (int x = 0; x < picture.width; ++x)
+        for (int y = 0; y < picture.height; ++y) matching += picture.Pixel(x, y) == back;
+      const int area = picture.width * picture.height;
+      shot.shareOfBack = area > 0 ? double(matching) / area : 0;
+      shot.showsText = picture.ShowsNear(text, 0x30, picture.height);
+      break;
+    }
+    Sleep(10);
+  }
+  INPUT escape[2] = {};
+  for (INPUT& input : escape) {
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = VK_ESCAPE;
+  }
+  escape[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  for (int times = 0; times < 2; ++times) {
+    SendInput(2, escape, sizeof(INPUT));
+    Sleep(50);
+  }
+  return shot;
+}
+
+// The menu bar and an open menu in the skin: in the dark one they are drawn by the program in
+// the window's colours, and the access keys still open and choose.
+TEST(Win32Skins, MenusAreDrawnInTheSkin) {
+  for (const DWORD light : {DWORD{1}, DWORD{0}}) {
+    SetAppsUseLightTheme(light);
+    test::RunningProgram program;
+    frmMain& main = program.main;
+    const COLORREF back = static_cast<COLORREF>(main.BackColor());
+    const COLORREF text = light ? RGB(0, 0, 0) : RGB(0xF3, 0xF3, 0xF3);
+    OpenMenuShot shot;
+    {
+      std::thread shooter([&] { shot = ShootOpenMenu(back, text); });
+      program.input.Alt('F');
+      shooter.join();
+    }
+    program.input.Settle();
+    if (light) {
+      EXPECT_LT(shot.shareOfBack, 0.5) << "the system draws the light menus";
+    } else {
+      EXPECT_GT(shot.shareOfBack, 0.6) << "the open menu on the window's dark background";
+      EXPECT_TRUE(shot.showsText) << "its captions in the skin's text colour";
+    }
+    // The tray icon's menu, opened as a right click on the icon opens it.
+    if (!light) {
+      std::thread shooter([&] { shot = ShootOpenMenu(back, text); });
+      main.pctTray_MouseDown(517 * 15);
+      shooter.join();
+      EXPECT_GT(shot.shareOfBack, 0.6) << "the tray menu on the dark background";
+    }
+    // The bar's first entry, beside its caption.
+    MENUBARINFO bar{};
+    bar.cbSize = sizeof(bar);
+    ASSERT_TRUE(GetMenuBarInfo(test::WindowOf(main), OBJID_MENU, 1, &bar));
+    const HDC screen = GetWindowDC(test::WindowOf(main));
+    RECT outer{};
+    GetWindowRect(test::WindowOf(main), &outer);
+    const COLORREF entry = GetPixel(screen, bar.rcBar.left - outer.left + 2, bar.rcBar.top - outer.top + 2);
+    ReleaseDC(test::WindowOf(main), screen);
+    if (!light) {
+      EXPECT_EQ(entry, back) << "the bar's entry on the dark background";
+    }
+    // Alt and an access key still open the menu and choose its entry.
+    {
+      test::KeyLater general('G', 50, test::KeyLater::kOpenMenu);
+      program.input.Alt('F');
+    }
+    program.input.Settle();
+    EXPECT_TRUE(main.Preferences() && main.Preferences()->Loaded()) << "Alt+F, G in the " << (light ? "light" : "dark");
+    if (main.Preferences()) main.Preferences()->Unload();
   }
   SetAppsUseLightTheme(1);
 }

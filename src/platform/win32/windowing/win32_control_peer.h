@@ -36,6 +36,8 @@ class Win32ControlPeer : public ui::ControlPeer {
   // An item the control leaves to its owner to draw or measure; false when it has none.
   virtual bool OnDrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
   virtual bool OnMeasureItem(MEASUREITEMSTRUCT& /*item*/) { return false; }
+  // A menu entry's caption with "&" before its access key; empty for other controls.
+  virtual std::wstring MenuCaption() const { return {}; }
   // The context menu asked for on the control (WM_CONTEXTMENU's position, -1 from the keyboard);
   // false when the control has none.
   virtual bool OnContextMenu(LPARAM /*where*/) { return false; }

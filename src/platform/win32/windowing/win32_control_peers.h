@@ -229,8 +229,17 @@ class Win32MenuPeer final : public Win32ControlPeer {
   void Refresh() override;
   void OnMenuCommand() override { control_.UserClick(); }
   HMENU Popup() const override { return popup_; }
+  // In a dark look the entry is drawn by the program, in the look's colours.
+  bool OnMeasureItem(MEASUREITEMSTRUCT& item) override;
+  bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+  std::wstring MenuCaption() const override { return ShownCaption(); }
 
  private:
+  // The caption with "&" before its access key, as the entry's menu shows it.
+  std::wstring ShownCaption() const;
+  bool Separator() const { return control_.Caption() == "-"; }
+  bool InMenuBar() const;
+
   Win32FormPeer& form_;
   ui::Control& control_;
   UINT commandId_ = 0;

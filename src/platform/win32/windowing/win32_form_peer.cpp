@@ -297,13 +297,28 @@ void Win32FormPeer::ApplyLook() {
   constexpr COLORREF kDefaultColour = 0xFFFFFFFF;
   const auto& look = form_.Look();
   const BOOL dark = look && look->dark;
-  DwmSetWindowAttribute(window_.get(), kUseImmersiveDarkMode, &dark, sizeof(dark));
+  // Windows 10 before build 19041 answers to an older number of the same attribute.
+  constexpr DWORD kUseImmersiveDarkModeBefore20H1 = 19;
+  if (FAILED(DwmSetWindowAttribute(window_.get(), kUseImmersiveDarkMode, &dark, sizeof(dark))))
+    DwmSetWindowAttribute(window_.get(), kUseImmersiveDarkModeBefore20H1, &dark, sizeof(dark));
   const COLORREF caption = look ? ToColorRef(look->captionBack) : kDefaultColour;
   const COLORREF text = look ? ToColorRef(look->captionText) : kDefaultColour;
   DwmSetWindowAttribute(window_.get(), kCaptionColour, &caption, sizeof(caption));
   DwmSetWindowAttribute(window_.get(), kTextColour, &text, sizeof(text));
+  // Menus in a dark look: the bar's background here, each entry and menu through its peer. The
+  // brush they had goes only once they have the new one.
+  BrushObject previousMenuBackground = std::move(menuBackground_);
+  if (dark) menuBackground_.reset(CreateSolidBrush(ToColorRef(form_.BackColor())));
+  if (menuBar_) {
+    MENUINFO menu{};
+    menu.cbSize = sizeof(menu);
+    menu.fMask = MIM_BACKGROUND;
+    menu.hbrBack = menuBackground_.get();
+    SetMenuInfo(menuBar_, &menu);
+  }
   for (ui::Control* control : form_.Controls())
     if (control->Peer()) control->Peer()->Sync(ui::Aspect::Role);
+  if (menuBar_) DrawMenuBar(window_.get());
   RedrawWindow(window_.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
@@ -385,6 +400,9 @@ LRESULT Win32FormPeer::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       form_.Painted(canvas);
       return 0;
     }
+    case WM_MENUCHAR:
+      if (menuBackground_) return OnMenuChar(static_cast<wchar_t>(LOWORD(wParam)), reinterpret_cast<HMENU>(lParam));
+      break;
     case WM_DRAWITEM:
       if (OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
       break;
@@ -456,10 +474,18 @@ LRESULT Win32FormPeer::OnNotify(const NMHDR& header) {
 }
 
 // Owner-drawn items go to the peer of their control, or of their menu entry.
+// A menu entry's data names its command (an entry that holds a sub-menu has the sub-menu's
+// handle for its id).
+Win32ControlPeer* Win32FormPeer::MenuEntryPeer(ULONG_PTR itemData, UINT itemId) const {
+  auto found = commands_.find(static_cast<UINT>(itemData));
+  if (found == commands_.end()) found = commands_.find(itemId);
+  return found == commands_.end() ? nullptr : found->second;
+}
+
 bool Win32FormPeer::OnDrawItem(const DRAWITEMSTRUCT& item) {
   if (item.CtlType == ODT_MENU) {
-    const auto found = commands_.find(item.itemID);
-    return found != commands_.end() && found->second->OnDrawItem(item);
+    Win32ControlPeer* entry = MenuEntryPeer(item.itemData, item.itemID);
+    return entry && entry->OnDrawItem(item);
   }
   const auto found = children_.find(item.hwndItem);
   return found != children_.end() && found->second->OnDrawItem(item);
@@ -467,11 +493,30 @@ bool Win32FormPeer::OnDrawItem(const DRAWITEMSTRUCT& item) {
 
 bool Win32FormPeer::OnMeasureItem(MEASUREITEMSTRUCT& item) {
   if (item.CtlType == ODT_MENU) {
-    const auto found = commands_.find(item.itemID);
-    return found != commands_.end() && found->second->OnMeasureItem(item);
+    Win32ControlPeer* entry = MenuEntryPeer(item.itemData, item.itemID);
+    return entry && entry->OnMeasureItem(item);
   }
   const auto found = children_.find(GetDlgItem(window_.get(), static_cast<int>(item.CtlID)));
   return found != children_.end() && found->second->OnMeasureItem(item);
+}
+
+// The system cannot see the access keys of owner-drawn entries: the key typed chooses the entry
+// whose caption has it, as the system's own menus do.
+LRESULT Win32FormPeer::OnMenuChar(wchar_t typed, HMENU menu) {
+  const int place = MenuEntryWithAccessKey(menu, typed, [this](ULONG_PTR itemData) {
+    const Win32ControlPeer* entry = MenuEntryPeer(itemData, 0);
+    return entry ? entry->MenuCaption() : std::wstring();
+  });
+  return place < 0 ? MAKELRESULT(0, MNC_IGNORE) : MAKELRESULT(place, MNC_EXECUTE);
+}
+
+MenuColours Win32FormPeer::MenuColoursOfLook() const {
+  const auto& look = form_.Look();
+  if (!look)
+    return {GetSysColor(COLOR_MENU), GetSysColor(COLOR_MENUTEXT), GetSysColor(COLOR_HIGHLIGHT),
+            GetSysColor(COLOR_GRAYTEXT), GetSysColor(COLOR_3DSHADOW)};
+  return {ToColorRef(form_.BackColor()), ToColorRef(look->normal.text), ToColorRef(look->hot.border),
+          ToColorRef(look->disabled.text), ToColorRef(look->normal.border)};
 }
 
 LRESULT Win32FormPeer::OnControlColour(HDC dc, HWND child) {

@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "platform/win32/unique_handle.h"
+#include "platform/win32/windowing/win32_dark_menu.h"
 #include "platform/windowing/controls.h"
 #include "platform/windowing/form.h"
 
@@ -31,6 +32,11 @@ class Win32FormPeer final : public ui::FormPeer {
   UINT Dpi() const;
   // The menu bar, created with its first entry.
   HMENU MenuBar();
+  HMENU ExistingMenuBar() const { return menuBar_; }
+  // The brush of the menus' background in a dark look; null in a light one, where the system
+  // draws the menus.
+  HBRUSH MenuBackground() const { return menuBackground_.get(); }
+  MenuColours MenuColoursOfLook() const;
 
   // Control peers announce themselves for the notifications they handle.
   UINT RegisterChild(HWND child, Win32ControlPeer& peer);
@@ -60,6 +66,8 @@ class Win32FormPeer final : public ui::FormPeer {
   LRESULT OnControlColour(HDC dc, HWND child);
   bool OnDrawItem(const DRAWITEMSTRUCT& item);
   bool OnMeasureItem(MEASUREITEMSTRUCT& item);
+  Win32ControlPeer* MenuEntryPeer(ULONG_PTR itemData, UINT itemId) const;
+  LRESULT OnMenuChar(wchar_t typed, HMENU menu);
   LRESULT OnSize(WPARAM wParam);
   bool OnEraseBackground(HDC dc);
   void ShowAsStated();
@@ -81,6 +89,7 @@ class Win32FormPeer final : public ui::FormPeer {
   // The push button that has the keyboard focus, if one has.
   HWND focusedPushButton_ = nullptr;
   BrushObject background_;
+  BrushObject menuBackground_;
   // The tool tips of the window's controls, made with the first of them.
   WindowHandle toolTips_;
   std::unordered_map<HWND, Win32ControlPeer*> children_;

@@ -1,5 +1,6 @@
 #include "platform/win32/text_conversion.h"
 #include "platform/win32/windowing/win32_control_peers.h"
+#include "platform/win32/windowing/win32_dark_menu.h"
 #include "platform/win32/windowing/win32_form_peer.h"
 #include "platform/windowing/access_keys.h"
 
@@ -52,15 +53,41 @@ Win32MenuPeer::Win32MenuPeer(Win32FormPeer& form, ui::Control& control) : form_(
 
 Win32MenuPeer::~Win32MenuPeer() { form_.Unregister(*this); }
 
+std::wstring Win32MenuPeer::ShownCaption() const { return Utf8ToWide(CaptionWithAccessKey(control_)); }
+
+bool Win32MenuPeer::InMenuBar() const { return owner_ && owner_ == form_.ExistingMenuBar(); }
+
+bool Win32MenuPeer::OnMeasureItem(MEASUREITEMSTRUCT& item) {
+  MeasureMenuEntry(item, ShownCaption(), Separator(), InMenuBar() ? MenuPlace::Bar : MenuPlace::Popup, form_.Dpi());
+  return true;
+}
+
+bool Win32MenuPeer::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  DrawMenuEntry(item, ShownCaption(), Separator(), InMenuBar() ? MenuPlace::Bar : MenuPlace::Popup,
+                form_.MenuColoursOfLook(), form_.Dpi());
+  return true;
+}
+
+// In a dark look the entry is owner-drawn and its menu has the look's background; the item's
+// data names the entry's command, which finds this peer again whatever the entry holds.
 void Win32MenuPeer::Sync(ui::Aspect) {
+  const HBRUSH background = form_.MenuBackground();
+  MENUINFO menu{};
+  menu.cbSize = sizeof(menu);
+  menu.fMask = MIM_BACKGROUND;
+  menu.hbrBack = background;
+  if (popup_) SetMenuInfo(popup_, &menu);
   if (!owner_) return;
+  if (InMenuBar()) SetMenuInfo(owner_, &menu);  // the bar beyond its entries
   MENUITEMINFOW info{};
   info.cbSize = sizeof(info);
-  info.fMask = MIIM_STATE | MIIM_STRING;
-  std::wstring caption = Utf8ToWide(CaptionWithAccessKey(control_));
+  info.fMask = MIIM_STATE | MIIM_STRING | MIIM_FTYPE | MIIM_DATA;
+  std::wstring caption = ShownCaption();
   info.dwTypeData = caption.data();
+  info.fType = (Separator() ? MFT_SEPARATOR : MFT_STRING) | (background ? MFT_OWNERDRAW : 0);
+  info.dwItemData = commandId_;
   info.fState = (control_.Enabled() ? MFS_ENABLED : MFS_DISABLED) | (control_.Value() ? MFS_CHECKED : MFS_UNCHECKED);
-  if (control_.Caption() == "-") info.fMask = MIIM_STATE;
+  if (Separator()) info.fMask &= ~static_cast<UINT>(MIIM_STRING);
   if (popup_) {
     // A sub-menu's item is found by its position: the command id belongs to its popup handle.
     const int count = GetMenuItemCount(owner_);
