@@ -293,14 +293,16 @@ TEST(Win32Skins, MenusAreDrawnInTheSkin) {
     // The bar's first entry, beside its caption.
     MENUBARINFO bar{};
     bar.cbSize = sizeof(bar);
-    ASSERT_TRUE(GetMenuBarInfo(test::WindowOf(main), OBJID_MENU, 1, &bar));
+    ASSERT_TRUE(GetMenuBarInfo(test::WindowOf(main), OBJID_MENU, 0, &bar));
     const HDC screen = GetWindowDC(test::WindowOf(main));
     RECT outer{};
     GetWindowRect(test::WindowOf(main), &outer);
     const COLORREF entry = GetPixel(screen, bar.rcBar.left - outer.left + 2, bar.rcBar.top - outer.top + 2);
+    const COLORREF beyond = GetPixel(screen, bar.rcBar.right - outer.left - 3, bar.rcBar.top - outer.top + 2);
     ReleaseDC(test::WindowOf(main), screen);
     if (!light) {
       EXPECT_EQ(entry, back) << "the bar's entry on the dark background";
+      EXPECT_EQ(beyond, back) << "and the bar beyond its last entry";
     }
     // Alt and an access key still open the menu and choose its entry.
     {

@@ -37,14 +37,14 @@ void DrawCheckMark(HDC dc, const RECT& room, COLORREF colour, UINT dpi) {
   const SelectedObject drawing(dc, pen.get());
   const int x = room.left + (room.right - room.left) / 2;
   const int y = room.top + (room.bottom - room.top) / 2;
-  const POINT tick[] = {{x - Scaled(5, dpi), y}, {x - Scaled(2, dpi), y + Scaled(3, dpi)}, {x + Scaled(5, dpi), y - Scaled(4, dpi)}};
+  const POINT tick[] = {
+      {x - Scaled(5, dpi), y}, {x - Scaled(2, dpi), y + Scaled(3, dpi)}, {x + Scaled(5, dpi), y - Scaled(4, dpi)}};
   Polyline(dc, tick, 3);
 }
 
 }  // namespace
 
-void MeasureMenuEntry(MEASUREITEMSTRUCT& item, const std::wstring& caption, bool separator, MenuPlace place,
-                      UINT dpi) {
+void MeasureMenuEntry(MEASUREITEMSTRUCT& item, const std::wstring& caption, bool separator, MenuPlace place, UINT dpi) {
   if (separator) {
     item.itemWidth = 0;
     item.itemHeight = static_cast<UINT>(Scaled(7, dpi));
@@ -91,7 +91,8 @@ void DrawMenuEntry(const DRAWITEMSTRUCT& item, const std::wstring& caption, bool
     DrawTextW(dc, caption.c_str(), -1, &room, DT_SINGLELINE | DT_VCENTER | DT_CENTER | prefix);
     return;
   }
-  if (item.itemState & ODS_CHECKED) DrawCheckMark(dc, RECT{area.left, area.top, area.left + CheckRoom(dpi), area.bottom}, text, dpi);
+  if (item.itemState & ODS_CHECKED)
+    DrawCheckMark(dc, RECT{area.left, area.top, area.left + CheckRoom(dpi), area.bottom}, text, dpi);
   room.left += CheckRoom(dpi);
   room.right -= ArrowRoom(dpi);
   DrawTextW(dc, caption.c_str(), -1, &room, DT_SINGLELINE | DT_VCENTER | DT_LEFT | prefix);

@@ -21,8 +21,7 @@ enum class MenuPlace { Bar, Popup };
 
 // The size of an owner-drawn entry at a DPI: its caption (with "&" before the access key) in
 // the menu font, room for a check mark and a sub-menu arrow in a drop-down menu.
-void MeasureMenuEntry(MEASUREITEMSTRUCT& item, const std::wstring& caption, bool separator, MenuPlace place,
-                      UINT dpi);
+void MeasureMenuEntry(MEASUREITEMSTRUCT& item, const std::wstring& caption, bool separator, MenuPlace place, UINT dpi);
 // Draws an entry as the system would (the access key underlined unless the keyboard was not
 // used, a check mark, a dimmed caption when disabled, a line for a separator, the keyboard's or
 // the mouse's highlight), in the given colours.

@@ -1,5 +1,7 @@
 #include "platform/win32/windowing/win32_form_peer.h"
 
+#include "platform/win32/windowing/win32_gdi_scope.h"
+
 #include <commctrl.h>
 #include <dwmapi.h>
 #include <windowsx.h>
@@ -400,6 +402,12 @@ LRESULT Win32FormPeer::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       form_.Painted(canvas);
       return 0;
     }
+    case WM_NCPAINT:
+    case WM_NCACTIVATE: {
+      const LRESULT answer = DefWindowProcW(window_.get(), message, wParam, lParam);
+      PaintMenuBarRest();
+      return answer;
+    }
     case WM_MENUCHAR:
       if (menuBackground_) return OnMenuChar(static_cast<wchar_t>(LOWORD(wParam)), reinterpret_cast<HMENU>(lParam));
       break;
@@ -508,6 +516,33 @@ LRESULT Win32FormPeer::OnMenuChar(wchar_t typed, HMENU menu) {
     return entry ? entry->MenuCaption() : std::wstring();
   });
   return place < 0 ? MAKELRESULT(0, MNC_IGNORE) : MAKELRESULT(place, MNC_EXECUTE);
+}
+
+// In a dark look the menu bar beyond its last entry, and the line under it, take the menus'
+// background: some systems paint them in the light menu colour whatever the bar's background.
+void Win32FormPeer::PaintMenuBarRest() const {
+  if (!menuBackground_ || !menuBar_ || GetMenu(window_.get()) != menuBar_) return;
+  const int count = GetMenuItemCount(menuBar_);
+  MENUBARINFO bar{};
+  bar.cbSize = sizeof(bar);
+  RECT last{};
+  if (count <= 0 || !GetMenuBarInfo(window_.get(), OBJID_MENU, 0, &bar) ||
+      !GetMenuItemRect(window_.get(), menuBar_, static_cast<UINT>(count - 1), &last))
+    return;
+  RECT outer{};
+  GetWindowRect(window_.get(), &outer);
+  const WindowDcScope frame(window_.get(), WindowDcScope::Area::WholeWindow);
+  const RECT rest{last.right - outer.left, last.top - outer.top, bar.rcBar.right - outer.left,
+                  bar.rcBar.bottom - outer.top};
+  FillRect(frame.Dc(), &rest, menuBackground_.get());
+  // The line some systems draw under the bar, where it lies outside the client area.
+  POINT clientTop{0, 0};
+  ClientToScreen(window_.get(), &clientTop);
+  if (clientTop.y > bar.rcBar.bottom) {
+    const RECT lineBelow{bar.rcBar.left - outer.left, bar.rcBar.bottom - outer.top, bar.rcBar.right - outer.left,
+                         clientTop.y - outer.top};
+    FillRect(frame.Dc(), &lineBelow, menuBackground_.get());
+  }
 }
 
 MenuColours Win32FormPeer::MenuColoursOfLook() const {

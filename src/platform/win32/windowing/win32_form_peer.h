@@ -68,6 +68,7 @@ class Win32FormPeer final : public ui::FormPeer {
   bool OnMeasureItem(MEASUREITEMSTRUCT& item);
   Win32ControlPeer* MenuEntryPeer(ULONG_PTR itemData, UINT itemId) const;
   LRESULT OnMenuChar(wchar_t typed, HMENU menu);
+  void PaintMenuBarRest() const;
   LRESULT OnSize(WPARAM wParam);
   bool OnEraseBackground(HDC dc);
   void ShowAsStated();
