@@ -316,6 +316,80 @@ TEST(Win32Skins, MenusAreDrawnInTheSkin) {
   SetAppsUseLightTheme(1);
 }
 
+// A message box as it is shown: the share of its client area in a colour and its first
+// button's face colour; then the keys given answer it.
+struct MessageBoxShot {
+  double shareOfBack = 0;
+  COLORREF buttonFace = 0;
+};
+
+void PressKeys(std::initializer_list<WORD> keys) {
+  for (const WORD key : keys) {
+    INPUT press[2] = {};
+    for (INPUT& input : press) {
+      input.type = INPUT_KEYBOARD;
+      input.ki.wVk = key;
+    }
+    press[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, press, sizeof(INPUT));
+    Sleep(30);
+  }
+}
+
+MessageBoxShot ShootMessageBox(const wchar_t* title, COLORREF back, std::initializer_list<WORD> answerKeys) {
+  MessageBoxShot shot;
+  for (int step = 0; step < 500; ++step) {
+    const HWND box = FindWindowW(L"#32770", title);
+    if (box && IsWindowVisible(box)) {
+      Sleep(150);
+      const Snapshot picture(box);
+      int matching = 0;
+      for (int x = 0; x < picture.width; ++x)
+        for (int y = 0; y < picture.height; ++y) matching += picture.Pixel(x, y) == back;
+      const int area = picture.width * picture.height;
+      shot.shareOfBack = area > 0 ? double(matching) / area : 0;
+      if (const HWND button = FindWindowExW(box, nullptr, L"Button", nullptr)) {
+        const Snapshot face(button);
+        shot.buttonFace = face.Pixel(3, face.height / 2);
+      }
+      break;
+    }
+    Sleep(10);
+  }
+  PressKeys(answerKeys);
+  return shot;
+}
+
+// A message box over a dark window is dark, with its buttons in the skin, and keeps the
+// system's keys, default button and answers; over a light one it is the system's own.
+TEST(Win32Skins, MessageBoxesAreShownInTheSkin) {
+  for (const DWORD light : {DWORD{1}, DWORD{0}}) {
+    SetAppsUseLightTheme(light);
+    test::RunningProgram program;
+    const COLORREF back = static_cast<COLORREF>(program.main.BackColor());
+    auto& boxes = program.windows.Runtime().Messages();
+    const auto ask = [&](std::initializer_list<WORD> keys, MessageBoxShot& shot) {
+      std::thread answerer([&] { shot = ShootMessageBox(L"Confirm Choice", back, keys); });
+      const auto answer =
+          boxes.Show("Are you sure?", platform::MessageButtons::OkCancel, platform::MessageIcon::Question,
+                     "Confirm Choice", platform::DefaultButton::Second);
+      answerer.join();
+      return answer;
+    };
+    MessageBoxShot shot;
+    EXPECT_EQ(ask({VK_RETURN}, shot), platform::MessageAnswer::Cancel) << "Enter presses the default, the second";
+    if (light) {
+      EXPECT_LT(shot.shareOfBack, 0.5) << "the system's own box over a light window";
+    } else {
+      EXPECT_GT(shot.shareOfBack, 0.6) << "the box on the window's dark background";
+      EXPECT_EQ(shot.buttonFace, RGB(0x2D, 0x2D, 0x2D)) << "its buttons in the skin";
+    }
+    EXPECT_EQ(ask({VK_ESCAPE}, shot), platform::MessageAnswer::Cancel) << "Esc cancels";
+    EXPECT_EQ(ask({VK_TAB, VK_RETURN}, shot), platform::MessageAnswer::Ok) << "Tab to OK, and Enter presses it";
+  }
+  SetAppsUseLightTheme(1);
+}
+
 // High contrast: no skin, the system's colours and drawing. (A program cannot switch Wine to
 // high contrast, so the engine is told the setting here.)
 Win32SkinEngine::Scheme scheme = Win32SkinEngine::Scheme::HighContrast;

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/win32/dark_message_box.h"
 #include "platform/win32/text_conversion.h"
 
 namespace curfew::platform::win32 {
@@ -45,8 +46,14 @@ MessageAnswer Win32MessageBoxes::Show(std::string_view text, MessageButtons butt
                                       std::string_view title, DefaultButton defaultButton) {
   const std::wstring wideText = Utf8ToWide(text);
   const std::wstring wideTitle = Utf8ToWide(title.empty() ? std::string_view(applicationTitle_) : title);
+  // Over a window in a dark look the box is dressed in that look while it is shown.
+  const HWND owner = GetActiveWindow();
+  std::optional<DarkMessageBox> dark;
+  if (lookOf) {
+    if (const auto look = lookOf(owner)) dark.emplace(*look);
+  }
   const int answer =
-      MessageBoxW(GetActiveWindow(), wideText.c_str(), wideTitle.c_str(),
+      MessageBoxW(owner, wideText.c_str(), wideTitle.c_str(),
                   ButtonStyle(buttons) | IconStyle(icon) | DefaultStyle(defaultButton) | MB_SETFOREGROUND);
   // IDOK..IDNO are 1..7 in the same order as MessageAnswer.
   return answer >= IDOK && answer <= IDNO ? static_cast<MessageAnswer>(answer) : MessageAnswer::Cancel;

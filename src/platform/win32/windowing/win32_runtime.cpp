@@ -25,6 +25,20 @@ Win32Runtime::Win32Runtime(std::string applicationTitle) : messages_(std::move(a
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                       ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
+  // A message box over one of the program's windows in a dark look is shown in that look.
+  messages_.lookOf = [this](HWND owner) -> std::optional<MessageBoxLook> {
+    for (const ui::Form* form : forms_) {
+      if (reinterpret_cast<HWND>(form->Handle()) != owner) continue;
+      const auto& look = form->Look();
+      if (!look || !look->dark) return std::nullopt;
+      const auto button = [](const ui::ButtonLook& b) {
+        return MessageBoxLook::Button{ToColorRef(b.fill), ToColorRef(b.border), ToColorRef(b.text)};
+      };
+      return MessageBoxLook{ToColorRef(form->BackColor()), ToColorRef(look->normal.text), button(look->normal),
+                            button(look->pressed),         button(look->defaultButton),   ToColorRef(look->focusRing)};
+    }
+    return std::nullopt;
+  };
 }
 
 Win32Runtime::~Win32Runtime() = default;

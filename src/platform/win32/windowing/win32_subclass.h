@@ -7,7 +7,15 @@
 namespace curfew::platform::win32 {
 
 // The program's subclasses, each under an id of its own: one window may carry several.
-enum class SubclassId { KeyPress = 1, FieldEdge, FramePaint, PushButton, DarkRecolouring, PowerBroadcast };
+enum class SubclassId {
+  KeyPress = 1,
+  FieldEdge,
+  FramePaint,
+  PushButton,
+  DarkRecolouring,
+  PowerBroadcast,
+  DarkMessageBox
+};
 
 namespace subclass_chain {
 
