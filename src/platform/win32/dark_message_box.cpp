@@ -59,15 +59,15 @@ struct DarkMessageBoxProcedure {
   static LRESULT Handle(DarkMessageBox& box, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 };
 
-DarkMessageBox::DarkMessageBox(const MessageBoxLook& look)
-    : look_(look), background_(CreateSolidBrush(look.back)) {
+DarkMessageBox::DarkMessageBox(const MessageBoxLook& look) : look_(look), background_(CreateSolidBrush(look.back)) {
   dressing = this;
   hook_ = SetWindowsHookExW(WH_CBT, &OnWindowEvent, nullptr, GetCurrentThreadId());
 }
 
 DarkMessageBox::~DarkMessageBox() {
   if (hook_) UnhookWindowsHookEx(hook_);
-  if (box_ && IsWindow(box_)) Subclass<DarkMessageBox, &DarkMessageBoxProcedure::Handle>::Remove(box_, SubclassId::DarkMessageBox);
+  if (box_ && IsWindow(box_))
+    Subclass<DarkMessageBox, &DarkMessageBoxProcedure::Handle>::Remove(box_, SubclassId::DarkMessageBox);
   dressing = nullptr;
 }
 
