@@ -1,5 +1,6 @@
 #include "ui/frm_main.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "appearance/button_pictures.h"
@@ -56,6 +57,7 @@ void frmMain::Design() {
     control.SetFont(bold);
     control.SetPicture(picture);
   };
+  // The tool row's places: ArrangeToolRow.
   button(cmdNewSchedule, "New Schedule", {60, 60, 1755, 915}, CURFEW_PICTURE_NEW);
   button(cmdEdit, "Edit", {1860, 60, 1275, 915}, CURFEW_PICTURE_EDIT);
   button(cmdDelete, "Delete", {3180, 60, 1215, 915}, CURFEW_PICTURE_DELETE);
@@ -211,7 +213,45 @@ std::string frmMain::MachineSetting(std::string_view key) {
 
 // Load ---------------------------------------------------------------------------------------
 
-void frmMain::ShowCatalogueTexts() { SetCaption(context_.Languages().getMessages("MSG_TITLE")); }
+void frmMain::ShowCatalogueTexts() {
+  SetCaption(context_.Languages().getMessages("MSG_TITLE"));
+  // The captions may now be longer or shorter.
+  ArrangeToolRow();
+  ArrangeControls();
+}
+
+// The tool row from the left: each button as wide as its design, or as its caption needs in
+// the language shown; the quick schedule's boxes as wide as their label. The web site's button
+// takes the rest of the row, and the window's minimum width keeps the whole row.
+void frmMain::ArrangeToolRow() {
+  constexpr int kTop = 60;
+  constexpr int kHeight = 915;
+  constexpr int kGap = 45;
+  constexpr int kCaptionMargin = 300;  // the button's edges and rounded corners
+  int left = 60;
+  const auto place = [&](ui::CommandButton& button, int designWidth) {
+    const int width = std::max(designWidth, button.CaptionWidthTwips() + kCaptionMargin);
+    button.Move({left, kTop, width, kHeight});
+    left += width + kGap;
+  };
+  place(cmdNewSchedule, 1755);
+  place(cmdEdit, 1275);
+  place(cmdDelete, 1215);
+  const int quick = std::max(2295, Label1.CaptionWidthTwips() + 60);
+  Label1.Move({left, kTop, quick, 195});
+  cbShutdown.Move({left, 300, quick, 315});
+  cmbTime.Move({left, 660, quick, 315});
+  left += quick + kGap;
+  place(cmdGo, 1215);
+  place(cmdPower, 1635);
+  websiteMinimum_ = cmdWebsite.CaptionWidthTwips() + kCaptionMargin;
+  cmdWebsite.Move({left, kTop, std::max(2415, websiteMinimum_), kHeight});
+  // The window's restored size grows where it is now narrower than the row.
+  const int minimumWidth = std::max(11100, left + websiteMinimum_ + 60);
+  SetMinimumClientSize(minimumWidth, 3200);
+  if (const auto& client = RequestedClientSize(); client && client->width < minimumWidth)
+    SetClientSize(minimumWidth, client->height);
+}
 
 void frmMain::Form_Load() {
   // One copy of the program at a time: a second one ends at once, without a word.
@@ -339,7 +379,7 @@ void frmMain::ArrangeControls() {
   const int width = Width();
   const int height = Height();
   ui::TwipsRect website = cmdWebsite.Position();
-  website.width = std::abs(width - website.left - 200);
+  website.width = std::max(websiteMinimum_, std::abs(width - website.left - 200));
   cmdWebsite.Move(website);
   ui::TwipsRect list = lstSchedules.Position();
   list.width = std::abs(width - list.left - 200);

@@ -94,6 +94,7 @@ class frmMain final : public ui::Form, public TranslatedWindow {
 
   void loadData();
   void ArrangeControls();
+  void ArrangeToolRow();
   void EnableSelectionCommands();
   void DisableSelectionCommands();
   // The schedules the list shows and the engine runs.
@@ -235,6 +236,7 @@ class frmMain final : public ui::Form, public TranslatedWindow {
   std::optional<LocalDateTime> holdUntil_;
   // Runs made before their minute, by name: the minute their next run counts from.
   std::map<std::string, LocalDateTime> runFloor_;
+  int websiteMinimum_ = 0;  // the web site button's width for its caption
   bool ending_ = false;
   bool startsHidden_ = false;
   // Minimised only because it started in the tray: the first opening from the tray restores it.

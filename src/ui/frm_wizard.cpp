@@ -30,17 +30,18 @@ void frmWizard::Design() {
   SetClientSize(6390, 5700);
   SetCentred(true);
   Label1.SetCaption("Schedule Name:");
-  Label1.Move({60, 120, 2295, 195});
-  txtName.Move({2520, 60, 3795, 285});
+  // Room for the longest translation of the labels ("Nombre de la programación:").
+  Label1.Move({60, 120, 2655, 195});
+  txtName.Move({2760, 60, 3555, 285});
   Label2.SetCaption("ScheduleType:");
-  Label2.Move({60, 420, 2295, 195});
-  cbShutdown.Move({2520, 420, 3795, 315});
+  Label2.Move({60, 420, 2655, 195});
+  cbShutdown.Move({2760, 420, 3555, 315});
   Frame6.SetCaption("Schedule");
   Frame6.Move({120, 840, 6195, 3975});
   chkScheduler.SetCaption("Enable Scheduler");
   chkScheduler.Move({240, 300, 5715, 255});
   SkinLabel12.SetCaption("Start:");
-  SkinLabel12.Move({240, 660, 615, 255});
+  SkinLabel12.Move({240, 660, 800, 255});  // "Début :" at 120 DPI
   dtDate.Move({1080, 600, 2895, 300});
   dtTime.Move({4140, 600, 1335, 300});
   // Until the scheduler is enabled a start means nothing: the pickers wait for it.
@@ -55,7 +56,7 @@ void frmWizard::Design() {
   int top = 600;
   for (const auto& [option, caption] : options) {
     option->SetCaption(caption);
-    option->Move({480, top, option == &optRepeat1 ? 1995 : 1455, 195});
+    option->Move({480, top, 2340, 195});  // up to the day lists, for "Toutes les semaines"
     option->SetEnabled(false);
     top += 300;
   }

@@ -69,6 +69,9 @@ class ControlPeer {
   virtual void Sync(Aspect aspect) = 0;
   virtual void Refresh() {}
   virtual platform::NativeWindow Handle() const { return 0; }
+  // The width the caption takes on one line in the control's font, in twips; 0 where the back
+  // end does not draw text.
+  virtual int CaptionWidthTwips() const { return 0; }
   // A list view row added at the end or removed, or one of its cells changed (column 1 is the
   // row text). A back end that keeps no rows of its own shows the whole list again.
   virtual void ListRowAdded(int /*row*/) { Sync(Aspect::Items); }
@@ -147,6 +150,8 @@ class Control {
   // The back end attaches its side when the window is loaded and drops it when it unloads.
   void AttachPeer(std::unique_ptr<ControlPeer> peer);
   void DetachPeer();
+  // The width the caption takes on one line as the back end draws it; 0 headless.
+  int CaptionWidthTwips() const { return peer_ ? peer_->CaptionWidthTwips() : 0; }
   ControlPeer* Peer() const { return peer_.get(); }
   platform::NativeWindow Handle() const { return peer_ ? peer_->Handle() : 0; }
 

@@ -22,8 +22,9 @@ using ui::ControlKind;
 
 DWORD ButtonStyle(const ui::Control& control) {
   switch (control.Kind()) {
-    case ControlKind::CheckBox: return WS_TABSTOP | BS_AUTOCHECKBOX;
-    case ControlKind::OptionButton: return WS_TABSTOP | BS_AUTORADIOBUTTON;
+    // A caption longer than its line (a translation, say) wraps where the box is tall enough.
+    case ControlKind::CheckBox: return WS_TABSTOP | BS_AUTOCHECKBOX | BS_MULTILINE;
+    case ControlKind::OptionButton: return WS_TABSTOP | BS_AUTORADIOBUTTON | BS_MULTILINE;
     default:
       return WS_TABSTOP | (static_cast<const ui::CommandButton&>(control).Default() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
   }
@@ -245,6 +246,21 @@ void Win32ButtonPeer::OnCommand(WORD code) {
   Model().UserClick();
   // A click that closes the window (an OK button) has taken this peer with it.
   if (!alive.expired() && Model().Kind() == ControlKind::OptionButton) ShowOwn(ui::Aspect::Value);
+}
+
+int Win32ButtonPeer::CaptionWidthTwips() const {
+  const auto& look = Model().Parent().Look();
+  const std::wstring caption = WindowText(Window());
+  if (!look || caption.empty()) return Win32WindowedPeer::CaptionWidthTwips();
+  ui::Font font = Model().GetFont();
+  font.name = look->buttonFont.name;
+  const UINT dpi = FormPeer().Dpi();
+  const FontObject drawn = MakeFont(font, dpi);
+  const WindowDcScope screen(nullptr);
+  const SelectedObject inFont(screen.Dc(), drawn.get());
+  RECT measured{0, 0, 0, 0};
+  DrawTextW(screen.Dc(), caption.c_str(), -1, &measured, DT_SINGLELINE | DT_CALCRECT);
+  return PixelsToTwips(measured.right, dpi);
 }
 
 }  // namespace curfew::platform::win32

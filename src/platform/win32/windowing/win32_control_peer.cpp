@@ -7,6 +7,7 @@
 #include "platform/win32/windowing/win32_canvas.h"
 #include "platform/win32/windowing/win32_field_edge.h"
 #include "platform/win32/windowing/win32_form_peer.h"
+#include "platform/win32/windowing/win32_gdi_scope.h"
 #include "platform/win32/windowing/win32_runtime.h"
 #include "platform/win32/windowing/win32_subclass.h"
 
@@ -175,6 +176,19 @@ HBRUSH Win32WindowedPeer::OnControlColour(HDC dc, HWND /*asking*/) {
   SetTextColor(dc, ToColorRef(control_.ForeColor()));
   SetBkColor(dc, ToColorRef(control_.BackColor()));
   return brush_.get();
+}
+
+// The caption on one line in the font the window was given, the access key's "&" taking no room.
+int Win32WindowedPeer::CaptionWidthTwips() const {
+  if (!window_) return 0;
+  const std::wstring caption = WindowText(window_.get());
+  if (caption.empty()) return 0;
+  const WindowDcScope screen(nullptr);
+  const SelectedObject inFont(screen.Dc(),
+                              font_ ? static_cast<HGDIOBJ>(font_.get()) : GetStockObject(DEFAULT_GUI_FONT));
+  RECT measured{0, 0, 0, 0};
+  DrawTextW(screen.Dc(), caption.c_str(), -1, &measured, DT_SINGLELINE | DT_CALCRECT);
+  return PixelsToTwips(measured.right, form_.Dpi());
 }
 
 }  // namespace curfew::platform::win32

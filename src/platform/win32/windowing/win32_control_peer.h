@@ -53,6 +53,7 @@ class Win32WindowedPeer : public Win32ControlPeer {
   void Sync(ui::Aspect aspect) final;
   void Refresh() override;
   NativeWindow Handle() const override { return reinterpret_cast<NativeWindow>(window_.get()); }
+  int CaptionWidthTwips() const override;
   HBRUSH OnControlColour(HDC dc, HWND asking) override;
 
  protected:

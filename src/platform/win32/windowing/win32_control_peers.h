@@ -20,6 +20,8 @@ class Win32ButtonPeer final : public Win32WindowedPeer {
   void OnCommand(WORD code) override;
   bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
   void OnDefaultButtonMoved() override { ShowDefaultRole(); }
+  // A button the window draws in its look shows its caption in the look's font.
+  int CaptionWidthTwips() const override;
 
  private:
   void ShowOwn(ui::Aspect aspect) override;

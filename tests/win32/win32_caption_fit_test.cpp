@@ -1,0 +1,78 @@
+// Every caption of every window fits its control in each shipped language, at the DPI the test
+// runs at (the build runs it at several).
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "appearance/frm_about.h"
+#include "localization/frm_language.h"
+#include "settings/frm_options.h"
+#include "ui/frm_still_running.h"
+#include "ui/frm_wizard.h"
+#include "win32/support/caption_fit.h"
+#include "win32/support/running_program.h"
+
+namespace curfew::test {
+namespace {
+
+constexpr const char* kLanguages[] = {"English", "Deutsch", "Français", "Español", "Italiano", "Nederlands"};
+
+// The cut captions of a window in each language, each named with its language.
+template <typename Window>
+std::vector<std::string> CutInEveryLanguage(frmMain& main, Window& window) {
+  std::vector<std::string> cut;
+  for (const char* language : kLanguages) {
+    main.Context().Languages().ChangeLanguage(window, language);
+    window.ShowCatalogueTexts();
+    for (const std::string& caption : CutCaptions(window)) cut.push_back(std::string(language) + " " + caption);
+  }
+  main.Context().Languages().ChangeLanguage(window, "English");
+  window.ShowCatalogueTexts();
+  return cut;
+}
+
+TEST(Win32CaptionFit, EveryWindowsCaptionsFitInEveryLanguage) {
+  RunningProgram program;
+  frmMain& main = program.main;
+  std::vector<std::string> cut = CutInEveryLanguage(main, main);
+  const auto add = [&cut](const std::vector<std::string>& more) { cut.insert(cut.end(), more.begin(), more.end()); };
+
+  main.mnuFileItem4.UserClick();
+  add(CutInEveryLanguage(main, *main.Preferences()));
+  main.Preferences()->Unload();
+
+  main.cmdNewSchedule.UserClick();
+  frmWizard& editor = *main.ScheduleEditor();
+  editor.chkScheduler.UserClick();
+  add(CutInEveryLanguage(main, editor));
+  editor.Unload();
+
+  main.mnuAboutItem.UserClick();
+  add(CutInEveryLanguage(main, *main.About()));
+  main.About()->Unload();
+
+  frmStillRunning& reminder =
+      main.Context().Windows().Open<frmStillRunning>(OpenWindows::Place::Reminder, main.Context());
+  reminder.Show();
+  add(CutInEveryLanguage(main, reminder));
+  reminder.Unload();
+
+  main.mnuLanguageItem.UserClick();
+  add(CutInEveryLanguage(main, *main.LanguageDialog()));
+  main.LanguageDialog()->Unload();
+
+  std::string report;
+  for (const std::string& caption : cut) report += "\n  " + caption;
+  const UINT dpi = GetDpiForWindow(WindowOf(main));
+  if (const char* expected = std::getenv("CURFEW_EXPECTED_DPI")) {
+    EXPECT_EQ(dpi, static_cast<UINT>(std::atoi(expected))) << "the system's DPI reaches the windows";
+  }
+  EXPECT_TRUE(cut.empty()) << cut.size() << " captions cut at " << dpi << " DPI:" << report;
+}
+
+}  // namespace
+}  // namespace curfew::test
