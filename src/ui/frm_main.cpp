@@ -456,6 +456,11 @@ void frmMain::SaveColumnWidths() {
 }
 
 void frmMain::Form_SystemChange(ui::SystemChange change) {
+  if (change == ui::SystemChange::DpiChanged) {
+    // The tray icon in the size the new DPI asks for.
+    services_.tray.ShowKeptAwake(chkLowPower.Value() == 1);
+    return;
+  }
   if (change == ui::SystemChange::ColourSchemeChanged) {
     // Every window follows light or dark mode, or high contrast, at once.
     context_.Skins().FollowSchemeChange(services_.runtime.LoadedForms());

@@ -7,6 +7,7 @@
 
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "app/win32_program_services.h"
 #include "appearance/frm_about.h"
@@ -19,6 +20,7 @@
 #include "support/sample_form.h"
 #include "ui/application.h"
 #include "ui/frm_wizard.h"
+#include "win32/support/caption_fit.h"
 #include "win32/support/running_program.h"
 #include "win32/support/text_fit.h"
 
@@ -94,6 +96,62 @@ TEST_F(Win32OtherWindows, TheWarningAndWakePreferencesFitInEveryLanguage) {
     }
   }
   application.main.Context().Languages().ChangeLanguage(options, "English");
+}
+
+// What a window's layout is in pixels: each child window's place in its parent, its font's
+// height, and the window's smallest size.
+struct PixelLayout {
+  std::vector<RECT> places;
+  std::vector<LONG> fontHeights;
+  POINT minimum{};
+};
+
+PixelLayout LayoutOf(HWND window) {
+  PixelLayout layout;
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT place{};
+    GetWindowRect(child, &place);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
+    layout.places.push_back(place);
+    LOGFONTW font{};
+    if (const auto handle = reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)))
+      GetObjectW(handle, sizeof(font), &font);
+    layout.fontHeights.push_back(font.lfHeight);
+  }
+  MINMAXINFO limits{};
+  SendMessageW(window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+  layout.minimum = limits.ptMinTrackSize;
+  return layout;
+}
+
+// Moved to a screen at 144 DPI, a window lays itself out as one opened there: every control
+// half as large again (to the pixel's rounding), its font too, its smallest size too, and every
+// caption still fits.
+TEST_F(Win32OtherWindows, ADpiChangeLaysTheWindowOutAsAtThatDpi) {
+  const HWND window = reinterpret_cast<HWND>(application.main.Handle());
+  ShowWindow(window, SW_RESTORE);
+  const PixelLayout before = LayoutOf(window);
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  RECT suggested{outer.left, outer.top, outer.left + (outer.right - outer.left) * 3 / 2,
+                 outer.top + (outer.bottom - outer.top) * 3 / 2};
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  const PixelLayout after = LayoutOf(window);
+  ASSERT_EQ(after.places.size(), before.places.size());
+  const auto scaled = [](LONG value) { return value * 3 / 2; };
+  for (std::size_t i = 0; i < before.places.size(); ++i) {
+    EXPECT_NEAR(after.places[i].left, scaled(before.places[i].left), 2) << "control " << i;
+    EXPECT_NEAR(after.places[i].top, scaled(before.places[i].top), 2) << "control " << i;
+    EXPECT_NEAR(after.places[i].right - after.places[i].left, scaled(before.places[i].right - before.places[i].left), 2)
+        << "control " << i;
+    if (before.fontHeights[i] != 0) {
+      EXPECT_NEAR(after.fontHeights[i], scaled(before.fontHeights[i]), 1) << "control " << i;
+    }
+  }
+  EXPECT_NEAR(after.minimum.x, scaled(before.minimum.x), 24) << "the smallest size follows";
+  EXPECT_TRUE(test::CutCaptions(application.main).empty());
+  RECT back{outer};
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&back));
 }
 
 TEST_F(Win32OtherWindows, TheLanguageDialogListsTheShippedLanguages) {

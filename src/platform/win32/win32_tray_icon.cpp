@@ -1,5 +1,6 @@
 #include "platform/win32/win32_tray_icon.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -109,7 +110,13 @@ bool Win32TrayIcon::Send(DWORD command, UINT flags, std::string_view tip) {
   data.uID = kIconId;
   data.uFlags = flags;
   data.uCallbackMessage = kCallbackMessage;
-  data.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(keptAwake_ ? kAwakeIconId : kProgramIconId));
+  // The notification area's size at the DPI of the moment, drawn from the icon's own images;
+  // the shell keeps a copy.
+  HICON loaded = nullptr;
+  LoadIconMetric(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(keptAwake_ ? kAwakeIconId : kProgramIconId), LIM_SMALL,
+                 &loaded);
+  const IconHandle icon(loaded);
+  data.hIcon = icon.get();
   const std::string field = TrayTipField(tip);
   std::memcpy(data.szTip, field.data(), field.size());
   return Shell_NotifyIconA(command, &data) != FALSE;

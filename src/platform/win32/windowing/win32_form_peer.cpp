@@ -104,7 +104,8 @@ Win32FormPeer::~Win32FormPeer() {
   SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);  // the window goes with window_, unheard
 }
 
-UINT Win32FormPeer::Dpi() const { return GetDpiForWindow(window_.get()); }
+// The DPI the window was last told it moved to, or the one it was made at.
+UINT Win32FormPeer::Dpi() const { return dpi_ ? dpi_ : GetDpiForWindow(window_.get()); }
 
 ui::TwipsRect Win32FormPeer::ClientArea() const {
   RECT client{};
@@ -445,6 +446,7 @@ LRESULT Win32FormPeer::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam) form_.UserClose(ui::UnloadMode::AppWindows);
       return 0;
     case WM_DPICHANGED: {
+      dpi_ = LOWORD(wParam);
       const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
       SetWindowPos(window_.get(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                    suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -454,6 +456,8 @@ LRESULT Win32FormPeer::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
           control->Peer()->Sync(ui::Aspect::Position);
         }
       }
+      if (menuBar_) DrawMenuBar(window_.get());  // its entries measured again at the new size
+      form_.SystemChanged(ui::SystemChange::DpiChanged);
       return 0;
     }
     default: break;

@@ -90,6 +90,7 @@ class Win32FormPeer final : public ui::FormPeer {
   // The push button that has the keyboard focus, if one has.
   HWND focusedPushButton_ = nullptr;
   BrushObject background_;
+  UINT dpi_ = 0;  // from the last DPI change; 0 until one came
   BrushObject menuBackground_;
   // The tool tips of the window's controls, made with the first of them.
   WindowHandle toolTips_;
