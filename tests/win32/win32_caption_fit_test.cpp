@@ -35,11 +35,43 @@ std::vector<std::string> CutInEveryLanguage(frmMain& main, Window& window) {
   return cut;
 }
 
+// The main window at its smallest size in each language: every caption fits, and no control
+// reaches past the window's right edge.
+std::vector<std::string> CutAtSmallestSize(frmMain& main) {
+  std::vector<std::string> cut;
+  const HWND window = WindowOf(main);
+  ShowWindow(window, SW_RESTORE);
+  for (const char* language : kLanguages) {
+    main.Context().Languages().ChangeLanguage(main, language);
+    main.ShowCatalogueTexts();
+    MINMAXINFO limits{};
+    SendMessageW(window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    SetWindowPos(window, nullptr, 0, 0, limits.ptMinTrackSize.x, limits.ptMinTrackSize.y,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (const std::string& caption : CutCaptions(main)) cut.push_back(std::string(language) + " smallest " + caption);
+    RECT client{};
+    GetClientRect(window, &client);
+    for (const ui::Control* control : main.Controls()) {
+      const auto child = reinterpret_cast<HWND>(control->Handle());
+      if (!child || !IsWindowVisible(child) || GetParent(child) != window) continue;
+      RECT place{};
+      GetWindowRect(child, &place);
+      MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
+      if (place.right > client.right)
+        cut.push_back(std::string(language) + " smallest " + control->Name() + ": past the edge");
+    }
+  }
+  main.Context().Languages().ChangeLanguage(main, "English");
+  main.ShowCatalogueTexts();
+  return cut;
+}
+
 TEST(Win32CaptionFit, EveryWindowsCaptionsFitInEveryLanguage) {
   RunningProgram program;
   frmMain& main = program.main;
   std::vector<std::string> cut = CutInEveryLanguage(main, main);
   const auto add = [&cut](const std::vector<std::string>& more) { cut.insert(cut.end(), more.begin(), more.end()); };
+  add(CutAtSmallestSize(main));
 
   main.mnuFileItem4.UserClick();
   add(CutInEveryLanguage(main, *main.Preferences()));
