@@ -18,6 +18,7 @@
 //   app_probe tray-icon TIP SECONDS       exit 0 once the program's notification icon is there
 //   app_probe restart-shell               takes the program's icon away and tells its window of
 //                                         a new task bar, as a restart of Explorer does
+//   app_probe tray-menu                   a right click on the program's notification icon
 //   app_probe schedule-time MINUTES       prints "DATE HH:MM:00" for the start of the minute
 //                                         that many minutes on, in the user's short date form
 #include <windows.h>
@@ -235,6 +236,13 @@ int main() {
     gone.uID = 9999;
     if (!gone.hWnd || !Shell_NotifyIconA(NIM_DELETE, &gone)) return 1;
     PostMessageW(gone.hWnd, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    return 0;
+  }
+  if (command == "tray-menu" && args.size() == 1) {
+    const HWND tray = FindWindowW(L"CurfewTrayWindow", nullptr);
+    if (!tray) return 1;
+    // The icon's own message (a left button's number), as the shell sends it for a right click.
+    PostMessageW(tray, WM_LBUTTONDOWN, 9999, WM_RBUTTONUP);
     return 0;
   }
   if (command == "schedule-time" && args.size() == 2) {
