@@ -448,6 +448,48 @@ TEST(Win32Skins, MessageBoxesAreShownInTheSkin) {
   SetAppsUseLightTheme(1);
 }
 
+// The share of a window's scroll bar drawn dark, read from the screen's copy of its frame.
+double DarkShareOfScrollBar(HWND window) {
+  SCROLLBARINFO info{};
+  info.cbSize = sizeof(info);
+  if (!GetScrollBarInfo(window, OBJID_VSCROLL, &info) || (info.rgstate[0] & STATE_SYSTEM_INVISIBLE)) return -1;
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  const HDC frame = GetWindowDC(window);
+  int dark = 0;
+  int all = 0;
+  for (LONG x = info.rcScrollBar.left; x < info.rcScrollBar.right; ++x)
+    for (LONG y = info.rcScrollBar.top; y < info.rcScrollBar.bottom; ++y) {
+      const COLORREF pixel = GetPixel(frame, x - outer.left, y - outer.top);
+      dark += GetRValue(pixel) < 0x70 && GetGValue(pixel) < 0x70 && GetBValue(pixel) < 0x70;
+      ++all;
+    }
+  ReleaseDC(window, frame);
+  return all > 0 ? double(dark) / all : -1;
+}
+
+// The day list's scroll bar in the dark skin is dark, and stays dark once scrolled.
+TEST(Win32Skins, ScrollBarsAreDarkInTheDarkSkin) {
+  SetAppsUseLightTheme(0);
+  {
+    test::RunningProgram program;
+    program.main.cmdNewSchedule.UserClick();
+    frmWizard& editor = *program.main.ScheduleEditor();
+    editor.chkScheduler.UserClick();
+    editor.chkRepeat.UserClick();
+    editor.optRepeat2.UserClick();
+    program.input.Settle();
+    const HWND days = test::WindowOf(editor.tvScheduleMonth);
+    ASSERT_TRUE(IsWindowVisible(days));
+    EXPECT_GT(DarkShareOfScrollBar(days), 0.6) << "the month's days, 31 rows, scroll";
+    SendMessageW(days, WM_VSCROLL, SB_PAGEDOWN, 0);
+    program.input.Settle();
+    EXPECT_GT(DarkShareOfScrollBar(days), 0.6) << "and once scrolled";
+    editor.Unload();
+  }
+  SetAppsUseLightTheme(1);
+}
+
 // High contrast: no skin, the system's colours and drawing. (A program cannot switch Wine to
 // high contrast, so the engine is told the setting here.)
 Win32SkinEngine::Scheme scheme = Win32SkinEngine::Scheme::HighContrast;

@@ -83,7 +83,81 @@ LRESULT Recolour(const ui::Control& control, HWND window, UINT message, WPARAM w
   return PassOn(window, message, wParam, lParam);
 }
 
+// The window's scroll bars as the system last drew them, recoloured where they are.
+void RecolourScrollBars(HWND window, const ui::Control& control) {
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  for (const LONG object : {OBJID_VSCROLL, OBJID_HSCROLL}) {
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof(info);
+    if (!GetScrollBarInfo(window, object, &info) || (info.rgstate[0] & STATE_SYSTEM_INVISIBLE)) continue;
+    RECT bar = info.rcScrollBar;
+    OffsetRect(&bar, -outer.left, -outer.top);
+    const int width = bar.right - bar.left;
+    const int height = bar.bottom - bar.top;
+    if (width <= 0 || height <= 0) continue;
+    const WindowDcScope frame(window, WindowDcScope::Area::WholeWindow);
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof(format.bmiHeader);
+    format.bmiHeader.biWidth = width;
+    format.bmiHeader.biHeight = -height;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    const BitmapObject bitmap(CreateDIBSection(frame.Dc(), &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const MemoryDcHandle memory(CreateCompatibleDC(frame.Dc()));
+    if (!bitmap || !memory || !bits) continue;
+    const SelectedObject drawnInto(memory.get(), bitmap.get());
+    BitBlt(memory.get(), 0, 0, width, height, frame.Dc(), bar.left, bar.top, SRCCOPY);
+    GdiFlush();
+    // In the window's own colours: a tree keeps the colours it was designed with.
+    const auto& look = control.Parent().Look();
+    ui::RecolourOntoDark(std::span(static_cast<std::uint32_t*>(bits), static_cast<std::size_t>(width) * height),
+                         ToColorRef(control.Parent().BackColor()), ToColorRef(look->normal.text));
+    BitBlt(frame.Dc(), bar.left, bar.top, width, height, memory.get(), 0, 0, SRCCOPY);
+  }
+}
+
+// The messages after which the system may have drawn a scroll bar anew: its frame's paint, the
+// control's own paint (which may set the bar's range), a scroll by any means, a size change,
+// the mouse, a timer, and the control's own messages (rows added or removed).
+bool MayRedrawScrollBars(UINT message) {
+  switch (message) {
+    case WM_PAINT:
+    case WM_TIMER:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_NCPAINT:
+    case WM_NCACTIVATE:
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+    case WM_MOUSEWHEEL:
+    case WM_MOUSEHWHEEL:
+    case WM_KEYDOWN:
+    case WM_SIZE:
+    case WM_NCMOUSEMOVE:
+    case WM_NCMOUSELEAVE:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONUP:
+    case WM_CAPTURECHANGED:
+    case WM_SETREDRAW: return true;
+    default: return message >= WM_USER;
+  }
+}
+
+LRESULT RecolourBars(const ui::Control& control, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const LRESULT answer = PassOn(window, message, wParam, lParam);
+  if (MayRedrawScrollBars(message) && IsDark(control) && IsWindowVisible(window)) RecolourScrollBars(window, control);
+  return answer;
+}
+
 }  // namespace
+
+void RecolourScrollBarsWhenDark(HWND window, const ui::Control& control) {
+  Subclass<const ui::Control, RecolourBars>::Install(window, SubclassId::DarkScrollBars, control);
+}
 
 HBRUSH LightSystemColours(HDC dc) {
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));

@@ -13,6 +13,11 @@ namespace curfew::platform::win32 {
 // passes unchanged. The control must outlive the window.
 void RecolourWhenDark(HWND window, const ui::Control& control);
 
+// A list's or tree's scroll bars, which the system draws light in the window's frame, in the
+// control's colours while its window has a dark look: recoloured after each message that may
+// have drawn them.
+void RecolourScrollBarsWhenDark(HWND window, const ui::Control& control);
+
 // What such a control is answered when it asks its window for colours: the system's light
 // ones, so that the recolouring always starts from a light drawing.
 HBRUSH LightSystemColours(HDC dc);

@@ -12,6 +12,7 @@ Win32ListViewPeer::Win32ListViewPeer(Win32FormPeer& form, ui::ListView& control)
   Create(WC_LISTVIEWW, WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA, WS_EX_CLIENTEDGE);
   // The column header ignores the list's colours: a dark look recolours it.
   RecolourWhenDark(ListView_GetHeader(Window()), control);
+  RecolourScrollBarsWhenDark(Window(), control);
 }
 
 void Win32ListViewPeer::ShowOwn(ui::Aspect aspect) {

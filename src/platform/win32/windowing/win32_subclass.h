@@ -14,7 +14,8 @@ enum class SubclassId {
   PushButton,
   DarkRecolouring,
   PowerBroadcast,
-  DarkMessageBox
+  DarkMessageBox,
+  DarkScrollBars
 };
 
 namespace subclass_chain {

@@ -2,6 +2,7 @@
 
 #include "platform/win32/text_conversion.h"
 #include "platform/win32/windowing/win32_control_peers.h"
+#include "platform/win32/windowing/win32_dark_recolouring.h"
 #include "platform/win32/windowing/win32_form_peer.h"
 #include "platform/win32/windowing/win32_runtime.h"
 
@@ -10,6 +11,7 @@ namespace curfew::platform::win32 {
 Win32TreeViewPeer::Win32TreeViewPeer(Win32FormPeer& form, ui::TreeView& control) : Win32PeerOf(form, control) {
   Create(WC_TREEVIEWW, WS_TABSTOP | TVS_HASLINES | TVS_LINESATROOT | TVS_HASBUTTONS | TVS_SHOWSELALWAYS,
          WS_EX_CLIENTEDGE);
+  RecolourScrollBarsWhenDark(Window(), control);
 }
 
 // The check boxes' images are made only when the style is added after creation.
