@@ -42,8 +42,9 @@ void frmWizard::Design() {
   chkScheduler.Move({240, 300, 5715, 255});
   SkinLabel12.SetCaption("Start:");
   SkinLabel12.Move({240, 660, 800, 255});  // "Début :" at 120 DPI
-  dtDate.Move({1080, 600, 2895, 300});
-  dtTime.Move({4140, 600, 1335, 300});
+  dtDate.Move({1080, 600, 2775, 300});
+  // Room for a time such as "12:00:00 PM" beside the spin buttons.
+  dtTime.Move({3960, 600, 1935, 300});
   // Until the scheduler is enabled a start means nothing: the pickers wait for it.
   dtDate.SetEnabled(false);
   dtTime.SetEnabled(false);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 #include <vector>
@@ -20,6 +21,21 @@ inline std::vector<std::string> CutCaptions(const ui::Form& form) {
   for (const ui::Control* control : form.Controls()) {
     const auto window = reinterpret_cast<HWND>(control->Handle());
     if (!window || !IsWindowVisible(window)) continue;
+    if (control->Kind() == ui::ControlKind::ListView) {
+      // Each column's title within its column.
+      const HWND header = ListView_GetHeader(window);
+      for (int column = 0; column < Header_GetItemCount(header); ++column) {
+        wchar_t title[128] = {};
+        HDITEMW item{};
+        item.mask = HDI_TEXT | HDI_WIDTH;
+        item.pszText = title;
+        item.cchTextMax = static_cast<int>(std::size(title));
+        Header_GetItem(header, column, &item);
+        if (TextExtent(header, title).cx + 12 > item.cxy)
+          cut.push_back(control->Name() + " column: " + platform::win32::WideToUtf8(title));
+      }
+      continue;
+    }
     wchar_t buffer[1024] = {};
     GetWindowTextW(window, buffer, static_cast<int>(std::size(buffer)));
     const std::wstring text = buffer;
@@ -40,6 +56,9 @@ inline std::vector<std::string> CutCaptions(const ui::Form& form) {
         break;
       case ui::ControlKind::CommandButton: fits = oneLine + 8 <= room.cx; break;
       case ui::ControlKind::Frame: fits = oneLine + 16 <= room.cx; break;
+      // A picker's date or time beside its drop-down or spin buttons.
+      case ui::ControlKind::DatePicker:
+      case ui::ControlKind::TimePicker: fits = oneLine + GetSystemMetrics(SM_CXVSCROLL) + 6 <= room.cx; break;
       default: continue;
     }
     if (!fits) cut.push_back(control->Name() + ": " + platform::win32::WideToUtf8(text));
