@@ -11,7 +11,10 @@
 #include "appearance/frm_about.h"
 #include "localization/frm_language.h"
 #include "settings/frm_options.h"
+#include "appearance/frm_website.h"
+#include "platform/win32/win32_clock.h"
 #include "ui/frm_still_running.h"
+#include "ui/frm_warning.h"
 #include "ui/frm_wizard.h"
 #include "win32/support/caption_fit.h"
 #include "win32/support/running_program.h"
@@ -92,6 +95,16 @@ TEST(Win32CaptionFit, EveryWindowsCaptionsFitInEveryLanguage) {
   reminder.Show();
   add(CutInEveryLanguage(main, reminder));
   reminder.Unload();
+
+  const LocalDateTime now = platform::win32::Win32Clock().Now();
+  frmWarning warning(main.Context(), {"Stand by", std::string(60, 'W'), now, now});
+  warning.Show();
+  add(CutInEveryLanguage(main, warning));
+  warning.Unload();
+
+  main.ShowWebsite();  // the browser's window is not translated
+  for (const std::string& caption : CutCaptions(*main.Website())) cut.push_back("browser " + caption);
+  main.Website()->Unload();
 
   main.mnuLanguageItem.UserClick();
   add(CutInEveryLanguage(main, *main.LanguageDialog()));
