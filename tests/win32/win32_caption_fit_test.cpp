@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "appearance/frm_about.h"
-#include "localization/frm_language.h"
-#include "settings/frm_options.h"
 #include "appearance/frm_website.h"
+#include "localization/frm_language.h"
 #include "platform/win32/win32_clock.h"
+#include "settings/frm_options.h"
 #include "ui/frm_still_running.h"
 #include "ui/frm_warning.h"
 #include "ui/frm_wizard.h"
