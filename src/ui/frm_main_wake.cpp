@@ -9,15 +9,11 @@ namespace {
 
 using date_arithmetic::AddSeconds;
 using date_arithmetic::SecondsBetween;
+using date_arithmetic::StartOfMinute;
 
 // Waking takes time, and the scheduler's tick must see the minute come: the computer wakes this
 // much before the warning.
 constexpr long long kWakeMarginSeconds = 60;
-
-LocalDateTime MinuteStart(LocalDateTime at) {
-  at.time.second = 0;
-  return at;
-}
 
 }  // namespace
 
@@ -32,7 +28,7 @@ std::optional<LocalDateTime> frmMain::WakeMoment(const LocalDateTime& now) {
     if (entry.source != ScheduleSource::File || !entry.next.at) continue;
     const auto code = PowerActionCodeOf(entry.action);
     if (!code || *code == kPowerStandBy) continue;
-    const LocalDateTime run = MinuteStart(*entry.next.at);
+    const LocalDateTime run = StartOfMinute(*entry.next.at);
     if (!earliest || SecondsBetween(run, *earliest) > 0) earliest = run;
   }
   if (!earliest) return std::nullopt;

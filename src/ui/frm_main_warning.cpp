@@ -10,15 +10,11 @@ namespace {
 
 using date_arithmetic::AddSeconds;
 using date_arithmetic::SecondsBetween;
+using date_arithmetic::StartOfMinute;
 
 // A warning that comes this close to the run's minute, or only once it began, shows at least
 // this long before the action, as far as the minute allows.
 constexpr long long kLateWarningSeconds = 10;
-
-LocalDateTime MinuteStart(LocalDateTime at) {
-  at.time.second = 0;
-  return at;
-}
 
 LocalDateTime Earlier(const LocalDateTime& a, const LocalDateTime& b) { return SecondsBetween(a, b) >= 0 ? a : b; }
 
@@ -52,7 +48,7 @@ void frmMain::WarnOfNextAction(const LocalDateTime& now) {
     return;
   }
   const ScheduleEntry& entry = Schedules().At(coming->index);
-  const WarnedRun run{entry.name, MinuteStart(coming->at)};
+  const WarnedRun run{entry.name, StartOfMinute(coming->at)};
   const long long secondsToRun = SecondsBetween(now, run.at);
   // A warning about another run than the coming one (it started, moved or went) goes.
   if (const frmWarning* shown = Warning();
@@ -72,7 +68,7 @@ void frmMain::WarnOfNextAction(const LocalDateTime& now) {
 }
 
 bool frmMain::HeldByWarning(const LocalDateTime& at, const LocalDateTime& now) const {
-  return holdUntil_ && warned_ && MinuteStart(at) == warned_->at && SecondsBetween(now, *holdUntil_) > 0;
+  return holdUntil_ && warned_ && StartOfMinute(at) == warned_->at && SecondsBetween(now, *holdUntil_) > 0;
 }
 
 void frmMain::ShowWarning(const WarningFacts& facts) {
@@ -93,7 +89,7 @@ std::optional<std::size_t> frmMain::WarnedIndex() const {
   if (!warned_) return std::nullopt;
   const auto index = context_.Schedules().Find(warned_->name);
   const auto& at = index ? context_.Schedules().At(*index).next.at : std::nullopt;
-  if (!at || MinuteStart(*at) != warned_->at) return std::nullopt;  // the run is no longer coming
+  if (!at || StartOfMinute(*at) != warned_->at) return std::nullopt;  // the run is no longer coming
   return index;
 }
 

@@ -25,13 +25,7 @@ void PaintRecoloured(HWND window, HDC target, const ui::Control& control) {
   RECT client{};
   GetClientRect(window, &client);
   if (client.right <= 0 || client.bottom <= 0) return;
-  BITMAPINFO format{};
-  format.bmiHeader.biSize = sizeof(format.bmiHeader);
-  format.bmiHeader.biWidth = client.right;
-  format.bmiHeader.biHeight = -client.bottom;  // top-down
-  format.bmiHeader.biPlanes = 1;
-  format.bmiHeader.biBitCount = 32;
-  format.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO format = TopDown32(client.right, client.bottom);
   void* bits = nullptr;
   const BitmapObject bitmap(CreateDIBSection(target, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
   const MemoryDcHandle memory(CreateCompatibleDC(target));
@@ -97,13 +91,7 @@ void RecolourScrollBars(HWND window, const ui::Control& control) {
     const int height = bar.bottom - bar.top;
     if (width <= 0 || height <= 0) continue;
     const WindowDcScope frame(window, WindowDcScope::Area::WholeWindow);
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof(format.bmiHeader);
-    format.bmiHeader.biWidth = width;
-    format.bmiHeader.biHeight = -height;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO format = TopDown32(width, height);
     void* bits = nullptr;
     const BitmapObject bitmap(CreateDIBSection(frame.Dc(), &format, DIB_RGB_COLORS, &bits, nullptr, 0));
     const MemoryDcHandle memory(CreateCompatibleDC(frame.Dc()));

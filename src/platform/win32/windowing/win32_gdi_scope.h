@@ -4,6 +4,18 @@
 
 namespace curfew::platform::win32 {
 
+// The format of a 32-bit top-down device-independent bitmap of that size (0x00RRGGBB pixels).
+inline BITMAPINFO TopDown32(int width, int height) {
+  BITMAPINFO format{};
+  format.bmiHeader.biSize = sizeof(format.bmiHeader);
+  format.bmiHeader.biWidth = width;
+  format.bmiHeader.biHeight = -height;
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 32;
+  format.bmiHeader.biCompression = BI_RGB;
+  return format;
+}
+
 // A window's paint between BeginPaint and EndPaint.
 class PaintScope {
  public:

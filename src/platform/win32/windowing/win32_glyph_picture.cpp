@@ -9,17 +9,6 @@
 namespace curfew::platform::win32 {
 namespace {
 
-BITMAPINFO TopDown32(int size) {
-  BITMAPINFO format{};
-  format.bmiHeader.biSize = sizeof(format.bmiHeader);
-  format.bmiHeader.biWidth = size;
-  format.bmiHeader.biHeight = -size;
-  format.bmiHeader.biPlanes = 1;
-  format.bmiHeader.biBitCount = 32;
-  format.bmiHeader.biCompression = BI_RGB;
-  return format;
-}
-
 // The glyph's alpha read from the program's icon at that size; empty when there is none.
 std::vector<std::uint8_t> ReadGlyphAlpha(int iconResource, int size) {
   const IconHandle icon(static_cast<HICON>(
@@ -28,7 +17,7 @@ std::vector<std::uint8_t> ReadGlyphAlpha(int iconResource, int size) {
   if (!icon || !GetIconInfo(icon.get(), &parts)) return {};
   const BitmapObject colour(parts.hbmColor);
   const BitmapObject mask(parts.hbmMask);
-  BITMAPINFO format = TopDown32(size);
+  BITMAPINFO format = TopDown32(size, size);
   std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size) * size);
   const WindowDcScope screen(nullptr);
   const int rows = colour && screen ? GetDIBits(screen.Dc(), colour.get(), 0, static_cast<UINT>(size), pixels.data(),
@@ -57,7 +46,7 @@ GlyphPicture::GlyphPicture(int iconResource, int size) {
 }
 
 BitmapObject GlyphPicture::Colour(COLORREF colour, bool premultiplied) const {
-  BITMAPINFO format = TopDown32(size_);
+  BITMAPINFO format = TopDown32(size_, size_);
   void* bits = nullptr;
   BitmapObject bitmap(CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!bitmap || !bits) return {};
