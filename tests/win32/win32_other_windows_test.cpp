@@ -282,6 +282,20 @@ TEST(Win32Skins, TheWindowsSettingChoosesTheSkinAndButtonsAreDrawnInIt) {
   SetAppsUseLightTheme(1);
 }
 
+// Presses and lets go of each key in turn, as the user types them.
+void PressKeys(std::initializer_list<WORD> keys) {
+  for (const WORD key : keys) {
+    INPUT press[2] = {};
+    for (INPUT& input : press) {
+      input.type = INPUT_KEYBOARD;
+      input.ki.wVk = key;
+    }
+    press[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, press, sizeof(INPUT));
+    Sleep(30);
+  }
+}
+
 // What an open menu shows, read while it is open: the share of its pixels in a colour, and
 // whether its caption's text colour is there. Esc closes it again.
 struct OpenMenuShot {
@@ -306,16 +320,7 @@ OpenMenuShot ShootOpenMenu(COLORREF back, COLORREF text) {
     }
     Sleep(10);
   }
-  INPUT escape[2] = {};
-  for (INPUT& input : escape) {
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = VK_ESCAPE;
-  }
-  escape[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  for (int times = 0; times < 2; ++times) {
-    SendInput(2, escape, sizeof(INPUT));
-    Sleep(50);
-  }
+  PressKeys({VK_ESCAPE, VK_ESCAPE});
   return shot;
 }
 
@@ -380,19 +385,6 @@ struct MessageBoxShot {
   double shareOfBack = 0;
   COLORREF buttonFace = 0;
 };
-
-void PressKeys(std::initializer_list<WORD> keys) {
-  for (const WORD key : keys) {
-    INPUT press[2] = {};
-    for (INPUT& input : press) {
-      input.type = INPUT_KEYBOARD;
-      input.ki.wVk = key;
-    }
-    press[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, press, sizeof(INPUT));
-    Sleep(30);
-  }
-}
 
 MessageBoxShot ShootMessageBox(const wchar_t* title, COLORREF back, std::initializer_list<WORD> answerKeys) {
   MessageBoxShot shot;
