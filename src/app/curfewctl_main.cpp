@@ -7,9 +7,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
-#include <shellapi.h>
 
-#include "platform/win32/text_conversion.h"
+#include "platform/win32/command_line.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_locale.h"
@@ -17,12 +16,7 @@
 int main() {
   using namespace curfew::platform::win32;
   SetConsoleOutputCP(CP_UTF8);
-  int count = 0;
-  wchar_t** wideArguments = CommandLineToArgvW(GetCommandLineW(), &count);
-  std::vector<std::string> arguments;
-  for (int i = 1; i < count; ++i) arguments.push_back(WideToUtf8(wideArguments[i]));
-  LocalFree(wideArguments);
-
+  const std::vector<std::string> arguments = CommandLineArguments();
   const Win32FileSystem files;
   const Win32Clock clock;
   const Win32Locale locale;

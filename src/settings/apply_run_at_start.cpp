@@ -31,4 +31,14 @@ void ApplyRunAtStart(int chkRunAtStartValue, const SettingsServices& services, s
   addRemove.RemoveFromRun2(programName + "1");
 }
 
+std::optional<int> StartWithWindowsSwitch(const std::vector<std::string>& arguments) {
+  constexpr std::string_view kSwitch = "/startwithwindows=";
+  for (const std::string& argument : arguments) {
+    const std::string lower = ascii::ToLower(argument);
+    if (lower == std::string(kSwitch) + "1") return 1;
+    if (lower == std::string(kSwitch) + "0") return 0;
+  }
+  return std::nullopt;
+}
+
 }  // namespace curfew

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "settings/settings_store.h"
 
@@ -18,5 +20,10 @@ void ApplyRunAtStart(int chkRunAtStartValue, const SettingsServices& services, s
 // The start-up command: folder, backslash, base name, and ".exe" unless the text has it in any
 // letter case. Not quoted, no arguments.
 std::string StartupCommand(std::string_view programFolder, std::string_view exeName);
+
+// The installer's way to the same choice: "/StartWithWindows=1" or "/StartWithWindows=0" among
+// the program's arguments (the name in any letter case). nullopt when no argument is that
+// switch with one of those two values; the program then starts as usual.
+std::optional<int> StartWithWindowsSwitch(const std::vector<std::string>& arguments);
 
 }  // namespace curfew

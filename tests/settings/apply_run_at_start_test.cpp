@@ -44,6 +44,15 @@ TEST(StartupCommand, AppendsExeOnlyWhenMissingInAnyCase) {
   EXPECT_EQ(StartupCommand("C:\\Tools.exe", "curfew"), "C:\\Tools.exe\\curfew") << "any .exe in the text counts";
 }
 
+TEST(StartWithWindowsSwitch, TakesOnlyTheSwitchWithAChoice) {
+  using Arguments = std::vector<std::string>;
+  EXPECT_EQ(StartWithWindowsSwitch(Arguments{"/StartWithWindows=1"}), 1);
+  EXPECT_EQ(StartWithWindowsSwitch(Arguments{"other", "/startwithwindows=0"}), 0);
+  EXPECT_EQ(StartWithWindowsSwitch(Arguments{}), std::nullopt) << "a plain start";
+  for (const char* malformed : {"/StartWithWindows=", "/StartWithWindows=2", "/StartWithWindows", "StartWithWindows=1"})
+    EXPECT_EQ(StartWithWindowsSwitch(Arguments{malformed}), std::nullopt) << malformed;
+}
+
 TEST_F(RunAtStartTest, AStandardUserIsRegisteredInTheUsersOwnList) {
   registry_.Fail(MemoryRegistry::Step::Create, RegistryRoot::LocalMachine, kRun, "", 5);
   ApplyRunAtStart(1, services_, "C:\\Apps", "curfew");

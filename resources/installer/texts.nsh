@@ -1,0 +1,66 @@
+; The installer's own texts in the program's six languages. The pages' standard texts come
+; from NSIS's language files.
+
+!insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "German"
+!insertmacro MUI_LANGUAGE "French"
+!insertmacro MUI_LANGUAGE "Spanish"
+!insertmacro MUI_LANGUAGE "Italian"
+!insertmacro MUI_LANGUAGE "Dutch"
+
+LangString ScopeTitle ${LANG_ENGLISH} "Choose Users"
+LangString ScopeTitle ${LANG_GERMAN} "Benutzer auswählen"
+LangString ScopeTitle ${LANG_FRENCH} "Choix des utilisateurs"
+LangString ScopeTitle ${LANG_SPANISH} "Elegir usuarios"
+LangString ScopeTitle ${LANG_ITALIAN} "Scelta degli utenti"
+LangString ScopeTitle ${LANG_DUTCH} "Gebruikers kiezen"
+
+LangString ScopeSubtitle ${LANG_ENGLISH} "Install ${PRODUCT} for yourself or for everyone."
+LangString ScopeSubtitle ${LANG_GERMAN} "${PRODUCT} für Sie oder für alle installieren."
+LangString ScopeSubtitle ${LANG_FRENCH} "Installer ${PRODUCT} pour vous ou pour tous."
+LangString ScopeSubtitle ${LANG_SPANISH} "Instalar ${PRODUCT} para usted o para todos."
+LangString ScopeSubtitle ${LANG_ITALIAN} "Installare ${PRODUCT} per sé o per tutti."
+LangString ScopeSubtitle ${LANG_DUTCH} "${PRODUCT} voor uzelf of voor iedereen installeren."
+
+LangString ScopeJustMe ${LANG_ENGLISH} "Only for me (no administrator rights needed)"
+LangString ScopeJustMe ${LANG_GERMAN} "Nur für mich (keine Administratorrechte nötig)"
+LangString ScopeJustMe ${LANG_FRENCH} "Pour moi seulement (sans droits d'administrateur)"
+LangString ScopeJustMe ${LANG_SPANISH} "Solo para mí (sin derechos de administrador)"
+LangString ScopeJustMe ${LANG_ITALIAN} "Solo per me (senza diritti di amministratore)"
+LangString ScopeJustMe ${LANG_DUTCH} "Alleen voor mij (geen beheerdersrechten nodig)"
+
+LangString ScopeEveryone ${LANG_ENGLISH} "For everyone on this computer (needs administrator rights)"
+LangString ScopeEveryone ${LANG_GERMAN} "Für alle Benutzer dieses Computers (Administratorrechte nötig)"
+LangString ScopeEveryone ${LANG_FRENCH} "Pour tous les utilisateurs de cet ordinateur (droits d'administrateur requis)"
+LangString ScopeEveryone ${LANG_SPANISH} "Para todos los usuarios de este equipo (requiere derechos de administrador)"
+LangString ScopeEveryone ${LANG_ITALIAN} "Per tutti gli utenti di questo computer (servono diritti di amministratore)"
+LangString ScopeEveryone ${LANG_DUTCH} "Voor iedereen op deze computer (beheerdersrechten nodig)"
+
+; The same words as the preference that the component sets.
+LangString StartWithWindows ${LANG_ENGLISH} "Run at Windows Startup"
+LangString StartWithWindows ${LANG_GERMAN} "Beim Start von Windows ausführen"
+LangString StartWithWindows ${LANG_FRENCH} "Lancer au démarrage de Windows"
+LangString StartWithWindows ${LANG_SPANISH} "Ejecutar al iniciar Windows"
+LangString StartWithWindows ${LANG_ITALIAN} "Esegui all'avvio di Windows"
+LangString StartWithWindows ${LANG_DUTCH} "Uitvoeren bij het opstarten van Windows"
+
+LangString StillRunning ${LANG_ENGLISH} "${PRODUCT} is still running and cannot be replaced.$\r$\n$\r$\nChoose Exit in the menu of its tray icon, then Retry."
+LangString StillRunning ${LANG_GERMAN} "${PRODUCT} läuft noch und kann nicht ersetzt werden.$\r$\n$\r$\nWählen Sie im Menü seines Symbols im Infobereich „Beenden“ und dann „Wiederholen“."
+LangString StillRunning ${LANG_FRENCH} "${PRODUCT} est toujours actif et ne peut pas être remplacé.$\r$\n$\r$\nChoisissez Quitter dans le menu de son icône de notification, puis Recommencer."
+LangString StillRunning ${LANG_SPANISH} "${PRODUCT} sigue en ejecución y no se puede reemplazar.$\r$\n$\r$\nElija Salir en el menú de su icono de notificación y luego Reintentar."
+LangString StillRunning ${LANG_ITALIAN} "${PRODUCT} è ancora in esecuzione e non può essere sostituito.$\r$\n$\r$\nScegliere Esci nel menu della sua icona di notifica, poi Riprova."
+LangString StillRunning ${LANG_DUTCH} "${PRODUCT} is nog actief en kan niet worden vervangen.$\r$\n$\r$\nKies Afsluiten in het menu van het systeemvakpictogram en daarna Opnieuw."
+
+LangString RemoveUserData ${LANG_ENGLISH} "Remove your schedules and the settings of ${PRODUCT} as well?$\r$\n$\r$\nChoose No to keep them for a later installation."
+LangString RemoveUserData ${LANG_GERMAN} "Auch Ihre Zeitpläne und die Einstellungen von ${PRODUCT} entfernen?$\r$\n$\r$\nWählen Sie „Nein“, um sie für eine spätere Installation zu behalten."
+LangString RemoveUserData ${LANG_FRENCH} "Supprimer aussi vos planifications et les paramètres de ${PRODUCT} ?$\r$\n$\r$\nChoisissez Non pour les garder pour une installation ultérieure."
+LangString RemoveUserData ${LANG_SPANISH} "¿Quitar también sus programaciones y la configuración de ${PRODUCT}?$\r$\n$\r$\nElija No para conservarlas para una instalación posterior."
+LangString RemoveUserData ${LANG_ITALIAN} "Rimuovere anche le pianificazioni e le impostazioni di ${PRODUCT}?$\r$\n$\r$\nScegliere No per conservarle per un'installazione successiva."
+LangString RemoveUserData ${LANG_DUTCH} "Ook uw schema's en de instellingen van ${PRODUCT} verwijderen?$\r$\n$\r$\nKies Nee om ze te bewaren voor een latere installatie."
+
+LangString NeedsAdministrator ${LANG_ENGLISH} "Installing for everyone needs administrator rights, which were not given."
+LangString NeedsAdministrator ${LANG_GERMAN} "Die Installation für alle Benutzer braucht Administratorrechte, die nicht erteilt wurden."
+LangString NeedsAdministrator ${LANG_FRENCH} "L'installation pour tous demande des droits d'administrateur, qui n'ont pas été accordés."
+LangString NeedsAdministrator ${LANG_SPANISH} "Instalar para todos requiere derechos de administrador, que no se concedieron."
+LangString NeedsAdministrator ${LANG_ITALIAN} "L'installazione per tutti richiede diritti di amministratore, che non sono stati concessi."
+LangString NeedsAdministrator ${LANG_DUTCH} "Installeren voor iedereen vraagt beheerdersrechten, die niet zijn gegeven."
