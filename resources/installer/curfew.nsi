@@ -57,7 +57,8 @@ Var ScopeEveryone
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 !define MUI_COMPONENTSPAGE_NODESC
-!define MUI_FINISHPAGE_RUN "$INSTDIR\curfew.exe"
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_FUNCTION StartProgram
 
 !insertmacro MUI_PAGE_WELCOME
 Page custom ScopePage ScopePageLeave
@@ -86,8 +87,14 @@ Section "${PRODUCT}" SecProgram
   SetOverwrite ifnewer
   File "${STAGE}/Localization.xml"
   SetOverwrite on
-  ; The schedules' folder: left as it is on an upgrade.
+  ; The schedules' folder: left as it is on an upgrade. Installed for everyone, every user of
+  ; the computer may write the shared schedules there (the program's own files stay writable
+  ; by administrators only).
   CreateDirectory "$INSTDIR\data"
+  ${If} $AllUsers == 1
+    nsExec::Exec '"$SYSDIR\icacls.exe" "$INSTDIR\data" /grant *S-1-5-32-545:(OI)(CI)M'
+    Pop $0
+  ${EndIf}
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\curfew.exe" "" "$INSTDIR\curfew.exe" 0
 
@@ -255,6 +262,16 @@ Function ScopePageLeave
     StrCpy $AllUsers 0
   ${EndIf}
   Call ApplyScope
+FunctionEnd
+
+; The finish page's "Run": installed for everyone, the installer has administrator rights, and
+; the program is started through the desktop's shell so that it runs with the user's own.
+Function StartProgram
+  ${If} $AllUsers == 1
+    Exec '"$WINDIR\explorer.exe" "$INSTDIR\curfew.exe"'
+  ${Else}
+    Exec '"$INSTDIR\curfew.exe"'
+  ${EndIf}
 FunctionEnd
 
 ; An upgrade goes into the folder of the installation it replaces.
