@@ -17,6 +17,7 @@
 #include "win32/support/caption_fit.h"
 #include "win32/support/running_program.h"
 #include "win32/support/text_fit.h"
+#include "win32/support/window_snapshot.h"
 
 namespace curfew {
 namespace {
@@ -127,9 +128,7 @@ TEST_F(Win32OtherWindows, ADpiChangeLaysTheWindowOutAsAtThatDpi) {
   const PixelLayout before = LayoutOf(window);
   RECT outer{};
   GetWindowRect(window, &outer);
-  RECT suggested{outer.left, outer.top, outer.left + (outer.right - outer.left) * 3 / 2,
-                 outer.top + (outer.bottom - outer.top) * 3 / 2};
-  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  test::ChangeDpi(window, 144, outer);
   const PixelLayout after = LayoutOf(window);
   ASSERT_EQ(after.places.size(), before.places.size());
   const auto scaled = [](LONG value) { return value * 3 / 2; };
@@ -144,8 +143,7 @@ TEST_F(Win32OtherWindows, ADpiChangeLaysTheWindowOutAsAtThatDpi) {
   }
   EXPECT_NEAR(after.minimum.x, scaled(before.minimum.x), 24) << "the smallest size follows";
   EXPECT_TRUE(test::CutCaptions(application.main).empty());
-  RECT back{outer};
-  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&back));
+  test::ChangeDpi(window, 96, outer);
 }
 
 TEST_F(Win32OtherWindows, TheLanguageDialogListsTheShippedLanguages) {

@@ -113,11 +113,7 @@ OpenMenuShot ShootOpenMenu(COLORREF back, COLORREF text) {
     if (menu && IsWindowVisible(menu)) {
       Sleep(150);
       const Snapshot picture(menu);
-      int matching = 0;
-      for (int x = 0; x < picture.width; ++x)
-        for (int y = 0; y < picture.height; ++y) matching += picture.Pixel(x, y) == back;
-      const int area = picture.width * picture.height;
-      shot.shareOfBack = area > 0 ? double(matching) / area : 0;
+      shot.shareOfBack = picture.ShareOf(back);
       shot.showsText = picture.ShowsNear(text, 0x30, picture.height);
       break;
     }
@@ -175,9 +171,7 @@ TEST(Win32Skins, PicturesAndDrawnMenusFollowADpiChange) {
     const int entryBefore = FirstBarEntryWidth(window);
     RECT outer{};
     GetWindowRect(window, &outer);
-    RECT suggested{outer.left, outer.top, outer.left + (outer.right - outer.left) * 3 / 2,
-                   outer.top + (outer.bottom - outer.top) * 3 / 2};
-    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    test::ChangeDpi(window, 144, outer);
     program.input.Settle();
     ASSERT_GT(pictureBefore, 0);
     EXPECT_NEAR(DrawnPictureWidth(power), pictureBefore * 3 / 2, 2) << "the tool row's picture";
@@ -188,7 +182,7 @@ TEST(Win32Skins, PicturesAndDrawnMenusFollowADpiChange) {
       EXPECT_GE(entryAfter, entryBefore * 5 / 4) << "the bar's first entry, measured again";
       EXPECT_LE(entryAfter, entryBefore * 3 / 2 + 2);
     }
-    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&outer));
+    test::ChangeDpi(window, 96, outer);
   }
   SetAppsUseLightTheme(1);
 }
@@ -262,11 +256,7 @@ MessageBoxShot ShootMessageBox(const wchar_t* title, COLORREF back, std::initial
     if (box && IsWindowVisible(box)) {
       Sleep(150);
       const Snapshot picture(box);
-      int matching = 0;
-      for (int x = 0; x < picture.width; ++x)
-        for (int y = 0; y < picture.height; ++y) matching += picture.Pixel(x, y) == back;
-      const int area = picture.width * picture.height;
-      shot.shareOfBack = area > 0 ? double(matching) / area : 0;
+      shot.shareOfBack = picture.ShareOf(back);
       if (const HWND button = FindWindowExW(box, nullptr, L"Button", nullptr)) {
         const Snapshot face(button);
         shot.buttonFace = face.Pixel(3, face.height / 2);
