@@ -1,9 +1,23 @@
 // curfewctl: prints the schedule list of a data folder. Wiring only; the command lives in cli/.
-#include <iostream>
+#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "cli/curfewctl_command.h"
+
+namespace {
+
+// Runs the command and writes what it printed to the standard output and error.
+int Run(const std::vector<std::string>& arguments, const curfew::cli::CurfewctlServices& services) {
+  std::string out;
+  std::string err;
+  const int exitCode = curfew::cli::RunCurfewctl(arguments, services, out, err);
+  std::fwrite(out.data(), 1, out.size(), stdout);
+  std::fwrite(err.data(), 1, err.size(), stderr);
+  return exitCode;
+}
+
+}  // namespace
 
 #ifdef _WIN32
 #include <windows.h>
@@ -20,7 +34,7 @@ int main() {
   const Win32FileSystem files;
   const Win32Clock clock;
   const Win32Locale locale;
-  return curfew::cli::RunCurfewctl(arguments, {files, clock, locale}, std::cout, std::cerr);
+  return Run(arguments, curfew::cli::CurfewctlServices{files, clock, locale});
 }
 
 #else
@@ -37,7 +51,6 @@ int main(int argc, char** argv) {
   const HostFileSystem files(error ? std::string(".") : HostFileSystem::FromHostPath(self.parent_path()));
   const HostClock clock;
   const PatternLocale locale;
-  return curfew::cli::RunCurfewctl(std::vector<std::string>(argv + 1, argv + argc), {files, clock, locale}, std::cout,
-                                   std::cerr);
+  return Run(std::vector<std::string>(argv + 1, argv + argc), curfew::cli::CurfewctlServices{files, clock, locale});
 }
 #endif

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <ostream>
 #include <string_view>
 
 #include "platform/host/pattern_locale.h"
@@ -109,7 +108,7 @@ std::string WithoutTrailingSeparators(std::string folder) {
   return folder;
 }
 
-int List(const ListOptions& options, const CurfewctlServices& services, std::ostream& out) {
+int List(const ListOptions& options, const CurfewctlServices& services, std::string& out) {
   LocalDateTime now = services.clock.Now();
   if (options.now) {
     const auto given = ReadNow(*options.now);
@@ -133,19 +132,19 @@ int List(const ListOptions& options, const CurfewctlServices& services, std::ost
   }
 
   for (const ScheduleRow& row : LoadScheduleRows(services.files, dataFolder, now, locale)) {
-    out << OneLine(row.name) << '\t' << OneLine(row.type) << '\t' << OneLine(row.lastRunTime) << '\t'
-        << OneLine(row.nextRunTime) << '\t' << row.enabled << '\n';
+    out += OneLine(row.name) + '\t' + OneLine(row.type) + '\t' + OneLine(row.lastRunTime) + '\t' +
+           OneLine(row.nextRunTime) + '\t' + row.enabled + '\n';
   }
   return kExitOk;
 }
 
 }  // namespace
 
-int RunCurfewctl(const std::vector<std::string>& arguments, const CurfewctlServices& services, std::ostream& out,
-                 std::ostream& err) {
+int RunCurfewctl(const std::vector<std::string>& arguments, const CurfewctlServices& services, std::string& out,
+                 std::string& err) {
   if (std::find_if(arguments.begin(), arguments.end(),
                    [](const std::string& a) { return a == "--help" || a == "-h" || a == "/?"; }) != arguments.end()) {
-    out << kUsage;
+    out += kUsage;
     return kExitOk;
   }
   try {
@@ -153,7 +152,7 @@ int RunCurfewctl(const std::vector<std::string>& arguments, const CurfewctlServi
     if (arguments.front() != "list") throw UsageError{"unknown command '" + arguments.front() + "'"};
     return List(ParseListOptions(arguments), services, out);
   } catch (const UsageError& error) {
-    err << "curfewctl: " << error.message << '\n';
+    err += "curfewctl: " + error.message + '\n';
     return kExitUsage;
   }
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -21,8 +20,10 @@ inline constexpr int kExitUsage = 2;
 
 // Runs curfewctl with its arguments (the program name left out):
 //   curfewctl list [--data DIR] [--now "YYYY-MM-DD HH:MM:SS"] [--date-format PATTERN]
-// prints one line per schedule with the list's five columns separated by tabs.
-int RunCurfewctl(const std::vector<std::string>& arguments, const CurfewctlServices& services, std::ostream& out,
-                 std::ostream& err);
+// prints one line per schedule with the list's five columns separated by tabs. What is printed
+// is added to out and err; the caller writes them to the console. (No iostreams: on Windows
+// they would triple the size of curfewctl.exe.)
+int RunCurfewctl(const std::vector<std::string>& arguments, const CurfewctlServices& services, std::string& out,
+                 std::string& err);
 
 }  // namespace curfew::cli

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "platform/headless/fixed_clock.h"
 #include "platform/host/host_file_system.h"
 #include "platform/host/pattern_locale.h"
@@ -30,8 +28,8 @@ class CurfewctlTest : public testing::Test {
   }
 
   int Run(std::vector<std::string> arguments) {
-    out_.str("");
-    err_.str("");
+    out_.clear();
+    err_.clear();
     return RunCurfewctl(arguments, {files_, clock_, locale_}, out_, err_);
   }
 
@@ -39,39 +37,39 @@ class CurfewctlTest : public testing::Test {
   platform::HostFileSystem files_{program_.path()};
   platform::FixedClock clock_{{year_month_day{year(2026), month(12), day(8)}, {10, 0, 0}}};
   platform::PatternLocale locale_;
-  std::ostringstream out_;
-  std::ostringstream err_;
+  std::string out_;
+  std::string err_;
 };
 
 TEST_F(CurfewctlTest, ListsTheDataFolderBesideTheProgram) {
   EXPECT_EQ(Run({"list"}), kExitOk);
-  EXPECT_EQ(out_.str(),
+  EXPECT_EQ(out_,
             "Fridays\tShut Down\t\t12/11/2026 23:30:00\tYes\n"
             "Once\tReboot\t\t\tNo\n")
       << "a schedule switched off keeps its start but has no next run";
-  EXPECT_EQ(err_.str(), "");
+  EXPECT_EQ(err_, "");
 }
 
 TEST_F(CurfewctlTest, TakesTheTimeTheFolderAndTheDateForm) {
   test::TempFolder other;
   other.Write("Monthly.sch", Schedule("Hibernate", "1", "01.12.2026", "-1", "2", "1,15"));
   EXPECT_EQ(Run({"list", "--data", other.path(), "--now=2026-12-20 08:00:00", "--date-format", "dd.MM.yyyy"}), kExitOk);
-  EXPECT_EQ(out_.str(), "Monthly\tHibernate\t\t01.01.2027 23:30:00\tYes\n");
+  EXPECT_EQ(out_, "Monthly\tHibernate\t\t01.01.2027 23:30:00\tYes\n");
   EXPECT_EQ(Run({"list", "--data=" + other.path() + "\\", "--now", "2026-12-20T08:00:00", "--date-format=d.M.yyyy"}),
             kExitOk);
-  EXPECT_EQ(out_.str(), "Monthly\tHibernate\t\t1.1.2027 23:30:00\tYes\n");
+  EXPECT_EQ(out_, "Monthly\tHibernate\t\t1.1.2027 23:30:00\tYes\n");
 }
 
 TEST_F(CurfewctlTest, KeepsOneLinePerSchedule) {
   program_.Write("data/Odd.sch", "<DATA>\r\nItemType=Log\tOff\nnow\r\nEnabled=1\r\n</DATA>\r\n");
   EXPECT_EQ(Run({"list", "--now", "2026-12-08 10:00:00"}), kExitOk);
-  EXPECT_NE(out_.str().find("Odd\tLog Off now\t\t\tYes\n"), std::string::npos) << out_.str();
+  EXPECT_NE(out_.find("Odd\tLog Off now\t\t\tYes\n"), std::string::npos) << out_;
 }
 
 TEST_F(CurfewctlTest, EmptyFolderPrintsNothing) {
   test::TempFolder empty;
   EXPECT_EQ(Run({"list", "--data", empty.path()}), kExitOk);
-  EXPECT_EQ(out_.str(), "");
+  EXPECT_EQ(out_, "");
 }
 
 struct UsageCase {
@@ -85,8 +83,8 @@ class CurfewctlUsage : public CurfewctlTest, public testing::WithParamInterface<
 
 TEST_P(CurfewctlUsage, NamesTheProblemOnOneLineAndExitsWithTwo) {
   EXPECT_EQ(Run(GetParam().arguments), kExitUsage);
-  EXPECT_EQ(out_.str(), "");
-  const std::string message = err_.str();
+  EXPECT_EQ(out_, "");
+  const std::string message = err_;
   EXPECT_TRUE(message.starts_with("curfewctl: ")) << message;
   EXPECT_NE(message.find(GetParam().messagePart), std::string::npos) << message;
   EXPECT_EQ(message.find('\n'), message.size() - 1) << "one line";
@@ -106,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(Arguments, CurfewctlUsage,
 
 TEST_F(CurfewctlTest, HelpPrintsUsage) {
   EXPECT_EQ(Run({"--help"}), kExitOk);
-  EXPECT_NE(out_.str().find("Usage: curfewctl list"), std::string::npos);
+  EXPECT_NE(out_.find("Usage: curfewctl list"), std::string::npos);
   EXPECT_EQ(Run({"list", "--data", "no-such-folder", "--help"}), kExitOk) << "help wins over other problems";
 }
 
