@@ -215,7 +215,8 @@ Function ApplyScope
 FunctionEnd
 
 ; Installing for everyone without administrator rights: the installer starts again elevated
-; (Windows asks), or a silent run ends with error level 740 (elevation required).
+; (Windows asks) and waits for that copy, so that whoever waits for this one waits for the
+; installation; a silent run ends with error level 740 (elevation required).
 Function NeedAdministrator
   UserInfo::GetAccountType  ; "Admin" when the process may write for every user
   Pop $R3
@@ -227,7 +228,8 @@ Function NeedAdministrator
     Quit
   ${EndIf}
   ${GetParameters} $R3
-  ExecShell "runas" "$EXEPATH" "$R3 /AllUsers"
+  ClearErrors
+  ExecShellWait "runas" "$EXEPATH" "$R3 /AllUsers"
   ${If} ${Errors}
     MessageBox MB_ICONSTOP "$(NeedsAdministrator)"
   ${EndIf}
@@ -300,7 +302,7 @@ Function un.onInit
       SetErrorLevel 740
       Quit
     ${EndIf}
-    ExecShell "runas" "$EXEPATH" "$R0 _?=$INSTDIR"
+    ExecShellWait "runas" "$EXEPATH" "$R0 _?=$INSTDIR"
     Quit
   ${EndIf}
 FunctionEnd

@@ -61,6 +61,9 @@ def main():
         nullsoft = [entry for entry in installers if entry["InstallerType"] == "nullsoft"]
         check({entry["Scope"]: entry["InstallerSwitches"]["Custom"] for entry in nullsoft}
               == {"user": "/CurrentUser", "machine": "/AllUsers"}, "the installer's scopes and switches")
+        machine = [entry for entry in nullsoft if entry["Scope"] == "machine"]
+        check(all(entry.get("ElevationRequirement") == "elevationRequired" for entry in machine),
+              "winget elevates the machine-wide installation, which a silent run cannot ask for")
         for entry in nullsoft:
             check(entry["InstallerSha256"] == sha256(installer).upper(), f"the {entry['Scope']} installer's digest")
             check(entry["InstallerUrl"].endswith("/" + installer.name), f"the {entry['Scope']} installer's address")
