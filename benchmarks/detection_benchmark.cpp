@@ -18,8 +18,8 @@ void BM_DetectionTick(benchmark::State& state) {
                        true,
                        "",
                        {"12/9/2026 23:30:00", tomorrow}});
-  fixture.app->main.Schedules().Replace(std::move(entries));
-  for (auto _ : state) fixture.runtime.Advance(500);  // exactly one tick of tmrScheduler
+  fixture.app->main.Engine().Put(std::move(entries));
+  for (auto _ : state) fixture.runtime.Advance(500);  // exactly one tick of detection
   state.SetItemsProcessed(state.iterations() * 10000);
 }
 BENCHMARK(BM_DetectionTick)->Unit(benchmark::kMillisecond);

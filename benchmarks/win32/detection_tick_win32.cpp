@@ -69,15 +69,16 @@ double FillPlainListView(HWND parent, int rows, const std::string& next) {
 // loaded, then times detection ticks and single "Next Run Time" changes (each painted).
 void MeasureList(curfew::app::Win32ProgramServices& windows, curfew::frmMain& main, int rows,
                  const curfew::NextRun& next) {
+  const auto& locale = windows.Locale();
   constexpr int kTimes = 50;
   main.loadData();  // empty: the benchmark's data folder holds no schedules
   std::vector<curfew::ScheduleEntry> entries;
   for (int i = 0; i < rows; ++i)
     entries.push_back({"Schedule " + std::to_string(i), "Shut Down", curfew::ScheduleSource::File, true, "", next});
-  const double fill = Timed([&] { main.Schedules().Replace(std::move(entries)); });
+  const double fill = Timed([&] { main.Engine().Put(std::move(entries)); });
   std::vector<double> ticks;
   for (int i = 0; i < kTimes; ++i) {
-    ticks.push_back(Timed([&] { main.tmrScheduler.Tick(); }));
+    ticks.push_back(Timed([&] { main.Engine().DetectionTick(); }));
     windows.Runtime().DoEvents();
   }
   std::vector<double> changes;
@@ -86,7 +87,7 @@ void MeasureList(curfew::app::Win32ProgramServices& windows, curfew::frmMain& ma
     changes.push_back(Timed([&] {
       curfew::LocalDateTime moved = *next.at;
       moved.time.minute = i % 2 ? 45 : 15;
-      main.Schedules().Postpone(static_cast<std::size_t>(i), moved);
+      main.ScheduleList().ShowNextRun(static_cast<std::size_t>(i), locale.FormatGeneralDate(moved));
       UpdateWindow(list);
     }));
   }
@@ -106,7 +107,7 @@ int main() {
   application.Start();
   application.splash.ShowMainWindow();
   curfew::frmMain& main = application.main;
-  main.tmrScheduler.SetEnabled(false);  // only the ticks measured
+  main.Engine().Stop();  // only the ticks measured
 
   // Tomorrow at this minute: never due while the benchmark runs.
   SYSTEMTIME now{};

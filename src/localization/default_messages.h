@@ -11,7 +11,7 @@ struct DefaultMessage {
 };
 
 // The English texts every message starts with, in registration order.
-inline constexpr std::array<DefaultMessage, 42> kDefaultMessages = {{
+inline constexpr std::array<DefaultMessage, 70> kDefaultMessages = {{
     {"MSG_NEWNAME", "Error: An item with that name already exists.  Please choose a different name"},
     {"MSG_NONAME", "Error: You must choose a name for this schedule"},
     {"MSG_DELETE", "Are you sure you want to delete the selected item?"},
@@ -54,6 +54,34 @@ inline constexpr std::array<DefaultMessage, 42> kDefaultMessages = {{
     {"MSG_REFUSED", "[Action]: refused by Windows"},
     {"MSG_WAKEREASON", "[ProgramName] runs a schedule"},
     {"MSG_WAKETIMERSOFF", "Wake timers are off in this computer's power options, so it will not wake for a schedule."},
+    {"MSG_TITLEHISTORY", "[ProgramName] History"},
+    {"MSG_HISTRAN", "Ran"},
+    {"MSG_HISTPOSTPONED", "Postponed"},
+    {"MSG_HISTSKIPPED", "Skipped"},
+    {"MSG_HISTMISSED", "Missed"},
+    {"MSG_HISTREFUSED", "Refused by Windows"},
+    {"MSG_HISTCANCELLED", "Cancelled by another program"},
+    {"MSG_HISTARMED", "Quick schedule set"},
+    {"MSG_HISTDISARMED", "Quick schedule removed"},
+    {"MSG_HISTPREVENTED", "Schedules were prevented"},
+    {"MSG_HISTSAMEMINUTE", "Another schedule ran in the same minute"},
+    {"MSG_HISTASLEEP", "The computer was asleep or its clock was set"},
+    {"MSG_HISTNOTRUNNING", "[ProgramName] was not running"},
+    {"MSG_HISTENDED", "[ProgramName] was ended"},
+    {"MSG_HISTUNTIL", "Until [Time]"},
+    {"MSG_HISTATONCE", "(at once)"},
+    {"MSG_HISTCLEAR", "Clear the whole history? This cannot be undone."},
+    {"MSG_HISTNOFILE", "The history file could not be written or opened."},
+    {"MSG_CANCELLED", "[Action]: cancelled"},
+    {"MSG_CANCELLEDWHY", "Another program stopped Windows from ending the session, so nothing was closed."},
+    {"MSG_DECISIONSASIDE", "Skipped and postponed runs could not be read"},
+    {"MSG_DECISIONSFILE", "They were set aside in [File]. The schedules run at their usual times."},
+    {"MSG_QUICKPENDING", "A quick schedule is waiting: [Action] at [Time]. It runs only while [ProgramName] runs."},
+    {"MSG_RUNSOFF", "No run: the schedule is not enabled."},
+    {"MSG_RUNSPASSED", "No run: the start has passed."},
+    {"MSG_RUNSNODAYS", "No run until a day is chosen."},
+    {"MSG_RUNSONCE", "Runs once: [First]"},
+    {"MSG_RUNSMANY", "Runs [First], then [Then]"},
 }};
 
 }  // namespace curfew

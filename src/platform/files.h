@@ -16,6 +16,7 @@ enum class FileFault {
   AccessDenied,
   BadName,
   DiskFull,
+  Exists,  // a file that must be made new is there already
   Other,
 };
 
@@ -35,6 +36,8 @@ class FileSystem {
 
   // The folder that holds the program file, without a trailing backslash.
   virtual std::string ProgramFolder() const = 0;
+  // The user's own folder for programs' local data (%LOCALAPPDATA%); empty when unknown.
+  virtual std::string LocalAppDataFolder() const = 0;
   virtual bool FolderExists(std::string_view path) const = 0;
   virtual FileFault CreateFolder(std::string_view path) = 0;
 
@@ -45,6 +48,12 @@ class FileSystem {
   // The same for files whose bytes are taken as they are (UTF-8 text files).
   virtual std::optional<std::string> ReadFileBytes(std::string_view path, std::size_t maxBytes) const = 0;
   virtual FileFault WriteFileBytes(std::string_view path, std::string_view bytes) = 0;
+  // Makes a file that is not there yet and writes the bytes, flushed: an existing file, or a
+  // link in its place, is never opened (FileFault::Exists).
+  virtual FileFault WriteNewFile(std::string_view path, std::string_view bytes) = 0;
+  // Appends the bytes at the file's end in one write, making the file when it is missing,
+  // flushed to the disk before it returns.
+  virtual FileFault AppendFileBytes(std::string_view path, std::string_view bytes) = 0;
   // Moves source over target in one step, replacing target if it exists.
   virtual FileFault MoveOver(std::string_view source, std::string_view target) = 0;
   virtual FileFault RemoveFile(std::string_view path) = 0;

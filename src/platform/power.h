@@ -29,6 +29,10 @@ inline constexpr std::uint32_t kPlatformWin32Nt = 2;
 using PowerError = std::uint32_t;
 inline constexpr PowerError kAccepted = 0;
 
+// Why the program holds the system awake: the user asked for it, or a schedule's run is near
+// after the system woke for it. Each is a power request of its own.
+enum class AwakeRequest { Asked, ForRun };
+
 // The sleeping states the machine offers (GetPwrCapabilities).
 struct PowerCapabilities {
   // Classic sleep: S1, S2 or S3.
@@ -63,8 +67,8 @@ class PowerSystem {
   virtual void SetExecutionState(std::uint32_t flags) = 0;
   // A power request that the system keeps running, with the reason the system shows for it
   // (powercfg /requests): held until released, or until the program ends.
-  virtual void HoldSystemRequest(std::string_view reason) = 0;
-  virtual void ReleaseSystemRequest() = 0;
+  virtual void HoldSystemRequest(AwakeRequest which, std::string_view reason) = 0;
+  virtual void ReleaseSystemRequest(AwakeRequest which) = 0;
   // One timer that wakes the machine from sleep or hibernation at a moment given on the UTC
   // clock, with the reason the system shows for it; arming it again moves it. False when the
   // system refused it.

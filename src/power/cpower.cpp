@@ -9,6 +9,7 @@ CPower::CPower(platform::PowerSystem& power, platform::PowerBroadcastFilter& fil
 CPower::~CPower() {
   if (filter_.Installed()) filter_.Uninstall(hwnd_);
   HoldSystemAwake(false);
+  HoldForRun(false, {});
 }
 
 void CPower::Initialize(platform::NativeWindow hwnd) { hwnd_ = hwnd; }
@@ -24,13 +25,28 @@ bool CPower::DisableSuspend() const { return filter_.PreventionFlag(); }
 
 void CPower::HoldSystemAwake(bool hold) {
   if (hold == systemHeldAwake_) return;
-  using namespace platform::execution_state;
-  power_.SetExecutionState(hold ? kContinuous | kSystemRequired : kContinuous);
-  if (hold)
-    power_.HoldSystemRequest(awakeReason_);
-  else
-    power_.ReleaseSystemRequest();
   systemHeldAwake_ = hold;
+  ShowExecutionState();
+  if (hold)
+    power_.HoldSystemRequest(platform::AwakeRequest::Asked, awakeReason_);
+  else
+    power_.ReleaseSystemRequest(platform::AwakeRequest::Asked);
+}
+
+void CPower::HoldForRun(bool hold, std::string_view reason) {
+  if (hold == heldForRun_) return;
+  heldForRun_ = hold;
+  ShowExecutionState();
+  if (hold)
+    power_.HoldSystemRequest(platform::AwakeRequest::ForRun, reason);
+  else
+    power_.ReleaseSystemRequest(platform::AwakeRequest::ForRun);
+}
+
+// The thread's execution state is one for both holds: the system stays awake while either is.
+void CPower::ShowExecutionState() {
+  using namespace platform::execution_state;
+  power_.SetExecutionState(systemHeldAwake_ || heldForRun_ ? kContinuous | kSystemRequired : kContinuous);
 }
 
 std::optional<PowerRefusal> CPower::ShutDown(std::int32_t ShutDownType, bool Force) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/native_window.h"
 #include "platform/power.h"
@@ -30,6 +31,10 @@ class CPower {
   // The reason the system shows for keeping the computer awake, in the user's language.
   void SetAwakeReason(std::string reason) { awakeReason_ = std::move(reason); }
   bool DisableSuspend() const;
+  // Keeps the system awake (not the display) until a schedule's run has been asked of the
+  // system, after the system woke for it: it would sleep again within minutes otherwise.
+  void HoldForRun(bool hold, std::string_view reason);
+  bool HeldForRun() const { return heldForRun_; }
   // The main window, whose procedure the broadcast filter stands in front of.
   void Initialize(platform::NativeWindow hwnd);
   // Performs the action at once; the system decides whether it happens, and a refusal comes
@@ -38,11 +43,14 @@ class CPower {
 
  private:
   void HoldSystemAwake(bool hold);
+  // The execution state for what is held now.
+  void ShowExecutionState();
 
   platform::PowerSystem& power_;
   platform::PowerBroadcastFilter& filter_;
   platform::NativeWindow hwnd_ = 0;
   bool systemHeldAwake_ = false;
+  bool heldForRun_ = false;
   std::string awakeReason_;
 };
 

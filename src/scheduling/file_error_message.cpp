@@ -10,6 +10,7 @@ FileError DescribeFileFault(platform::FileFault fault) {
     case FileFault::DiskFull: return {61, "Disk full"};
     case FileFault::AccessDenied: return {70, "Permission denied"};
     case FileFault::PathNotFound: return {76, "Path not found"};
+    case FileFault::Exists: return {58, "File already exists"};
     case FileFault::None:
     case FileFault::Other: break;
   }

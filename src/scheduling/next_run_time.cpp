@@ -53,9 +53,10 @@ std::optional<year_month_day> NextWeekly(std::string_view period, const year_mon
   std::string numbered(period);
   for (std::size_t i = 0; i < kWeekdayCodes.size(); ++i)
     numbered = ReplaceAll(numbered, kWeekdayCodes[i], std::to_string(i + 1));
-  // Every number counts as a weekday number, also one outside 1..7: "9" lies a week after
-  // Tuesday, and "0" before Monday.
-  const std::vector<int> chosen = NumberPieces(SplitPeriod(numbered));
+  // Only the numbers of weekdays count: "0", "9" or "-1" (a hand-edited file) name no day, and
+  // would otherwise give a next run in the past or a week too late.
+  std::vector<int> chosen = NumberPieces(SplitPeriod(numbered));
+  std::erase_if(chosen, [](int dayNumber) { return dayNumber < 1 || dayNumber > 7; });
   if (chosen.empty()) return std::nullopt;
 
   const int weekdayToday = static_cast<int>(weekday(sys_days(today)).iso_encoding());

@@ -1,5 +1,8 @@
 #include "scheduling/schedule_list.h"
 
+#include <cstdint>
+#include <initializer_list>
+
 #include "scheduling/mod_globals.h"
 #include "scheduling/next_run_time.h"
 #include "scheduling/schedule_paths.h"
@@ -31,21 +34,39 @@ std::optional<std::string> ReadScheduleFile(const platform::FileSystem& files, c
   return text;
 }
 
-// The next run a file gives after the moment seen: none while it is switched off ("Enabled=0"),
-// whatever start it keeps for when it is switched on again.
-NextRun NextRunOfFile(std::string_view fileText, const LocalDateTime& seen, const platform::Locale& locale) {
-  if (GetKeyValue(GetSection(fileText, "DATA"), "Enabled") == "0") return {};
-  return NextRunOf(GetSection(fileText, "SCHEDULER"), seen, locale);
+namespace {
+
+// FNV-1a, 64 bits: enough to tell one version of a schedule from another.
+std::uint64_t Fingerprint(std::initializer_list<std::string_view> parts) {
+  std::uint64_t hash = 0xcbf29ce484222325ULL;
+  for (const std::string_view part : parts) {
+    for (const char c : part) {
+      hash ^= static_cast<unsigned char>(c);
+      hash *= 0x100000001b3ULL;
+    }
+    hash ^= 0xFF;  // between two parts: "ab","c" is not "a","bc"
+    hash *= 0x100000001b3ULL;
+  }
+  return hash;
+}
+
+}  // namespace
+
+NextRun NextRunOfRule(const RunRule& rule, bool enabled, const LocalDateTime& seen, const platform::Locale& locale) {
+  if (!enabled) return {};
+  return NextRunOf(rule.section, seen, locale);
 }
 
 ScheduleEntry ScheduleEntryFromText(std::string name, std::string_view fileText, const LocalDateTime& now,
                                     const platform::Locale& locale) {
-  ScheduleEntry entry{std::move(name), {}, ScheduleSource::File, false, {}, {}};
-  entry.next = NextRunOfFile(fileText, now, locale);
   const std::string data = GetSection(fileText, "DATA");
-  entry.action = GetKeyValue(data, "ItemType");
-  entry.lastRunText = GetKeyValue(data, "LastRunTime");
-  entry.enabled = GetKeyValue(data, "Enabled") == "1";
+  const std::string enabledText = GetKeyValue(data, "Enabled");
+  ScheduleEntry entry{std::move(name), GetKeyValue(data, "ItemType"), ScheduleSource::File, enabledText == "1",
+                      GetKeyValue(data, "LastRunTime"), {}};
+  std::string section = GetSection(fileText, "SCHEDULER");
+  const std::uint64_t fingerprint = Fingerprint({entry.action, enabledText, section});
+  entry.rule = RunRule{std::move(section), fingerprint};
+  entry.next = NextRunOfRule(*entry.rule, entry.enabled, now, locale);
   return entry;
 }
 
@@ -56,7 +77,9 @@ std::vector<ScheduleEntry> LoadScheduleEntries(const platform::FileSystem& files
     std::string name = fileName.substr(0, fileName.size() - kScheduleFileExtension.size());
     const auto text = ReadScheduleFile(files, dataFolder + "\\" + fileName);
     if (!text) {
-      entries.push_back({std::move(name), {}, ScheduleSource::File, false, {}, {}});
+      ScheduleEntry unread{std::move(name), {}, ScheduleSource::File, false, {}, {}};
+      unread.unread = true;
+      entries.push_back(std::move(unread));
       continue;
     }
     entries.push_back(ScheduleEntryFromText(std::move(name), *text, now, locale));
@@ -77,11 +100,13 @@ std::vector<ScheduleRow> LoadScheduleRows(const platform::FileSystem& files, con
   return rows;
 }
 
-NextRun StoredRuns::NextRunOf(const ScheduleEntry& entry, const LocalDateTime& seen) const {
-  if (entry.source == ScheduleSource::Quick) return {};
-  const std::string path = ScheduleFilePath(dataFolder_, entry.name);
-  if (!FileExists(files_, path)) return {};
-  return NextRunOfFile(ReadScheduleFile(files_, path).value_or(""), seen, locale_);
+StoredRead ReadStoredSchedule(const platform::FileSystem& files, const std::string& dataFolder, const std::string& name,
+                              const LocalDateTime& now, const platform::Locale& locale) {
+  const std::string path = ScheduleFilePath(dataFolder, name);
+  if (!FileExists(files, path)) return {};
+  const auto text = ReadScheduleFile(files, path);
+  if (!text) return {StoredRead::State::Unreadable, {}};
+  return {StoredRead::State::Read, ScheduleEntryFromText(name, *text, now, locale)};
 }
 
 }  // namespace curfew

@@ -32,13 +32,17 @@ std::optional<std::string> ReadScheduleFile(const platform::FileSystem& files, c
 
 // A schedule for every "*.sch" file of the data folder, in the order the file system lists
 // them; a missing folder gives none. A file that cannot be read gives a schedule with only its
-// name.
+// name, marked unread.
 std::vector<ScheduleEntry> LoadScheduleEntries(const platform::FileSystem& files, const std::string& dataFolder,
                                                const LocalDateTime& now, const platform::Locale& locale);
 
-// The schedule that a schedule file's text gives.
+// The schedule that a schedule file's text gives, its next run seen at now.
 ScheduleEntry ScheduleEntryFromText(std::string name, std::string_view fileText, const LocalDateTime& now,
                                     const platform::Locale& locale);
+
+// The next run a schedule's rule gives after the moment seen; none while the schedule is
+// switched off (its file does not say "Enabled=1"), whatever start it keeps.
+NextRun NextRunOfRule(const RunRule& rule, bool enabled, const LocalDateTime& seen, const platform::Locale& locale);
 
 // The five column texts of a schedule.
 ScheduleRow RowOf(ScheduleEntry entry);
@@ -47,18 +51,13 @@ ScheduleRow RowOf(ScheduleEntry entry);
 std::vector<ScheduleRow> LoadScheduleRows(const platform::FileSystem& files, const std::string& dataFolder,
                                           const LocalDateTime& now, const platform::Locale& locale);
 
-// The runs of the schedules in a data folder, from each one's file as it is when asked; a
-// quick schedule, which has no file, has none after its one run.
-class StoredRuns final : public RunSource {
- public:
-  StoredRuns(const platform::FileSystem& files, std::string dataFolder, const platform::Locale& locale)
-      : files_(files), dataFolder_(std::move(dataFolder)), locale_(locale) {}
-  NextRun NextRunOf(const ScheduleEntry& entry, const LocalDateTime& seen) const override;
-
- private:
-  const platform::FileSystem& files_;
-  std::string dataFolder_;
-  const platform::Locale& locale_;
+// A stored schedule read anew from its file.
+struct StoredRead {
+  enum class State { Read, Gone, Unreadable };
+  State state = State::Gone;
+  ScheduleEntry entry;  // when read
 };
+StoredRead ReadStoredSchedule(const platform::FileSystem& files, const std::string& dataFolder, const std::string& name,
+                              const LocalDateTime& now, const platform::Locale& locale);
 
 }  // namespace curfew

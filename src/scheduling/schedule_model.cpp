@@ -11,6 +11,8 @@ auto MinuteOf(const LocalDateTime& value) { return std::tuple(value.date, value.
 
 }  // namespace
 
+bool EarlierMinute(const LocalDateTime& a, const LocalDateTime& b) { return MinuteOf(a) < MinuteOf(b); }
+
 Due DueAt(const NextRun& next, const LocalDateTime& now) {
   if (!next.at) return Due::No;
   const auto run = MinuteOf(*next.at);
@@ -19,19 +21,21 @@ Due DueAt(const NextRun& next, const LocalDateTime& now) {
   return run < current ? Due::Missed : Due::Ahead;
 }
 
+void ScheduleModel::RemoveView(ScheduleView& view) { std::erase(views_, &view); }
+
 void ScheduleModel::Replace(std::vector<ScheduleEntry> entries) {
-  ++revision_;
   entries_ = std::move(entries);
-  if (view_) view_->ShowEntries(entries_);
+  Tell([this](ScheduleView& view) { view.ShowEntries(entries_); });
 }
 
-void ScheduleModel::AddQuick(std::string action, const LocalDateTime& now, const std::optional<LocalDateTime>& at) {
-  ++revision_;
-  ScheduleEntry entry{
-      "Quick Schedule " + locale_.FormatGeneralDate(now), std::move(action), ScheduleSource::Quick, true, {}, {}};
-  if (at) entry.next = {locale_.FormatGeneralDate(*at), at};
+void ScheduleModel::Add(ScheduleEntry entry) {
   entries_.push_back(std::move(entry));
-  if (view_) view_->ShowAddedEntry(entries_.back());
+  Tell([this](ScheduleView& view) { view.ShowAddedEntry(entries_.back()); });
+}
+
+void ScheduleModel::Remove(std::size_t index) {
+  entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
+  Tell([index](ScheduleView& view) { view.ShowRemovedEntry(index); });
 }
 
 std::optional<std::size_t> ScheduleModel::Find(std::string_view name) const {
@@ -41,66 +45,47 @@ std::optional<std::size_t> ScheduleModel::Find(std::string_view name) const {
 }
 
 void ScheduleModel::SetNext(std::size_t index, NextRun next) {
-  ++revision_;
   ScheduleEntry& entry = entries_.at(index);
+  if (entry.next == next) return;
   entry.next = std::move(next);
-  if (view_) view_->ShowNextRun(index, entry.next.text);
+  Tell([&](ScheduleView& view) { view.ShowNextRun(index, entry.next.text); });
 }
 
 void ScheduleModel::SetLastRun(std::size_t index, std::string text) {
   ScheduleEntry& entry = entries_.at(index);
   entry.lastRunText = std::move(text);
-  if (view_) view_->ShowLastRun(index, entry.lastRunText);
+  Tell([&](ScheduleView& view) { view.ShowLastRun(index, entry.lastRunText); });
+}
+
+void ScheduleModel::SetRule(std::size_t index, std::optional<RunRule> rule, bool unread) {
+  ScheduleEntry& entry = entries_.at(index);
+  entry.rule = std::move(rule);
+  entry.unread = unread;
 }
 
 void ScheduleModel::Change(std::size_t index, ScheduleEntry entry) {
-  ++revision_;
   entries_.at(index) = std::move(entry);
-  if (view_) view_->ShowEntryChanged(index);
+  Tell([index](ScheduleView& view) { view.ShowEntryChanged(index); });
 }
 
 void ScheduleModel::Queue(std::size_t index) {
   work_.push_back(At(index).name);
-  if (view_) view_->ShowWorkAdded(work_.back());
+  Tell([this](ScheduleView& view) { view.ShowWorkAdded(work_.back()); });
   SetNext(index, {});
-}
-
-void ScheduleModel::RunAgainFrom(std::size_t index, const LocalDateTime& now) {
-  SetNext(index, runs_.NextRunOf(At(index), now));
-}
-
-void ScheduleModel::Postpone(std::size_t index, const LocalDateTime& until) {
-  SetNext(index, {locale_.FormatGeneralDate(until), until});
-}
-
-void ScheduleModel::SkipNextRun(std::size_t index) {
-  const auto& at = At(index).next.at;
-  if (!at) return;
-  // Seen from inside the skipped minute, that minute has passed: the source gives the one after.
-  SetNext(index, runs_.NextRunOf(At(index), *at));
-}
-
-std::optional<ScheduleModel::Coming> ScheduleModel::NextAction() const {
-  std::optional<Coming> earliest;
-  for (std::size_t index = 0; index < entries_.size(); ++index) {
-    const auto& at = entries_[index].next.at;
-    if (at && (!earliest || MinuteOf(*at) < MinuteOf(earliest->at))) earliest = Coming{index, *at};
-  }
-  return earliest;
 }
 
 std::optional<std::string> ScheduleModel::TakeWork() {
   if (work_.empty()) return std::nullopt;
   std::string name = std::move(work_.front());
   work_.pop_front();
-  if (view_) view_->ShowFirstWorkTaken();
+  Tell([](ScheduleView& view) { view.ShowFirstWorkTaken(); });
   return name;
 }
 
 std::vector<std::string> ScheduleModel::DropWork() {
   std::vector<std::string> dropped(std::make_move_iterator(work_.begin()), std::make_move_iterator(work_.end()));
   work_.clear();
-  if (view_) view_->ShowWorkCleared();
+  Tell([](ScheduleView& view) { view.ShowWorkCleared(); });
   return dropped;
 }
 

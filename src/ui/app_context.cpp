@@ -1,17 +1,52 @@
 #include "ui/app_context.h"
 
 #include "scheduling/schedule_paths.h"
+#include "settings/setting_table.h"
+#include "settings/warn_before_action.h"
 
 namespace curfew {
+namespace {
+
+// The user's own history: %LOCALAPPDATA%\<CompanyName>\<ProgramName>\History.csv, or in the data
+// folder where the system names no such folder.
+std::string HistoryFilePath(const platform::FileSystem& files, const ProductIdentity& identity) {
+  const std::string local = files.LocalAppDataFolder();
+  if (local.empty()) return DataFolder(files.ProgramFolder()) + "\\History.csv";
+  return local + "\\" + identity.strCompanyName + "\\" + identity.strProgramName + "\\History.csv";
+}
+
+}  // namespace
 
 AppContext::AppContext(AppServices& services, ProductIdentity& identity)
     : services_(services),
       identity_(identity),
-      storedRuns_(services.files, DataFolder(services.files.ProgramFolder()), services.locale),
-      schedules_(storedRuns_, services.locale) {}
+      history_(services.files, services.clock),
+      scheduler_({services.clock, services.locale, services.files, services.runtime, services.power,
+                  services.powerFilter},
+                 DataFolder(services.files.ProgramFolder()), history_),
+      wakeTimer_(services.power, services.clock, [this] { return Text("MSG_WAKEREASON"); }) {
+  scheduler_.hooks.warnLeadSeconds = [this] { return kWarnChoices.at(StoredWarnChoice(Settings())).seconds; };
+  scheduler_.hooks.wakesForRuns = [this] { return MachineSetting("chkWake") != "0"; };
+  scheduler_.hooks.text = [this](std::string_view id) { return Text(id); };
+  scheduler_.hooks.letEventsRun = [this] { return services_.runtime.DoEventsInLoop(); };
+  scheduler_.AddListener(wakeTimer_);
+}
+
+std::string AppContext::Text(std::string_view id) {
+  return languages_ ? languages_->getMessages(id) : std::string(id);
+}
+
+std::string AppContext::MachineSetting(std::string_view key) {
+  try {
+    return ReadSetting(Settings(), key, SettingStore::Machine);
+  } catch (const SettingsError&) {
+    return std::string(SettingOf(key, SettingStore::Machine).defaultValue);
+  }
+}
 
 const ProductIdentity& AppContext::ReadIdentity() {
   identity_ = LoadIdentity(services_.versionInfo);
+  history_.SetPath(HistoryFilePath(services_.files, identity_));
   return identity_;
 }
 
@@ -25,37 +60,6 @@ void AppContext::ShowInLanguage(ui::Form& form, TranslatedWindow& window) {
   clsLanguages& languages = Languages();
   languages.ChangeLanguage(form, languages.strCurrentLanguage());
   window.ShowCatalogueTexts();
-}
-
-void AppContext::ReloadSchedules() {
-  scheduleLoad_.reset();  // a list read now replaces one still being read
-  schedules_.Replace(LoadScheduleEntries(services_.files, DataFolderPath(), services_.clock.Now(), services_.locale));
-}
-
-void AppContext::StartScheduleLoad() {
-  scheduleLoad_.emplace(services_.files, DataFolderPath(), services_.clock.Now(), services_.locale);
-}
-
-bool AppContext::TakeReadSchedules() {
-  if (!scheduleLoad_) return true;
-  if (!scheduleLoad_->Finished()) return false;
-  FinishScheduleLoad();
-  return true;
-}
-
-void AppContext::FinishScheduleLoad() {
-  if (!scheduleLoad_) return;
-  std::optional<ScheduleLoad> load;
-  load.swap(scheduleLoad_);
-  std::vector<ScheduleEntry> entries;
-  try {
-    entries = load->Take();
-  } catch (const std::exception&) {
-    // Read again here, where a failure shows as any reading of the list does.
-    ReloadSchedules();
-    return;
-  }
-  schedules_.Replace(std::move(entries));
 }
 
 }  // namespace curfew

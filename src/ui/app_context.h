@@ -7,10 +7,10 @@
 #include "localization/cls_languages.h"
 #include "localization/mod_identity.h"
 #include "localization/translated_window.h"
-#include "scheduling/schedule_list.h"
-#include "scheduling/schedule_load.h"
-#include "scheduling/schedule_model.h"
+#include "scheduling/history.h"
 #include "scheduling/schedule_record.h"
+#include "scheduling/scheduler.h"
+#include "scheduling/wake_timer.h"
 #include "settings/settings_store.h"
 #include "ui/app_services.h"
 #include "ui/open_windows.h"
@@ -38,6 +38,10 @@ class AppContext {
 
   // The message catalogue, made by the main window's load before any other window opens.
   clsLanguages& Languages() { return languages_.value(); }
+  // A message of the catalogue; its id while there is no catalogue yet.
+  std::string Text(std::string_view id);
+  // A machine-wide setting; its default when it cannot be read.
+  std::string MachineSetting(std::string_view key);
   clsLanguages& MakeLanguages();
   // The process-wide skin every window's load applies.
   SkinHost& Skins() { return skins_; }
@@ -48,16 +52,17 @@ class AppContext {
   // The last step of every window's load: the look over everything the load filled in.
   void ApplyLook(ui::Form& form) { skins_.ApplySkinToForm(form); }
 
-  // The schedules the main window lists and its engine runs.
-  ScheduleModel& Schedules() { return schedules_; }
-  // Every schedule file read anew into the list (quick schedules go with the old list).
-  void ReloadSchedules();
-  // The same on a thread of its own (the start): the list takes the schedules when
-  // TakeReadSchedules finds them read, or when FinishScheduleLoad waits for them.
-  void StartScheduleLoad();
-  // True once no reading is under way any more (the schedules read are in the list).
-  bool TakeReadSchedules();
-  void FinishScheduleLoad();
+  // The scheduling engine, and the schedules it runs and the windows list.
+  Scheduler& Engine() { return scheduler_; }
+  const ScheduleModel& Schedules() const { return scheduler_.Schedules(); }
+  // Every schedule file read anew into the list; quick schedules stay.
+  void ReloadSchedules() { scheduler_.Reload(); }
+  // The schedules still being read at the start, waited for.
+  void FinishScheduleLoad() { scheduler_.FinishLoad(); }
+  // What the program did and why.
+  History& EventHistory() { return history_; }
+  // The system's timer that wakes the computer for the coming run.
+  WakeTimer& Wake() { return wakeTimer_; }
 
   OpenWindows& Windows() { return windows_; }
   // The main window, which ends the program when it is unloaded.
@@ -78,9 +83,9 @@ class AppContext {
   ProductIdentity& identity_;
   std::optional<clsLanguages> languages_;
   SkinHost skins_;
-  StoredRuns storedRuns_;
-  ScheduleModel schedules_;
-  std::optional<ScheduleLoad> scheduleLoad_;
+  History history_;
+  Scheduler scheduler_;
+  WakeTimer wakeTimer_;
   OpenWindows windows_;
   ui::Form* mainWindow_ = nullptr;
 };

@@ -31,16 +31,23 @@ frmMain::frmMain(AppContext& context)
       context_(context),
       services_(context.Services()),
       identity_(context.Identity()),
-      scheduleView_(lstSchedules, lstSchedule, context.Schedules(), context.Services().locale) {
+      scheduleView_(lstSchedules, lstSchedule, context.Schedules(), context.Services().locale),
+      trayTip_(context) {
   // A list read anew shows no selection: Edit and Delete have nothing to act on.
   scheduleView_.onEntriesShown = [this] { DisableSelectionCommands(); };
-  context.Schedules().SetView(&scheduleView_);
+  context.Engine().AddView(scheduleView_);
+  context.Engine().AddListener(*this);
+  context.Engine().AddListener(trayTip_);
   context.SetMainWindow(*this);
   Design();
   WireHandlers();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+  context_.Engine().RemoveListener(trayTip_);
+  context_.Engine().RemoveListener(*this);
+  context_.Engine().RemoveView(scheduleView_);
+}
 
 void frmMain::Design() {
   SetClientSize(12165, 7230);
@@ -104,6 +111,7 @@ void frmMain::Design() {
   for (const auto& [item, caption] : actionItems) item->SetCaption(caption);
   mnuView.SetCaption("View");
   mnuPowerOptions.SetCaption("Power Options");
+  mnuHistory.SetCaption("History");
   mnuLanguage.SetCaption("Languages");
   mnuLanguageItem.SetCaption("Change Language");
   mnuHelp.SetCaption("Help");
@@ -113,6 +121,7 @@ void frmMain::Design() {
   mnuTray.SetCaption("Tray");
   mnuTray.SetVisible(false);
   mnuTrayItem0.SetCaption("Open");
+  mnuTrayHistory.SetCaption("History");
   mnuTrayItem1.SetCaption("Hide Menu");
   mnuTrayItem2.SetCaption("-");
   mnuTrayItem3.SetCaption("Exit");
@@ -160,13 +169,11 @@ void frmMain::WireHandlers() {
       cmdGo_Click();
     }
   };
-  chkLowPower.OnClick = [this] {
-    PowerObject().SetAwakeReason(context_.Languages().getMessages("MSG_KEEPAWAKE"));
-    PowerObject().DisableSuspend(chkLowPower.Value() == 1);
-    // The icon and its tip say so at once.
-    services_.tray.ShowKeptAwake(chkLowPower.Value() == 1);
-    ShowNextActionInTray();
-  };
+  // The two options are the engine's switches.
+  chkPrevent.OnClick = [this] { Engine().SetPrevented(chkPrevent.Value() == 1); };
+  chkLowPower.OnClick = [this] { Engine().SetKeptAwake(chkLowPower.Value() == 1); };
+  mnuHistory.OnClick = [this] { ShowHistory(); };
+  mnuTrayHistory.OnClick = [this] { ShowHistory(); };
   lstSchedules.OnItemClick = [this](int row) { lstSchedules_ItemClick(row); };
   lstSchedules.OnSelectionCleared = [this] { DisableSelectionCommands(); };
   lstSchedules.OnColumnClick = [this](int column) { SortSchedulesBy(column); };
@@ -178,16 +185,6 @@ void frmMain::WireHandlers() {
   mnuRowItem4.OnClick = [this] { cmdDelete_Click(); };
 
   tmrTrayIcon.OnTimer = [this] { TrayIconRoutine(); };
-  tmrScheduler.OnTimer = [this] { tmrScheduler_Timer(); };
-  tmrProcessSchedule.OnTimer = [this] { tmrProcessSchedule_Timer(); };
-  timSchedule.OnTimer = [this] { timSchedule_Timer(); };
-  tmrLoadSchedules.OnTimer = [this] {
-    try {
-      if (context_.TakeReadSchedules()) tmrLoadSchedules.SetEnabled(false);
-    } catch (const std::exception&) {
-      tmrLoadSchedules.SetEnabled(false);  // the list stays as it is; a reload reads it again
-    }
-  };
   services_.tray.onNotify = [this](int mouseMessage) { pctTray_MouseDown(mouseMessage * 15); };
   // A new task bar shows the icon again at once, not at the routine's next look.
   services_.tray.onShellRestarted = [this] { TrayIconRoutine(); };
@@ -198,18 +195,7 @@ void frmMain::WireHandlers() {
   };
 }
 
-CPower& frmMain::PowerObject() {
-  if (!objPower_) objPower_.emplace(services_.power, services_.powerFilter);
-  return *objPower_;
-}
-
-std::string frmMain::MachineSetting(std::string_view key) {
-  try {
-    return ReadSetting(context_.Settings(), key, SettingStore::Machine);
-  } catch (const SettingsError&) {
-    return std::string(SettingOf(key, SettingStore::Machine).defaultValue);
-  }
-}
+std::string frmMain::MachineSetting(std::string_view key) { return context_.MachineSetting(key); }
 
 // Load ---------------------------------------------------------------------------------------
 
@@ -218,6 +204,8 @@ void frmMain::ShowCatalogueTexts() {
   // The captions may now be longer or shorter.
   ArrangeToolRow();
   ArrangeControls();
+  // The tray icon's tip speaks the language too.
+  trayTip_.Refresh();
 }
 
 // The tool row from the left: each button as wide as its design, or as its caption needs in
@@ -275,8 +263,7 @@ void frmMain::Form_Load() {
   ShowCatalogueTexts();
   // The schedule files are read on a thread: a start with many of them shows the window at
   // once, and the rows follow as soon as they are read.
-  context_.StartScheduleLoad();
-  tmrLoadSchedules.SetEnabled(true);
+  Engine().StartLoad();
   // The stored column widths reach the list in one update.
   std::optional<ui::ListView::Batch> listUpdate(std::in_place, lstSchedules);
   // Hibernate is offered only where the computer can hibernate.
@@ -286,6 +273,8 @@ void frmMain::Form_Load() {
   // Power broadcasts reach this window; the tray icon keeps schedules running while it is hidden.
   PowerObject().Initialize(Handle());
   TrayIconRoutine();
+  // The engine looks for due runs from now on, hidden window or not.
+  Engine().Start();
   // The data folder is made on the first start, so that the editor can save into it.
   const std::string dataFolder = DataFolderPath();
   if (!services_.files.FolderExists(dataFolder)) services_.files.CreateFolder(dataFolder);
@@ -368,9 +357,14 @@ void frmMain::cmdDelete_Click() {
       services_.runtime.Messages().Show(context_.Languages().getMessages("MSG_DELETE"), platform::MessageButtons::YesNo,
                                         platform::MessageIcon::None, "Really delete?", platform::DefaultButton::Second);
   if (answer != platform::MessageAnswer::Yes) return;
-  const std::string path = ScheduleFilePath(DataFolderPath(), name);
-  if (FileExists(services_.files, path)) services_.files.RemoveFile(path);
-  loadData();
+  // The list may have changed while the question was open: the schedule is found by its name.
+  const auto index = Schedules().Find(name);
+  if (!index) return;
+  // A file that stays (read-only, another program's lock) keeps its row, and the user learns why.
+  if (const platform::FileFault fault = Engine().Delete(*index); fault != platform::FileFault::None) {
+    ShowFileFault(fault);
+    return;
+  }
   DisableSelectionCommands();
 }
 
@@ -392,7 +386,7 @@ void frmMain::ArrangeControls() {
 void frmMain::cmdGo_Click() {
   const LocalDateTime now = services_.clock.Now();
   if (cmbTime.Text() != "Now") {
-    Schedules().AddQuick(cbShutdown.Text(), now, QuickScheduleMoment(cmbTime.Text(), now));
+    Engine().ArmQuick(cbShutdown.Text(), QuickScheduleMoment(cmbTime.Text(), now));
     return;
   }
   ActionNow(cbShutdown.Text());
@@ -408,24 +402,13 @@ bool frmMain::ConfirmActionNow() {
 }
 
 void frmMain::ActionNow(std::string_view actionName) {
-  if (ConfirmActionNow()) ActAtOnce(actionName);
+  if (ConfirmActionNow()) Engine().ActNow(actionName);
 }
 
-bool frmMain::ActAtOnce(std::string_view actionName) {
-  const auto code = PowerActionCodeOf(actionName);
-  if (!code) return true;
-  // Log off, shut down and reboot end the program without a word to its windows.
-  SaveColumnWidths();
-  const auto refusal = PowerObject().ShutDown(*code, false);
-  if (refusal) TellRefusal(*refusal);
-  return !refusal;
-}
-
-// Nothing else changes: the user learns what did not happen and why, in the system's words.
-void frmMain::TellRefusal(const PowerRefusal& refusal) {
-  const std::string title =
-      ReplacePlaceholder(context_.Languages().getMessages("MSG_REFUSED"), "[Action]", PowerActionName(refusal.action));
-  services_.tray.ShowNotification(title, refusal.reason);
+void frmMain::SwitchesChanged() {
+  // Setting the box raises its click, which finds the engine switched already.
+  if (chkPrevent.Value() != (Engine().Prevented() ? 1 : 0)) chkPrevent.SetValue(Engine().Prevented() ? 1 : 0);
+  if (chkLowPower.Value() != (Engine().KeptAwake() ? 1 : 0)) chkLowPower.SetValue(Engine().KeptAwake() ? 1 : 0);
 }
 
 // Closing and ending -------------------------------------------------------------------------
@@ -456,19 +439,19 @@ void frmMain::SaveColumnWidths() {
 }
 
 void frmMain::Form_SystemChange(ui::SystemChange change) {
-  if (change == ui::SystemChange::DpiChanged) {
-    // The tray icon in the size the new DPI asks for.
-    services_.tray.ShowKeptAwake(chkLowPower.Value() == 1);
-    return;
+  switch (change) {
+    case ui::SystemChange::DpiChanged:
+      // The tray icon in the size the new DPI asks for.
+      services_.tray.ShowKeptAwake(Engine().KeptAwake());
+      return;
+    case ui::SystemChange::ColourSchemeChanged:
+      // Every window follows light or dark mode, or high contrast, at once.
+      context_.Skins().FollowSchemeChange(services_.runtime.LoadedForms());
+      return;
+    case ui::SystemChange::Resumed: Engine().SystemResumed(); return;
+    case ui::SystemChange::ClockChanged: Engine().ClockChanged(); return;
+    case ui::SystemChange::SessionEndCancelled: Engine().SessionEndCancelled(); return;
   }
-  if (change == ui::SystemChange::ColourSchemeChanged) {
-    // Every window follows light or dark mode, or high contrast, at once.
-    context_.Skins().FollowSchemeChange(services_.runtime.LoadedForms());
-    return;
-  }
-  // Back from sleep, or the clock or its zone set anew: the wake timer is worked out afresh.
-  KeepWakeTimerArmed(true);
-  tmrScheduler_Timer();
 }
 
 // Every step on its own: whatever fails, the steps after it run and the program ends.
@@ -482,8 +465,9 @@ void frmMain::Form_Unload(bool&) {
   // The other windows in a fixed order: help launcher, about, language, preferences, splash,
   // reminder, browser, editor.
   step([this] { context_.Windows().UnloadAll(); });
-  step([this] { objPower_.reset(); });
-  step([this] { CancelWakeTimer(); });
+  step([this] { Engine().Stop(); });
+  step([this] { Engine().ReleasePower(); });
+  step([this] { context_.Wake().Cancel(); });
   SaveColumnWidths();
   step([this] { services_.tray.Remove(); });
   services_.runtime.EndProcess(0);

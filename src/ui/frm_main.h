@@ -14,22 +14,24 @@
 #include "settings/settings_store.h"
 #include "ui/app_context.h"
 #include "ui/schedule_list_view.h"
+#include "ui/tray_tip.h"
 
 namespace curfew {
 
 class Form8;
 class frmAbout;
+class frmHistory;
 class frmLanguage;
 class frmOptions;
 class frmStillRunning;
 class frmWarning;
 class frmWebsite;
-struct WarningFacts;
 class frmWizard;
 
 // The working window: the tool row, the quick schedule, the two options, the schedule list,
-// the menus; and the scheduler engine on its timers, the tray icon and the close rules.
-class frmMain final : public ui::Form, public TranslatedWindow {
+// the menus, the tray icon and the close rules. It shows the scheduling engine (its schedules,
+// its switches, its warning) and hands it what the user asks for.
+class frmMain final : public ui::Form, public TranslatedWindow, private SchedulerListener {
  public:
   explicit frmMain(AppContext& context);
   ~frmMain() override;
@@ -49,11 +51,6 @@ class frmMain final : public ui::Form, public TranslatedWindow {
   ui::PictureBox pctTray{*this, "pctTray"};
   ui::ListBox lstSchedule{*this, "lstSchedule"};
   ui::Timer tmrTrayIcon{*this, "tmrTrayIcon", 5000, true};
-  ui::Timer tmrScheduler{*this, "tmrScheduler", 500, true};
-  ui::Timer tmrProcessSchedule{*this, "tmrProcessSchedule", 500, false};
-  ui::Timer timSchedule{*this, "timSchedule", 250, false};
-  // Looks for the schedule files read on a thread at the start, and ends once they are listed.
-  ui::Timer tmrLoadSchedules{*this, "tmrLoadSchedules", 20, false};
   ui::Menu mnuFile{*this, "mnuFile"};
   ui::Menu mnuFileItem0{*this, "mnuFileItem", 0, &mnuFile};
   ui::Menu mnuFileItem1{*this, "mnuFileItem", 1, &mnuFile};
@@ -70,6 +67,7 @@ class frmMain final : public ui::Form, public TranslatedWindow {
   ui::Menu mnuActionItem4{*this, "mnuActionItem", 4, &mnuAction};
   ui::Menu mnuView{*this, "mnuView"};
   ui::Menu mnuPowerOptions{*this, "mnuPowerOptions", std::nullopt, &mnuView};
+  ui::Menu mnuHistory{*this, "mnuHistory", std::nullopt, &mnuView};
   ui::Menu mnuLanguage{*this, "mnuLanguage"};
   ui::Menu mnuLanguageItem{*this, "mnuLanguageItem", std::nullopt, &mnuLanguage};
   ui::Menu mnuHelp{*this, "mnuHelp"};
@@ -78,6 +76,7 @@ class frmMain final : public ui::Form, public TranslatedWindow {
   ui::Menu mnuAboutItem{*this, "mnuAboutItem", std::nullopt, &mnuAbout};
   ui::Menu mnuTray{*this, "mnuTray"};
   ui::Menu mnuTrayItem0{*this, "mnuTrayItem", 0, &mnuTray};
+  ui::Menu mnuTrayHistory{*this, "mnuTrayHistory", std::nullopt, &mnuTray};
   ui::Menu mnuTrayItem1{*this, "mnuTrayItem", 1, &mnuTray};
   ui::Menu mnuTrayItem2{*this, "mnuTrayItem", 2, &mnuTray};
   ui::Menu mnuTrayItem3{*this, "mnuTrayItem", 3, &mnuTray};
@@ -90,7 +89,6 @@ class frmMain final : public ui::Form, public TranslatedWindow {
   ui::Menu mnuRowItem4{*this, "mnuRowItem", 4, &mnuRow};
 
   bool ExitRequested = false;
-  bool ActionFinished = true;
 
   void loadData();
   void ArrangeControls();
@@ -98,9 +96,10 @@ class frmMain final : public ui::Form, public TranslatedWindow {
   void EnableSelectionCommands();
   void DisableSelectionCommands();
   // The schedules the list shows and the engine runs.
-  ScheduleModel& Schedules() { return context_.Schedules(); }
-  // False when the system refused the action, which the user is then told.
-  bool RunScheduledAction(std::string_view actionName, bool force);
+  const ScheduleModel& Schedules() const { return context_.Schedules(); }
+  Scheduler& Engine() { return context_.Engine(); }
+  // What shows the schedules in lstSchedules.
+  ScheduleListView& ScheduleList() { return scheduleView_; }
   // New and Edit: the editor for a new schedule or for the one last clicked. While it is open it
   // is only brought to the front, as it is.
   void ShowScheduleEditor(bool editMode);
@@ -122,15 +121,18 @@ class frmMain final : public ui::Form, public TranslatedWindow {
   frmWebsite* Website() const;
   // The warning before an action while one is open or was shown.
   frmWarning* Warning() const;
+  // What the program did and why, one window at a time.
+  void ShowHistory();
+  frmHistory* HistoryWindow() const;
   // The tray routine: re-asserts the icon, or adds it.
   void TrayIconRoutine();
   // The tray icon's tip as things stand: the program's name, and the next action when one is
   // to run.
-  std::string TrayTipNow() const;
+  std::string TrayTipNow() const { return trayTip_.Tip(); }
   // A notification of the tray icon, as a mouse-down at X = mouse message times 15 twips.
   void pctTray_MouseDown(int x);
 
-  CPower& PowerObject();
+  CPower& PowerObject() { return Engine().Power(); }
   AppContext& Context() { return context_; }
   // Set by a second copy's load: the process ends and the window is never shown.
   bool Ending() const { return ending_; }
@@ -158,14 +160,8 @@ class frmMain final : public ui::Form, public TranslatedWindow {
   void cmdGo_Click();
   void ActionNow(std::string_view actionName);
   bool ConfirmActionNow();
-  bool ActAtOnce(std::string_view actionName);
-  // A tray notification names the refused action and gives the system's reason.
-  void TellRefusal(const PowerRefusal& refusal);
-  // The wake timer, armed for the earliest coming run that wakes the computer. Worked out again
-  // when the list, the minute or the prevention changed, or always when asked to re-arm.
-  void KeepWakeTimerArmed(bool rearm);
-  std::optional<LocalDateTime> WakeMoment(const LocalDateTime& now);
-  void CancelWakeTimer();
+  // A tray notification with a catalogue message's title, the action in it.
+  void Notify(const char* messageId, std::string_view action, std::string_view text);
   // The list's order and a row's context menu.
   void SortSchedulesBy(int column);
   ScheduleSort StoredSort();
@@ -174,27 +170,17 @@ class frmMain final : public ui::Form, public TranslatedWindow {
   void RunSelectedNow();
   void SkipSelectedRun();
   void SwitchSelected();
-  void tmrScheduler_Timer();
-  void DetectDueRows();
-  void tmrProcessSchedule_Timer();
-  void timSchedule_Timer();
-  // Notes the run in a stored schedule's file; answers what the file said before, to be put back
-  // should the system refuse the action (nullopt when nothing was written).
-  std::optional<std::string> RecordRun(std::size_t index);
-  void TakeBackRun(std::string_view name, const std::string& lastRunBefore);
-  // The warning before an action.
-  int WarnLeadSeconds();
-  void WarnOfNextAction(const LocalDateTime& now);
-  bool HeldByWarning(const LocalDateTime& at, const LocalDateTime& now) const;
-  void ShowWarning(const WarningFacts& facts);
-  std::optional<std::size_t> WarnedIndex() const;
-  void RunWarnedNow();
-  void PostponeWarned(int minutes);
-  void SkipWarned();
+  // A file that could not be changed or deleted, and why.
+  void ShowFileFault(platform::FileFault fault);
+  // What the engine tells.
+  void SwitchesChanged() override;
+  void WarningDue(const WarningFacts& facts) override;
+  void WarningGone() override { CloseWarning(); }
+  void ActionStarting() override { SaveColumnWidths(); }
+  void ActionRefused(const PowerRefusal& refusal) override;
+  void ActionCancelled(PowerActionCode action) override;
+  void DecisionsSetAside(const std::string& path) override;
   void CloseWarning();
-  // Gives the tray icon the tip of the moment when it differs from the one it has.
-  void ShowNextActionInTray();
-  void RefreshNextRunTime(std::string_view name);
   void SaveColumnWidths();
   void OpenFromTray();
   void RestoreIfMinimisedForStart();
@@ -204,38 +190,8 @@ class frmMain final : public ui::Form, public TranslatedWindow {
   AppContext& context_;
   AppServices& services_;
   const ProductIdentity& identity_;
-  std::optional<CPower> objPower_;
   ScheduleListView scheduleView_;
-  bool detecting_ = false;
-  std::string trayTipShown_;  // the tip the icon was last given
-  // What the tip was last worked out from.
-  struct TipBasis {
-    std::size_t revision = 0;
-    std::chrono::year_month_day date{};
-    int hour = -1;
-    int minute = -1;
-    bool prevented = false;
-    bool awake = false;
-    friend bool operator==(const TipBasis&, const TipBasis&) = default;
-  };
-  std::optional<TipBasis> tipBasis_;
-  // The warning's lead as last read, and the minute it was read in: a choice made in the
-  // preferences counts from the next minute.
-  int warnLead_ = 0;
-  std::optional<TipBasis> warnLeadReadIn_;
-  // What the wake timer was last worked out from, and the moment it is armed for.
-  std::optional<TipBasis> wakeBasis_;
-  std::optional<UtcDateTime> wakeArmed_;
-  // The run last warned of (its window may have been put away since), and until when the runs
-  // of its minute wait for a warning that came late.
-  struct WarnedRun {
-    std::string name;
-    LocalDateTime at;
-  };
-  std::optional<WarnedRun> warned_;
-  std::optional<LocalDateTime> holdUntil_;
-  // Runs made before their minute, by name: the minute their next run counts from.
-  std::map<std::string, LocalDateTime> runFloor_;
+  TrayTipView trayTip_;
   int websiteMinimum_ = 0;  // the web site button's width for its caption
   bool ending_ = false;
   bool startsHidden_ = false;

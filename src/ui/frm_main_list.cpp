@@ -3,7 +3,6 @@
 
 #include "power/mod_power.h"
 #include "scheduling/file_error_message.h"
-#include "scheduling/schedule_file_edit.h"
 #include "scheduling/schedule_list.h"
 #include "scheduling/schedule_paths.h"
 #include "scheduling/value_reading.h"
@@ -56,17 +55,14 @@ void frmMain::ShowRowMenu(int row) {
 // schedule notes the run in its file.
 void frmMain::RunSelectedNow() {
   const auto index = SelectedIndex();
-  if (!index || !ConfirmActionNow()) return;
-  const ScheduleEntry& entry = Schedules().At(*index);
-  const std::string action = entry.action;
-  const std::string name = entry.name;
-  std::optional<std::string> lastRunBefore;
-  if (entry.source == ScheduleSource::File) lastRunBefore = RecordRun(*index);
-  if (!ActAtOnce(action) && lastRunBefore) TakeBackRun(name, *lastRunBefore);
+  if (!index) return;
+  const std::string name = Schedules().At(*index).name;
+  if (!ConfirmActionNow()) return;
+  if (const auto still = Schedules().Find(name)) Engine().RunNow(*still);
 }
 
 void frmMain::SkipSelectedRun() {
-  if (const auto index = SelectedIndex()) Schedules().SkipNextRun(*index);
+  if (const auto index = SelectedIndex()) Engine().SkipNextRun(*index);
 }
 
 // Switches the schedule off (no runs, its start kept) or on again, in its file; the row shows
@@ -74,18 +70,13 @@ void frmMain::SkipSelectedRun() {
 void frmMain::SwitchSelected() {
   const auto index = SelectedIndex();
   if (!index) return;
-  const ScheduleEntry& entry = Schedules().At(*index);
-  const std::string name = entry.name;
-  const platform::FileFault fault =
-      WriteDataValue(services_.files, DataFolderPath(), name, "Enabled", entry.enabled ? "0" : "1");
-  if (fault != platform::FileFault::None) {
-    services_.runtime.Messages().Show(FileErrorMessage(DescribeFileFault(fault)), platform::MessageButtons::Ok,
-                                      platform::MessageIcon::None, "");
-    return;
-  }
-  const std::string path = ScheduleFilePath(DataFolderPath(), name);
-  Schedules().Change(*index, ScheduleEntryFromText(name, ReadScheduleFile(services_.files, path).value_or(""),
-                                                   services_.clock.Now(), services_.locale));
+  if (const platform::FileFault fault = Engine().SwitchOnOff(*index); fault != platform::FileFault::None)
+    ShowFileFault(fault);
+}
+
+void frmMain::ShowFileFault(platform::FileFault fault) {
+  services_.runtime.Messages().Show(FileErrorMessage(DescribeFileFault(fault)), platform::MessageButtons::Ok,
+                                    platform::MessageIcon::None, "");
 }
 
 }  // namespace curfew

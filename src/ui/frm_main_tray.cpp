@@ -1,7 +1,6 @@
 // The main window's tray icon: the routine that keeps it there, its tip, its clicks and the
 // window's way back from the tray.
 #include "ui/frm_main.h"
-#include "ui/tray_tip.h"
 
 namespace curfew {
 namespace {
@@ -14,39 +13,13 @@ enum TrayMouse { kMouseMove = 512, kLeftDown, kLeftUp, kLeftDoubleClick, kRightD
 }  // namespace
 
 void frmMain::TrayIconRoutine() {
-  const std::string tip = TrayTipNow();
-  trayTipShown_ = tip;
+  const std::string tip = trayTip_.Tip();
+  trayTip_.TipGiven(tip);
   if (services_.tray.Modify(tip)) {
     tmrTrayIcon.SetInterval(kTrayReassertMs);
     return;
   }
   tmrTrayIcon.SetInterval(services_.tray.Add(tip) ? kTrayReassertMs : kTrayRetryMs);
-}
-
-// Nothing runs while schedules are prevented: the tip then promises nothing either.
-std::string frmMain::TrayTipNow() const {
-  std::optional<ComingAction> coming;
-  if (chkPrevent.Value() != 1) {
-    if (const auto next = context_.Schedules().NextAction())
-      coming = ComingAction{context_.Schedules().At(next->index).action, next->at};
-  }
-  clsLanguages& languages = context_.Languages();
-  return TrayTip(identity_.strProgramName, coming, languages.getMessages("MSG_NEXTACTION"), services_.clock.Now(),
-                 services_.locale, chkLowPower.Value() == 1 ? languages.getMessages("MSG_TIPAWAKE") : "");
-}
-
-void frmMain::ShowNextActionInTray() {
-  // The tip changes only with the list, the minute or the prevention: twice a second it is not
-  // worked out again for nothing.
-  const LocalDateTime now = services_.clock.Now();
-  const TipBasis basis{Schedules().Revision(),  now.date, now.time.hour, now.time.minute, chkPrevent.Value() == 1,
-                       chkLowPower.Value() == 1};
-  if (basis == tipBasis_) return;
-  tipBasis_ = basis;
-  std::string tip = TrayTipNow();
-  if (tip == trayTipShown_) return;
-  // An icon that is not there takes the tip when the tray routine adds it again.
-  if (services_.tray.Modify(tip)) trayTipShown_ = std::move(tip);
 }
 
 void frmMain::pctTray_MouseDown(int x) {

@@ -4,6 +4,7 @@
 #include "appearance/frm_website.h"
 #include "localization/frm_language.h"
 #include "settings/frm_options.h"
+#include "ui/frm_history.h"
 #include "ui/frm_main.h"
 #include "ui/frm_still_running.h"
 #include "ui/frm_wizard.h"
@@ -51,6 +52,12 @@ void frmMain::ShowHelp() {
   help.Unload();
 }
 
+void frmMain::ShowHistory() {
+  if (context_.Windows().BringForwardIfOpen(Place::History)) return;
+  context_.Windows().Open<frmHistory>(Place::History, context_).Show();
+}
+
+frmHistory* frmMain::HistoryWindow() const { return context_.Windows().Find<frmHistory>(Place::History); }
 frmWizard* frmMain::ScheduleEditor() const { return context_.Windows().Find<frmWizard>(Place::Editor); }
 frmStillRunning* frmMain::Reminder() const { return context_.Windows().Find<frmStillRunning>(Place::Reminder); }
 frmOptions* frmMain::Preferences() const { return context_.Windows().Find<frmOptions>(Place::Preferences); }

@@ -8,18 +8,11 @@
 #include "platform/date_time.h"
 #include "platform/windowing/controls.h"
 #include "platform/windowing/form.h"
+#include "scheduling/scheduler.h"
 
 namespace curfew {
 
 class AppContext;
-
-// What a warning tells of the run to come.
-struct WarningFacts {
-  std::string action;                   // "Shut Down", ...
-  std::optional<std::string> schedule;  // the schedule's name; none for the temporary schedule
-  LocalDateTime at;                     // the run's minute
-  LocalDateTime countsTo;               // when the action starts: the minute, or later within it
-};
 
 // The sentence under the countdown: which schedule runs, and when.
 std::string WarningDetails(AppContext& context, const WarningFacts& facts);

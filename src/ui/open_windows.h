@@ -14,6 +14,7 @@ class OpenWindows {
  public:
   enum class Place : std::size_t {
     Warning,
+    History,
     Help,
     About,
     Language,

@@ -107,6 +107,20 @@ void ScheduleListView::ShowAddedEntry(const ScheduleEntry& entry) {
   AddRow(entry);
 }
 
+void ScheduleListView::ShowRemovedEntry(std::size_t index) {
+  if (sort_.column == 0) {
+    schedules_.RemoveListItem(RowOfIndex(index));
+    return;
+  }
+  // The rows' map still has the schedule gone: the one selected is found by it, then moves up.
+  const int selected = schedules_.SelectedItem();
+  std::optional<std::size_t> kept = selected > 0 ? std::optional(IndexOfRow(selected)) : std::nullopt;
+  if (kept && *kept == index) kept.reset();
+  if (kept && *kept > index) --*kept;
+  ShowAllRows();
+  if (kept) schedules_.SetSelectedItem(rowOf_.at(*kept));
+}
+
 void ScheduleListView::AddRow(const ScheduleEntry& entry) {
   const int row = schedules_.AddListItem(entry.name);
   schedules_.SetSubItem(row, kType, entry.action);

@@ -38,6 +38,7 @@ class ScheduleListView final : public ScheduleView {
 
   void ShowEntries(const std::vector<ScheduleEntry>& entries) override;
   void ShowAddedEntry(const ScheduleEntry& entry) override;
+  void ShowRemovedEntry(std::size_t index) override;
   void ShowNextRun(std::size_t index, const std::string& text) override;
   void ShowLastRun(std::size_t index, const std::string& text) override;
   void ShowEntryChanged(std::size_t index) override;

@@ -6,6 +6,7 @@
 
 #include "platform/date_time.h"
 #include "platform/locale.h"
+#include "scheduling/scheduler.h"
 
 namespace curfew {
 
@@ -25,5 +26,29 @@ struct ComingAction {
 // characters, to the characters the tip holds.
 std::string TrayTip(std::string_view programName, const std::optional<ComingAction>& coming, std::string_view phrase,
                     const LocalDateTime& now, const platform::Locale& locale, std::string_view awakeNote = {});
+
+class AppContext;
+
+// The tray icon as the engine stands: its tip names the run to come and says whether the
+// computer is kept awake, and its picture says the latter. Each change reaches the icon once.
+class TrayTipView final : public SchedulerListener {
+ public:
+  explicit TrayTipView(AppContext& context) : context_(context) {}
+
+  // The tip as things stand now.
+  std::string Tip() const;
+  // The icon was given this tip (added or re-asserted).
+  void TipGiven(std::string tip) { shown_ = std::move(tip); }
+  // Gives the icon the tip of the moment when it differs from the one it has (also after the
+  // language changed).
+  void Refresh();
+
+  void ComingChanged() override { Refresh(); }
+  void SwitchesChanged() override;
+
+ private:
+  AppContext& context_;
+  std::string shown_;  // the tip the icon has
+};
 
 }  // namespace curfew

@@ -55,7 +55,8 @@ TEST_F(LanguagesTest, DefaultMessagesAreRegisteredInOrder) {
   EXPECT_EQ(slots[24].Name, "MSG_NEXTACTION");
   EXPECT_EQ(slots[38].Name, "MSG_TIPAWAKE");
   EXPECT_EQ(slots[41].Name, "MSG_WAKETIMERSOFF");
-  EXPECT_FALSE(slots[42].InUse);
+  EXPECT_EQ(slots[42].Name, "MSG_TITLEHISTORY");
+  EXPECT_FALSE(slots[kDefaultMessages.size()].InUse);
   EXPECT_EQ(languages_.getMessages("msg_title"), "Curfew by Curfew Team");
   EXPECT_EQ(languages_.getMessages("MSG_TITLEABOUT"), "About Curfew");
   EXPECT_EQ(languages_.getMessages("MSG_UNKNOWN"), "");

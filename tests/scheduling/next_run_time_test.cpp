@@ -84,8 +84,9 @@ const Case kCases[] = {
     {"weekly empty period", Weekly(""), kTuesdayMorning, ""},
     {"weekly codes are case-sensitive", Weekly("Mon,fri"), kTuesdayLate, "12/11/2026 23:30:00"},
     {"weekly only unknown pieces", Weekly("Monday,x"), kTuesdayMorning, ""},
-    {"weekly number past Sunday counts", Weekly("mon,9"), kTuesdayMorning, "12/15/2026 23:30:00"},
-    {"weekly number 0 counts", Weekly("0"), kTuesdayMorning, "12/13/2026 23:30:00"},
+    {"weekly number past Sunday is no day", Weekly("mon,9"), kTuesdayMorning, "12/14/2026 23:30:00"},
+    {"weekly numbers 0 and below are no days", Weekly("0,-1"), kTuesdayMorning, ""},
+    {"weekly 0 beside a day", Weekly("0,wed"), kTuesdayLate, "12/9/2026 23:30:00"},
     {"weekly day numbers", Weekly("1,3"), kTuesdayMorning, "12/9/2026 23:30:00"},
 
     // Monthly.

@@ -36,7 +36,7 @@ TEST_F(MainWindowTest, StartsWithItsSchedulesTheActionsAndTheTrayIcon) {
   EXPECT_EQ(Main().cbShutdown.Text(), "Shut Down");
   EXPECT_FALSE(Main().mnuActionItem0.Enabled()) << "no hibernation";
   EXPECT_TRUE(tray.Shown());
-  EXPECT_EQ(tray.Tip(), "Curfew");
+  EXPECT_EQ(tray.Tip(), "Curfew \u2013 Shut Down at 12/11/2026 11:30 PM") << "as soon as the list is read";
   EXPECT_EQ(Main().tmrTrayIcon.Interval(), 15000);
   EXPECT_EQ(Main().lstSchedules.ColumnWidth(3), 2500);
   EXPECT_TRUE(Main().cmdNewSchedule.Enabled());
@@ -216,7 +216,7 @@ TEST_F(QuickScheduleTest, LowerCaseNowAddsARowThatNeverRuns) {
   ASSERT_EQ(Main().lstSchedules.ListItemCount(), 1);
   EXPECT_EQ(NextRunOf(1), "");
   Main().loadData();
-  EXPECT_EQ(Main().lstSchedules.ListItemCount(), 0) << "a reload drops quick schedules";
+  EXPECT_EQ(Main().lstSchedules.ListItemCount(), 1) << "a reload keeps what the user made";
 }
 
 TEST_F(QuickScheduleTest, NowAsksAndActsWithoutForce) {

@@ -127,15 +127,19 @@ TEST(Win32PowerSystem, APowerRequestIsHeldUntilReleased) {
   const bool systemMakesRequests = probe && probe != INVALID_HANDLE_VALUE;
   if (systemMakesRequests) CloseHandle(probe);
 
+  using platform::AwakeRequest;
   Win32PowerSystem power;
-  power.HoldSystemRequest("Curfew keeps this computer awake");
-  EXPECT_EQ(power.HoldsSystemRequest(), systemMakesRequests);
-  power.HoldSystemRequest("Curfew keeps this computer awake");
-  EXPECT_EQ(power.HoldsSystemRequest(), systemMakesRequests);
-  power.ReleaseSystemRequest();
-  EXPECT_FALSE(power.HoldsSystemRequest());
-  power.ReleaseSystemRequest();
-  EXPECT_FALSE(power.HoldsSystemRequest());
+  power.HoldSystemRequest(AwakeRequest::Asked, "Curfew keeps this computer awake");
+  EXPECT_EQ(power.HoldsSystemRequest(AwakeRequest::Asked), systemMakesRequests);
+  power.HoldSystemRequest(AwakeRequest::Asked, "Curfew keeps this computer awake");
+  power.HoldSystemRequest(AwakeRequest::ForRun, "Curfew runs a schedule");
+  EXPECT_EQ(power.HoldsSystemRequest(AwakeRequest::ForRun), systemMakesRequests);
+  power.ReleaseSystemRequest(AwakeRequest::Asked);
+  EXPECT_FALSE(power.HoldsSystemRequest(AwakeRequest::Asked));
+  EXPECT_EQ(power.HoldsSystemRequest(AwakeRequest::ForRun), systemMakesRequests) << "each request on its own";
+  power.ReleaseSystemRequest(AwakeRequest::ForRun);
+  power.ReleaseSystemRequest(AwakeRequest::ForRun);
+  EXPECT_FALSE(power.HoldsSystemRequest(AwakeRequest::ForRun));
 }
 
 using test::SecondsLeft;

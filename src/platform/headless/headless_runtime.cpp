@@ -30,19 +30,45 @@ class HeadlessControlPeer final : public ControlPeer {
 class HeadlessTimerPeer final : public ControlPeer {
  public:
   HeadlessTimerPeer(HeadlessRuntime& runtime, Timer& timer) : runtime_(runtime), timer_(timer) { Sync(Aspect::Timer); }
-  ~HeadlessTimerPeer() override { runtime_.Cancel(timer_); }
+  ~HeadlessTimerPeer() override { runtime_.Cancel(&timer_); }
   void Sync(Aspect aspect) override {
     if (aspect != Aspect::Enabled && aspect != Aspect::Timer) return;
     if (timer_.Enabled() && timer_.Interval() > 0)
-      runtime_.Schedule(timer_);
+      runtime_.Schedule(&timer_, timer_.Interval(), [this] { timer_.Tick(); });
     else
-      runtime_.Cancel(timer_);
+      runtime_.Cancel(&timer_);
   }
 
  private:
   HeadlessRuntime& runtime_;
   Timer& timer_;
 };
+
+// A timer of the event loop on the runtime's clock.
+class HeadlessEventTimer final : public platform::EventTimer {
+ public:
+  HeadlessEventTimer(HeadlessRuntime& runtime, std::function<void()> onTick)
+      : runtime_(runtime), onTick_(std::move(onTick)) {}
+  ~HeadlessEventTimer() override { runtime_.Cancel(this); }
+  void Start(int intervalMs) override {
+    runtime_.Schedule(this, intervalMs, [this] { onTick_(); });
+    running_ = true;
+  }
+  void Stop() override {
+    runtime_.Cancel(this);
+    running_ = false;
+  }
+  bool Running() const override { return running_; }
+
+ private:
+  HeadlessRuntime& runtime_;
+  std::function<void()> onTick_;
+  bool running_ = false;
+};
+
+std::unique_ptr<platform::EventTimer> HeadlessRuntime::MakeTimer(std::function<void()> onTick) {
+  return std::make_unique<HeadlessEventTimer>(*this, std::move(onTick));
+}
 
 std::unique_ptr<FormPeer> HeadlessRuntime::CreateFormPeer(Form& form) {
   return std::make_unique<HeadlessFormPeer>(*this, form);
@@ -81,28 +107,40 @@ void HeadlessRuntime::BringToFront(const Form& form) {
   if (form.Loaded()) broughtToFront.push_back(form.Caption());
 }
 
-void HeadlessRuntime::WaitForEvents() {
-  const auto next = std::min_element(dueTimes_.begin(), dueTimes_.end(),
-                                     [](const auto& a, const auto& b) { return a.second < b.second; });
-  // Nothing can ever happen: a wait here would never end.
-  if (next == dueTimes_.end()) throw std::logic_error("waiting for events with no timer running");
-  Advance(next->second - nowMs_);
+namespace {
+
+template <typename Map>
+auto EarliestDue(Map& dueTimes) {
+  return std::min_element(dueTimes.begin(), dueTimes.end(), [](const auto& a, const auto& b) {
+    return a.second.due != b.second.due ? a.second.due < b.second.due : a.second.order < b.second.order;
+  });
 }
 
-void HeadlessRuntime::Schedule(const Timer& timer) { dueTimes_[&timer] = nowMs_ + timer.Interval(); }
+}  // namespace
 
-void HeadlessRuntime::Cancel(const Timer& timer) { dueTimes_.erase(&timer); }
+void HeadlessRuntime::WaitForEvents() {
+  const auto next = EarliestDue(dueTimes_);
+  // Nothing can ever happen: a wait here would never end.
+  if (next == dueTimes_.end()) throw std::logic_error("waiting for events with no timer running");
+  Advance(next->second.due - nowMs_);
+}
+
+void HeadlessRuntime::Schedule(const void* timer, int interval, std::function<void()> tick) {
+  dueTimes_[timer] = {nowMs_ + interval, ++started_, interval, std::move(tick)};
+}
+
+void HeadlessRuntime::Cancel(const void* timer) { dueTimes_.erase(timer); }
 
 void HeadlessRuntime::Advance(std::int64_t milliseconds) {
   const std::int64_t target = nowMs_ + milliseconds;
   while (true) {
-    const auto next = std::min_element(dueTimes_.begin(), dueTimes_.end(),
-                                       [](const auto& a, const auto& b) { return a.second < b.second; });
-    if (next == dueTimes_.end() || next->second > target) break;
-    const Timer* timer = next->first;
-    nowMs_ = next->second;
-    next->second += timer->Interval();  // before the tick: the handler may stop or change it
-    timer->Tick();
+    const auto next = EarliestDue(dueTimes_);
+    if (next == dueTimes_.end() || next->second.due > target) break;
+    nowMs_ = next->second.due;
+    next->second.due += next->second.interval;  // before the tick: the handler may stop or change it
+    next->second.order = ++started_;
+    const std::function<void()> tick = next->second.tick;  // the handler may stop the timer
+    tick();
   }
   nowMs_ = target;
 }

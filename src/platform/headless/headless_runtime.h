@@ -34,6 +34,7 @@ class HeadlessRuntime final : public WindowRuntime {
   void RunModal(Form& form) override;
   void PopupMenu(Menu& menu) override;
   void BringToFront(const Form& form) override;
+  std::unique_ptr<platform::EventTimer> MakeTimer(std::function<void()> onTick) override;
 
   // Moves the virtual clock on, firing every timer that falls due on the way, in time order.
   void Advance(std::int64_t milliseconds);
@@ -58,12 +59,21 @@ class HeadlessRuntime final : public WindowRuntime {
  private:
   friend class HeadlessTimerPeer;
   friend class HeadlessFormPeer;
-  void Schedule(const Timer& timer);
-  void Cancel(const Timer& timer);
+  friend class HeadlessEventTimer;
+  // A running timer: a window's or the event loop's own, by its address.
+  struct Running {
+    std::int64_t due = 0;
+    std::uint64_t order = 0;  // of two timers due at once, the one started first ticks first
+    int interval = 0;
+    std::function<void()> tick;
+  };
+  void Schedule(const void* timer, int interval, std::function<void()> tick);
+  void Cancel(const void* timer);
 
   std::int64_t nowMs_ = 0;
   bool inDoEvents_ = false;
-  std::map<const Timer*, std::int64_t> dueTimes_;
+  std::uint64_t started_ = 0;
+  std::map<const void*, Running> dueTimes_;
   std::vector<Form*> forms_;
 };
 

@@ -32,11 +32,22 @@ PowerError RecordedPowerSystem::EnableShutdownPrivilege() {
   return privilegeError_;
 }
 
-void RecordedPowerSystem::HoldSystemRequest(std::string_view reason) {
-  calls_.push_back("PowerSetRequest(SystemRequired, " + std::string(reason) + ")");
+namespace {
+
+// The asked-for request as it always was; the one held for a run says so.
+std::string RequestName(AwakeRequest which) {
+  return which == AwakeRequest::Asked ? "SystemRequired" : "SystemRequired for a run";
 }
 
-void RecordedPowerSystem::ReleaseSystemRequest() { calls_.push_back("PowerClearRequest(SystemRequired)"); }
+}  // namespace
+
+void RecordedPowerSystem::HoldSystemRequest(AwakeRequest which, std::string_view reason) {
+  calls_.push_back("PowerSetRequest(" + RequestName(which) + ", " + std::string(reason) + ")");
+}
+
+void RecordedPowerSystem::ReleaseSystemRequest(AwakeRequest which) {
+  calls_.push_back("PowerClearRequest(" + RequestName(which) + ")");
+}
 
 bool RecordedPowerSystem::ArmWakeTimer(const UtcDateTime& at, std::string_view reason) {
   calls_.push_back("SetWaitableTimerEx(" + UtcText(at) + ")");

@@ -26,8 +26,8 @@ class RecordedPowerSystem final : public PowerSystem {
   PowerError EnableShutdownPrivilege() override;
   bool HibernationFileExists() const override { return hibernationFile_; }
   void SetExecutionState(std::uint32_t flags) override;
-  void HoldSystemRequest(std::string_view reason) override;
-  void ReleaseSystemRequest() override;
+  void HoldSystemRequest(AwakeRequest which, std::string_view reason) override;
+  void ReleaseSystemRequest(AwakeRequest which) override;
   bool ArmWakeTimer(const UtcDateTime& at, std::string_view reason) override;
   void CancelWakeTimer() override;
   std::optional<bool> WakeTimersAllowed() const override { return wakeTimersAllowed_; }

@@ -3,6 +3,7 @@
 #include "platform/ascii.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <system_error>
 #include <utility>
@@ -25,7 +26,17 @@ bool HasForbiddenNameCharacter(const fs::path& path) {
 
 }  // namespace
 
-HostFileSystem::HostFileSystem(std::string programFolder) : programFolder_(std::move(programFolder)) {}
+HostFileSystem::HostFileSystem(std::string programFolder, std::string localAppData)
+    : programFolder_(std::move(programFolder)),
+      localAppData_(localAppData.empty() ? programFolder_ + "\\AppData\\Local" : std::move(localAppData)) {}
+
+void HostFileSystem::SetUnreadable(std::string_view path, bool unreadable) {
+  const std::string key = AttributeKey(ToHostPath(path));
+  if (unreadable)
+    unreadable_.insert(key);
+  else
+    unreadable_.erase(key);
+}
 
 fs::path HostFileSystem::ToHostPath(std::string_view path) {
   std::u8string text(path.begin(), path.end());
@@ -81,7 +92,7 @@ FileFault HostFileSystem::WriteAnsiFile(std::string_view path, std::string_view 
 std::optional<std::string> HostFileSystem::ReadFileBytes(std::string_view path, std::size_t maxBytes) const {
   const fs::path hostPath = ToHostPath(path);
   std::error_code error;
-  if (!fs::is_regular_file(hostPath, error)) return std::nullopt;
+  if (!fs::is_regular_file(hostPath, error) || unreadable_.contains(AttributeKey(hostPath))) return std::nullopt;
   const auto size = fs::file_size(hostPath, error);
   if (error || size > maxBytes) return std::nullopt;
   std::ifstream in(hostPath, std::ios::binary);
@@ -100,6 +111,34 @@ FileFault HostFileSystem::WriteFileBytes(std::string_view path, std::string_view
   std::ofstream out(hostPath, std::ios::binary | std::ios::trunc);
   if (!out) return FileFault::Other;
   out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  out.flush();
+  return out ? FileFault::None : FileFault::DiskFull;
+}
+
+FileFault HostFileSystem::WriteNewFile(std::string_view path, std::string_view bytes) {
+  if (const FileFault injected = std::exchange(nextWriteFault_, FileFault::None); injected != FileFault::None)
+    return injected;
+  const fs::path hostPath = ToHostPath(path);
+  if (const FileFault fault = CheckWritable(hostPath); fault != FileFault::None) return fault;
+  // "x": the file is made new, or the call fails; a link in its place is not followed.
+  std::FILE* file = std::fopen(hostPath.c_str(), "wbx");
+  if (!file) {
+    std::error_code error;
+    return fs::exists(fs::symlink_status(hostPath, error)) ? FileFault::Exists : FileFault::Other;
+  }
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  const bool closed = std::fclose(file) == 0;
+  return written && closed ? FileFault::None : FileFault::DiskFull;
+}
+
+FileFault HostFileSystem::AppendFileBytes(std::string_view path, std::string_view bytes) {
+  if (const FileFault injected = std::exchange(nextWriteFault_, FileFault::None); injected != FileFault::None)
+    return injected;
+  const fs::path hostPath = ToHostPath(path);
+  if (const FileFault fault = CheckWritable(hostPath); fault != FileFault::None) return fault;
+  std::ofstream out(hostPath, std::ios::binary | std::ios::app);
+  if (!out) return FileFault::Other;
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   out.flush();
   return out ? FileFault::None : FileFault::DiskFull;
 }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <map>
+#include <set>
 #include <string>
 
 #include "platform/files.h"
@@ -13,15 +14,20 @@ namespace curfew::platform {
 // fail, so that every path of the program's file handling can be exercised.
 class HostFileSystem final : public FileSystem {
  public:
-  explicit HostFileSystem(std::string programFolder);
+  // The user's local application data folder is "AppData\Local" in the program folder unless
+  // another is given.
+  explicit HostFileSystem(std::string programFolder, std::string localAppData = {});
 
   std::string ProgramFolder() const override;
+  std::string LocalAppDataFolder() const override { return localAppData_; }
   bool FolderExists(std::string_view path) const override;
   FileFault CreateFolder(std::string_view path) override;
   std::optional<std::string> ReadAnsiFile(std::string_view path, std::size_t maxBytes) const override;
   FileFault WriteAnsiFile(std::string_view path, std::string_view text) override;
   std::optional<std::string> ReadFileBytes(std::string_view path, std::size_t maxBytes) const override;
   FileFault WriteFileBytes(std::string_view path, std::string_view bytes) override;
+  FileFault WriteNewFile(std::string_view path, std::string_view bytes) override;
+  FileFault AppendFileBytes(std::string_view path, std::string_view bytes) override;
   FileFault MoveOver(std::string_view source, std::string_view target) override;
   FileFault RemoveFile(std::string_view path) override;
   std::vector<std::string> ListOrdinaryFiles(std::string_view folder, std::string_view pattern) const override;
@@ -31,6 +37,8 @@ class HostFileSystem final : public FileSystem {
   // The next write or move fails with this fault, without touching any file.
   void FailNextWrite(FileFault fault) { nextWriteFault_ = fault; }
   void FailNextMove(FileFault fault) { nextMoveFault_ = fault; }
+  // The file cannot be read (another program holds it locked) until this is called with false.
+  void SetUnreadable(std::string_view path, bool unreadable);
 
   static std::filesystem::path ToHostPath(std::string_view path);
   static std::string FromHostPath(const std::filesystem::path& path);
@@ -40,7 +48,9 @@ class HostFileSystem final : public FileSystem {
   FileFault CheckWritable(const std::filesystem::path& path) const;
 
   std::string programFolder_;
+  std::string localAppData_;
   std::map<std::string, unsigned> attributes_;
+  std::set<std::string> unreadable_;
   FileFault nextWriteFault_ = FileFault::None;
   FileFault nextMoveFault_ = FileFault::None;
 };

@@ -24,11 +24,22 @@ FileFault FaultOf(DWORD error) {
     case ERROR_DIRECTORY: return FileFault::BadName;
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL: return FileFault::DiskFull;
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS: return FileFault::Exists;
     default: return FileFault::Other;
   }
 }
 
 FileFault LastFault() { return FaultOf(GetLastError()); }
+
+// Writes all the bytes to an open file and flushes them to the disk.
+FileFault WriteAllAndFlush(HANDLE file, std::string_view bytes) {
+  DWORD written = 0;
+  if (!WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) return LastFault();
+  if (written != bytes.size()) return FileFault::DiskFull;
+  if (!FlushFileBuffers(file)) return LastFault();
+  return FileFault::None;
+}
 
 // A path as the file functions take it past MAX_PATH: a full path of that length gets the
 // "\\?\" form, which the system passes on unchanged, so its separators are made backslashes
@@ -64,6 +75,14 @@ std::string Win32FileSystem::ProgramFolder() const {
   if (!programFolder_.empty()) return programFolder_;
   const std::wstring path = ModuleFileName(nullptr);
   return WideToUtf8(path.substr(0, path.find_last_of(L'\\')));
+}
+
+// Read from the environment rather than the shell, which the program need not load for it.
+std::string Win32FileSystem::LocalAppDataFolder() const {
+  wchar_t folder[MAX_PATH] = {};
+  const DWORD length = GetEnvironmentVariableW(L"LOCALAPPDATA", folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return {};
+  return WideToUtf8(std::wstring_view(folder, length));
 }
 
 bool Win32FileSystem::FolderExists(std::string_view path) const {
@@ -111,11 +130,25 @@ FileFault Win32FileSystem::WriteFileBytes(std::string_view path, std::string_vie
   const FileHandle file(
       CreateFileW(FilePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return LastFault();
-  DWORD written = 0;
-  if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) return LastFault();
-  if (written != bytes.size()) return FileFault::DiskFull;
-  if (!FlushFileBuffers(file.get())) return LastFault();
-  return FileFault::None;
+  return WriteAllAndFlush(file.get(), bytes);
+}
+
+// CREATE_NEW fails on any name that is taken, a link's included, so nothing is opened through
+// one.
+FileFault Win32FileSystem::WriteNewFile(std::string_view path, std::string_view bytes) {
+  const FileHandle file(
+      CreateFileW(FilePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return LastFault();
+  return WriteAllAndFlush(file.get(), bytes);
+}
+
+// With append access alone every write goes to the end, whoever else appends meanwhile.
+FileFault Win32FileSystem::AppendFileBytes(std::string_view path, std::string_view bytes) {
+  const FileHandle file(CreateFileW(FilePath(path).c_str(), FILE_APPEND_DATA | SYNCHRONIZE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                    nullptr));
+  if (!file) return LastFault();
+  return WriteAllAndFlush(file.get(), bytes);
 }
 
 FileFault Win32FileSystem::MoveOver(std::string_view source, std::string_view target) {

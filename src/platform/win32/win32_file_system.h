@@ -14,12 +14,15 @@ class Win32FileSystem final : public FileSystem {
   // The program folder is the running program's unless another is given.
   explicit Win32FileSystem(std::string programFolder = {}) : programFolder_(std::move(programFolder)) {}
   std::string ProgramFolder() const override;
+  std::string LocalAppDataFolder() const override;
   bool FolderExists(std::string_view path) const override;
   FileFault CreateFolder(std::string_view path) override;
   std::optional<std::string> ReadAnsiFile(std::string_view path, std::size_t maxBytes) const override;
   FileFault WriteAnsiFile(std::string_view path, std::string_view text) override;
   std::optional<std::string> ReadFileBytes(std::string_view path, std::size_t maxBytes) const override;
   FileFault WriteFileBytes(std::string_view path, std::string_view bytes) override;
+  FileFault WriteNewFile(std::string_view path, std::string_view bytes) override;
+  FileFault AppendFileBytes(std::string_view path, std::string_view bytes) override;
   FileFault MoveOver(std::string_view source, std::string_view target) override;
   FileFault RemoveFile(std::string_view path) override;
   std::vector<std::string> ListOrdinaryFiles(std::string_view folder, std::string_view pattern) const override;

@@ -91,8 +91,9 @@ bool Win32PowerSystem::HibernationFileExists() const {
   return found && CompareStringOrdinal(L"hiberfil.sys", -1, Utf8ToWide(*found).c_str(), -1, TRUE) == CSTR_EQUAL;
 }
 
-void Win32PowerSystem::HoldSystemRequest(std::string_view reason) {
-  if (request_.get()) return;
+void Win32PowerSystem::HoldSystemRequest(AwakeRequest which, std::string_view reason) {
+  KernelHandle& held = which == AwakeRequest::Asked ? request_ : runRequest_;
+  if (held.get()) return;
   std::wstring text = Utf8ToWide(reason);
   REASON_CONTEXT context{};
   context.Version = POWER_REQUEST_CONTEXT_VERSION;
@@ -100,13 +101,14 @@ void Win32PowerSystem::HoldSystemRequest(std::string_view reason) {
   context.Reason.SimpleReasonString = text.data();
   KernelHandle request(PowerCreateRequest(&context));
   if (!request.get() || request.get() == INVALID_HANDLE_VALUE) return;
-  if (PowerSetRequest(request.get(), PowerRequestSystemRequired)) request_ = std::move(request);
+  if (PowerSetRequest(request.get(), PowerRequestSystemRequired)) held = std::move(request);
 }
 
-void Win32PowerSystem::ReleaseSystemRequest() {
-  if (!request_.get()) return;
-  PowerClearRequest(request_.get(), PowerRequestSystemRequired);
-  request_.reset();
+void Win32PowerSystem::ReleaseSystemRequest(AwakeRequest which) {
+  KernelHandle& held = which == AwakeRequest::Asked ? request_ : runRequest_;
+  if (!held.get()) return;
+  PowerClearRequest(held.get(), PowerRequestSystemRequired);
+  held.reset();
 }
 
 bool Win32PowerSystem::ArmWakeTimer(const UtcDateTime& at, std::string_view reason) {

@@ -16,18 +16,21 @@ class Win32PowerSystem final : public PowerSystem {
   PowerError EnableShutdownPrivilege() override;
   bool HibernationFileExists() const override;
   void SetExecutionState(std::uint32_t flags) override;
-  void HoldSystemRequest(std::string_view reason) override;
-  void ReleaseSystemRequest() override;
+  void HoldSystemRequest(AwakeRequest which, std::string_view reason) override;
+  void ReleaseSystemRequest(AwakeRequest which) override;
   bool ArmWakeTimer(const UtcDateTime& at, std::string_view reason) override;
   void CancelWakeTimer() override;
   std::optional<bool> WakeTimersAllowed() const override;
-  // Whether a power request is held now.
-  bool HoldsSystemRequest() const { return static_cast<bool>(request_.get()); }
+  // Whether that power request is held now.
+  bool HoldsSystemRequest(AwakeRequest which) const {
+    return static_cast<bool>((which == AwakeRequest::Asked ? request_ : runRequest_).get());
+  }
   // The wake timer, made at its first arming; null before.
   void* WakeTimerHandle() const { return wakeTimer_.get(); }
 
  private:
   KernelHandle request_;
+  KernelHandle runRequest_;
   KernelHandle wakeTimer_;
   // The reason the armed timer carries: the system reads it while the timer is set.
   std::wstring wakeReason_;

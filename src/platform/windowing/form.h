@@ -23,7 +23,9 @@ enum class FormAspect { Caption, Visible, WindowState, Position, ClientSize, Col
 enum class BorderStyle { Sizable, FixedDialog, None };
 // A change of the system that every window hears of: the computer woke from sleep, the clock
 // was set, or the user switched between light and dark mode or high contrast.
-enum class SystemChange { Resumed, ClockChanged, ColourSchemeChanged, DpiChanged };
+// Resumed: back from sleep on its own (a wake timer); SessionEndCancelled: a log-off, shut-down or
+// restart was refused by some program after it began.
+enum class SystemChange { Resumed, ClockChanged, ColourSchemeChanged, DpiChanged, SessionEndCancelled };
 
 // The back end's side of a window.
 class FormPeer {

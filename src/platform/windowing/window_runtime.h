@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/event_timer.h"
 #include "platform/message_box.h"
 #include "platform/windowing/form.h"
 
@@ -12,8 +13,8 @@ namespace curfew::ui {
 class Menu;
 
 // The windowing back end: creates the real side of windows and controls and provides the
-// services the windows use.
-class WindowRuntime {
+// services the windows use, the event loop's own timers among them.
+class WindowRuntime : public platform::EventTimers {
  public:
   virtual ~WindowRuntime() = default;
 

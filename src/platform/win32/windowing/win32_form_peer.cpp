@@ -409,7 +409,10 @@ LRESULT Win32FormPeer::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         form_.SystemChanged(ui::SystemChange::ColourSchemeChanged);
       break;
     case WM_ENDSESSION:
-      if (wParam) form_.UserClose(ui::UnloadMode::AppWindows);
+      if (wParam)
+        form_.UserClose(ui::UnloadMode::AppWindows);
+      else
+        form_.SystemChanged(ui::SystemChange::SessionEndCancelled);
       return 0;
     case WM_DPICHANGED: {
       dpi_ = LOWORD(wParam);

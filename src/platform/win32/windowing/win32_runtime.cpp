@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "platform/win32/text_conversion.h"
+#include "platform/win32/win32_event_timer.h"
 #include "platform/win32/windowing/win32_control_peers.h"
 #include "platform/win32/windowing/win32_form_peer.h"
 
@@ -182,6 +183,10 @@ void Win32Runtime::PopupMenu(ui::Menu& menu) {
       TrackPopupMenuEx(peer->Popup(), TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x, cursor.y, form->Window(), nullptr));
   PostMessageW(form->Window(), WM_NULL, 0, 0);
   if (chosen != 0) form->RunCommand(chosen);
+}
+
+std::unique_ptr<platform::EventTimer> Win32Runtime::MakeTimer(std::function<void()> onTick) {
+  return std::make_unique<Win32EventTimer>(std::move(onTick));
 }
 
 void Win32Runtime::BringToFront(const ui::Form& form) {

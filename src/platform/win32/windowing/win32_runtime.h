@@ -30,6 +30,7 @@ class Win32Runtime final : public ui::WindowRuntime {
   void PopupMenu(ui::Menu& menu) override;
   std::vector<ui::Form*> LoadedForms() const override { return forms_; }
   void BringToFront(const ui::Form& form) override;
+  std::unique_ptr<platform::EventTimer> MakeTimer(std::function<void()> onTick) override;
 
   // Runs the message loop until the program quits; returns the exit code.
   int Run();

@@ -1,0 +1,115 @@
+#include "scheduling/run_decisions.h"
+
+#include <charconv>
+#include <cstdio>
+
+namespace curfew {
+namespace {
+
+constexpr std::string_view kFirstLine = "Curfew run decisions 1";
+
+std::vector<std::string_view> Fields(std::string_view line) {
+  std::vector<std::string_view> fields;
+  while (true) {
+    const std::size_t tab = line.find('\t');
+    fields.push_back(line.substr(0, tab));
+    if (tab == std::string_view::npos) return fields;
+    line.remove_prefix(tab + 1);
+  }
+}
+
+std::optional<std::uint64_t> ReadFingerprint(std::string_view text) {
+  std::uint64_t value = 0;
+  const auto [end, fault] = std::from_chars(text.data(), text.data() + text.size(), value, 16);
+  if (fault != std::errc{} || end != text.data() + text.size() || text.size() != 16) return std::nullopt;
+  return value;
+}
+
+std::string FingerprintText(std::uint64_t fingerprint) {
+  char text[20];
+  std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(fingerprint));
+  return text;
+}
+
+// A name is a file's name: no tab, no line break, and not empty.
+bool FitsAName(std::string_view name) { return !name.empty() && name.find_first_of("\t\r\n") == std::string_view::npos; }
+
+}  // namespace
+
+std::string FormatLocalMoment(const LocalDateTime& moment) {
+  char text[24];
+  std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02d", static_cast<int>(moment.date.year()),
+                static_cast<unsigned>(moment.date.month()), static_cast<unsigned>(moment.date.day()),
+                moment.time.hour, moment.time.minute, moment.time.second);
+  return text;
+}
+
+std::optional<LocalDateTime> ReadLocalMoment(std::string_view text) {
+  if (text.size() != 19 || text[4] != '-' || text[7] != '-' || text[10] != 'T' || text[13] != ':' || text[16] != ':')
+    return std::nullopt;
+  int parts[6] = {};
+  constexpr std::size_t kStarts[6] = {0, 5, 8, 11, 14, 17};
+  constexpr std::size_t kLengths[6] = {4, 2, 2, 2, 2, 2};
+  for (std::size_t i = 0; i < 6; ++i) {
+    const char* first = text.data() + kStarts[i];
+    const auto [end, fault] = std::from_chars(first, first + kLengths[i], parts[i]);
+    if (fault != std::errc{} || end != first + kLengths[i] || parts[i] < 0) return std::nullopt;
+  }
+  const std::chrono::year_month_day date{std::chrono::year(parts[0]),
+                                         std::chrono::month(static_cast<unsigned>(parts[1])),
+                                         std::chrono::day(static_cast<unsigned>(parts[2]))};
+  if (!date.ok() || parts[3] > 23 || parts[4] > 59 || parts[5] > 59) return std::nullopt;
+  return LocalDateTime{date, {parts[3], parts[4], parts[5]}};
+}
+
+std::string ComposeDecisions(const KeptDecisions& kept) {
+  std::string text(kFirstLine);
+  text += "\r\n";
+  if (kept.seen) text += "seen\t" + FormatLocalMoment(*kept.seen) + "\r\n";
+  for (const RunDecision& decision : kept.decisions) {
+    if (!FitsAName(decision.name)) continue;
+    const bool skip = decision.kind == RunDecision::Kind::Skip;
+    text += skip ? "skip\t" : "postpone\t";
+    text += FingerprintText(decision.fingerprint) + "\t" + FormatLocalMoment(decision.due) + "\t";
+    if (!skip) text += FormatLocalMoment(decision.until) + "\t";
+    text += decision.name + "\r\n";
+  }
+  return text;
+}
+
+std::optional<KeptDecisions> ParseDecisions(std::string_view text) {
+  KeptDecisions kept;
+  bool first = true;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    if (first) {
+      if (line != kFirstLine) return std::nullopt;
+      first = false;
+      continue;
+    }
+    if (line.empty()) continue;
+    const std::vector<std::string_view> fields = Fields(line);
+    if (fields[0] == "seen" && fields.size() == 2) {
+      kept.seen = ReadLocalMoment(fields[1]);
+      if (!kept.seen) return std::nullopt;
+      continue;
+    }
+    const bool skip = fields[0] == "skip" && fields.size() == 4;
+    const bool postpone = fields[0] == "postpone" && fields.size() == 5;
+    if (!skip && !postpone) return std::nullopt;
+    const auto fingerprint = ReadFingerprint(fields[1]);
+    const auto due = ReadLocalMoment(fields[2]);
+    const auto until = postpone ? ReadLocalMoment(fields[3]) : due;
+    const std::string_view name = fields.back();
+    if (!fingerprint || !due || !until || !FitsAName(name)) return std::nullopt;
+    kept.decisions.push_back({skip ? RunDecision::Kind::Skip : RunDecision::Kind::Postpone, std::string(name),
+                              *fingerprint, *due, skip ? LocalDateTime{} : *until});
+  }
+  if (first) return KeptDecisions{};  // an empty file keeps nothing
+  return kept;
+}
+
+}  // namespace curfew
