@@ -21,6 +21,9 @@ class Locale {
   virtual std::string FormatGeneralDate(const LocalDateTime& value) const = 0;
   // The time of day without its seconds, as the user's short time form writes it.
   virtual std::string FormatShortTime(const TimeOfDay& time) const = 0;
+  // A date written by a date picture ("ddd" the weekday's short name, "M/d" month and day), in
+  // the user's language.
+  virtual std::string FormatDate(std::chrono::year_month_day date, std::string_view picture) const = 0;
 
   // Reads a date as the user would type it; nullopt when the text is not a date.
   virtual std::optional<std::chrono::year_month_day> ReadDate(std::string_view text) const = 0;

@@ -19,6 +19,7 @@ frmStillRunning::frmStillRunning(AppContext& context)
   Label1.SetFont(heading);
   Label2.SetCaption("will continue to run in the system tray, so that scheduled backup sets will be executed in time.");
   Label2.Move({60, 420, 7755, 1035});
+  lblQuick.SetVisible(false);
   chkNoShow.SetCaption("Don't show this reminder again");
   chkNoShow.Move({60, 1500, 7695, 255});
   chkAlwaysExit.SetCaption("Always exit completely when I close the program, don't run scheduled events.");
@@ -32,6 +33,18 @@ frmStillRunning::frmStillRunning(AppContext& context)
   cmdOK.SetDefault(true);
   cmdOK.SetCancel(true);
   cmdOK.OnClick = [this] { cmdOK_Click(); };
+  // A quick schedule to come makes room for a line of its own.
+  if (PendingQuickSchedule()) {
+    constexpr int kLine = 480;
+    lblQuick.Move({60, 1500, 7755, 435});
+    lblQuick.SetVisible(true);
+    for (ui::Control* below : std::initializer_list<ui::Control*>{&chkNoShow, &chkAlwaysExit, &cmdOK}) {
+      ui::TwipsRect place = below->Position();
+      place.top += kLine;
+      below->Move(place);
+    }
+    SetClientSize(7845, 3285 + kLine);
+  }
 }
 
 void frmStillRunning::Form_Load() {
@@ -51,7 +64,27 @@ void frmStillRunning::Form_Load() {
   context_.ApplyLook(*this);
 }
 
-void frmStillRunning::ShowCatalogueTexts() { SetCaption(context_.Languages().getMessages("MSG_TITLERUNNING")); }
+const ScheduleEntry* frmStillRunning::PendingQuickSchedule() const {
+  const ScheduleEntry* earliest = nullptr;
+  for (const ScheduleEntry& entry : context_.Schedules().Entries()) {
+    if (entry.source != ScheduleSource::Quick || !entry.next.at) continue;
+    if (!earliest || EarlierMinute(*entry.next.at, *earliest->next.at)) earliest = &entry;
+  }
+  return earliest;
+}
+
+void frmStillRunning::ShowCatalogueTexts() {
+  SetCaption(context_.Languages().getMessages("MSG_TITLERUNNING"));
+  if (const ScheduleEntry* quick = PendingQuickSchedule()) {
+    const auto& services = context_.Services();
+    const LocalDateTime& at = *quick->next.at;
+    std::string when = services.locale.FormatShortTime(at.time);
+    if (at.date != services.clock.Now().date) when = services.locale.FormatShortDate(at.date) + " " + when;
+    lblQuick.SetCaption(ReplacePlaceholder(
+        ReplacePlaceholder(context_.Languages().getMessages("MSG_QUICKPENDING"), "[Action]", quick->action), "[Time]",
+        when));
+  }
+}
 
 void frmStillRunning::cmdOK_Click() {
   const SettingsServices settings = context_.Settings();

@@ -3,6 +3,7 @@
 #include "localization/translated_window.h"
 #include "platform/windowing/controls.h"
 #include "platform/windowing/form.h"
+#include "scheduling/schedule_model.h"
 
 namespace curfew {
 
@@ -15,6 +16,8 @@ class frmStillRunning final : public ui::Form, public TranslatedWindow {
 
   ui::SkinLabel Label1{*this, "Label1"};
   ui::SkinLabel Label2{*this, "Label2"};
+  // The quick schedule still to come, which runs only while the program runs; hidden when none.
+  ui::Label lblQuick{*this, "lblQuick"};
   ui::CheckBox chkNoShow{*this, "chkNoShow"};
   ui::CheckBox chkAlwaysExit{*this, "chkAlwaysExit"};
   ui::CommandButton cmdOK{*this, "cmdOK"};
@@ -27,6 +30,7 @@ class frmStillRunning final : public ui::Form, public TranslatedWindow {
 
  private:
   void cmdOK_Click();
+  const ScheduleEntry* PendingQuickSchedule() const;
 
   AppContext& context_;
 };

@@ -7,6 +7,7 @@
 #include "platform/date_arithmetic.h"
 #include "power/mod_power.h"
 #include "scheduling/period.h"
+#include "scheduling/run_preview.h"
 #include "scheduling/schedule_writer.h"
 #include "scheduling/value_reading.h"
 #include "ui/action_choices.h"
@@ -27,7 +28,7 @@ frmWizard::frmWizard(AppContext& context) : ui::Form(context.Services().runtime,
 }
 
 void frmWizard::Design() {
-  SetClientSize(6390, 5700);
+  SetClientSize(6390, 6180);
   SetCentred(true);
   Label1.SetCaption("Schedule Name:");
   // Room for the longest translation of the labels ("Nombre de la programación:").
@@ -37,7 +38,7 @@ void frmWizard::Design() {
   Label2.Move({60, 420, 2655, 195});
   cbShutdown.Move({2760, 420, 3555, 315});
   Frame6.SetCaption("Schedule");
-  Frame6.Move({120, 840, 6195, 3975});
+  Frame6.Move({120, 840, 6195, 4455});
   chkScheduler.SetCaption("Enable Scheduler");
   chkScheduler.Move({240, 300, 5715, 255});
   SkinLabel12.SetCaption("Start:");
@@ -66,15 +67,17 @@ void frmWizard::Design() {
     tree->Move({2880, 540, 2655, 2055});
     tree->SetVisible(false);
   }
+  // Two lines: a German or French list of three runs may need the second.
+  lblRuns.Move({240, 3900, 5775, 435});
   ui::Font bold;
   bold.bold = true;
   cmdCancel.SetCaption("Cancel");
-  cmdCancel.Move({3420, 4920, 1395, 735});
+  cmdCancel.Move({3420, 5400, 1395, 735});
   cmdCancel.SetFont(bold);
   cmdCancel.SetCancel(true);
   cmdCancel.SetPicture(CURFEW_PICTURE_CANCEL);
   cmdOK.SetCaption("Ok");
-  cmdOK.Move({4920, 4920, 1395, 735});
+  cmdOK.Move({4920, 5400, 1395, 735});
   cmdOK.SetFont(bold);
   cmdOK.SetDefault(true);
   cmdOK.SetPicture(CURFEW_PICTURE_OK);
@@ -86,7 +89,13 @@ void frmWizard::Design() {
   optRepeat2.OnClick = [this] { optRepeat_Click(2); };
   tvScheduleMonth.OnNodeClick = [this](int node) {
     tvScheduleMonth.SetNodeChecked(node, !tvScheduleMonth.GetNode(node).checked);
+    ShowComingRuns();
   };
+  // The next runs follow every change of the start and the repetition.
+  dtDate.OnChange = [this] { ShowComingRuns(); };
+  dtTime.OnChange = [this] { ShowComingRuns(); };
+  tvScheduleWeek.OnNodeCheck = [this](int) { ShowComingRuns(); };
+  tvScheduleMonth.OnNodeCheck = [this](int) { ShowComingRuns(); };
   cmdCancel.OnClick = [this] { Unload(); };
   cmdOK.OnClick = [this] { cmdOK_Click(); };
 }
@@ -96,6 +105,14 @@ void frmWizard::ShowCatalogueTexts() {
   SetCaption(languages.getMessages("MSG_TITLEWIZARD"));
   for (int day = 1; day <= tvScheduleWeek.NodeCount(); ++day)
     tvScheduleWeek.SetNodeText(day, languages.getMessages(kWeekMessages[static_cast<std::size_t>(day - 1)]));
+  ShowComingRuns();
+}
+
+void frmWizard::ShowComingRuns() {
+  if (!Loaded()) return;
+  const clsLanguages& languages = context_.Languages();
+  lblRuns.SetCaption(RunsPreview(ComposeRecord(), context_.Services().clock.Now(), context_.Services().locale,
+                                 [&languages](std::string_view id) { return languages.getMessages(id); }));
 }
 
 void frmWizard::Form_Load() {
@@ -114,6 +131,7 @@ void frmWizard::Form_Load() {
   for (int day = 1; day <= 31; ++day) tvScheduleMonth.AddNode("", std::to_string(day));
   // Editing shows the stored values over the defaults above.
   if (context_.EditMode) ShowSelectedSchedule();
+  ShowComingRuns();
   // The look last, over every control the steps above filled.
   context_.ApplyLook(*this);
 }
@@ -129,35 +147,55 @@ void frmWizard::ShowSelectedSchedule() {
   const LocalDateTime now = services.clock.Now();
   if (!selected.Enabled) {
     chkScheduler.SetValue(0);
-    dtDate.SetDateTime(now);
-    dtTime.SetDateTime(AtHour(now, now.time.hour));
+    // A schedule switched off that kept its start shows it, and its repetition, greyed: "Ok"
+    // keeps them. One without a start proposes the current hour.
+    keepsStart_ = !selected.StartDate.empty() && !selected.StartTime.empty() && ShowStoredStart(selected);
+    if (!keepsStart_) {
+      dtDate.SetDateTime(now);
+      dtTime.SetDateTime(AtHour(now, now.time.hour));
+      return;
+    }
+    ShowStoredRepeat(selected);
+    chkScheduler_Click();  // the rules for a scheduler that is off, over what the repeat set
     return;
   }
   if (selected.StartTime.empty()) {
     dtDate.SetDateTime(now);
     dtTime.SetDateTime(now);
   } else {
-    if (const auto date = services.locale.ReadDate(selected.StartDate)) dtDate.SetDateTime({*date, {}});
-    if (const auto time = services.locale.ReadTimeOfDay(selected.StartTime)) dtTime.SetDateTime({now.date, *time});
+    ShowStoredStart(selected);
   }
-  if (selected.Repeat) {
-    const int mode = selected.SAccurancy >= 0 && selected.SAccurancy <= 2 ? selected.SAccurancy : 0;
-    const std::array<ui::OptionButton*, 3> modes = {&optRepeat0, &optRepeat1, &optRepeat2};
-    modes[static_cast<std::size_t>(mode)]->SetValue(1);
-    for (const std::string& piece : SplitPeriod(selected.Period)) {
-      if (mode == 1) {
-        for (std::size_t day = 0; day < kWeekdayCodes.size(); ++day)
-          if (piece == kWeekdayCodes[day]) tvScheduleWeek.SetNodeChecked(static_cast<int>(day + 1), true);
-      } else if (mode == 2) {
-        const auto day = ReadInteger16(piece);
-        if (day && *day >= 1 && *day <= 31) tvScheduleMonth.SetNodeChecked(*day, true);
-      }
-    }
-    chkRepeat.SetValue(1);
-  } else {
-    chkRepeat.SetValue(0);
-  }
+  ShowStoredRepeat(selected);
   chkScheduler.SetValue(1);
+}
+
+bool frmWizard::ShowStoredStart(const ScheduleRecord& selected) {
+  const auto& services = context_.Services();
+  const auto date = services.locale.ReadDate(selected.StartDate);
+  const auto time = services.locale.ReadTimeOfDay(selected.StartTime);
+  if (date) dtDate.SetDateTime({*date, {}});
+  if (time) dtTime.SetDateTime({services.clock.Now().date, *time});
+  return date && time;
+}
+
+void frmWizard::ShowStoredRepeat(const ScheduleRecord& selected) {
+  if (!selected.Repeat) {
+    chkRepeat.SetValue(0);
+    return;
+  }
+  const int mode = selected.SAccurancy >= 0 && selected.SAccurancy <= 2 ? selected.SAccurancy : 0;
+  const std::array<ui::OptionButton*, 3> modes = {&optRepeat0, &optRepeat1, &optRepeat2};
+  modes[static_cast<std::size_t>(mode)]->SetValue(1);
+  for (const std::string& piece : SplitPeriod(selected.Period)) {
+    if (mode == 1) {
+      for (std::size_t day = 0; day < kWeekdayCodes.size(); ++day)
+        if (piece == kWeekdayCodes[day]) tvScheduleWeek.SetNodeChecked(static_cast<int>(day + 1), true);
+    } else if (mode == 2) {
+      const auto day = ReadInteger16(piece);
+      if (day && *day >= 1 && *day <= 31) tvScheduleMonth.SetNodeChecked(*day, true);
+    }
+  }
+  chkRepeat.SetValue(1);
 }
 
 // Enabling rules --------------------------------------------------------------------------------
@@ -174,6 +212,7 @@ void frmWizard::chkScheduler_Click() {
   for (ui::OptionButton* option : {&optRepeat0, &optRepeat1, &optRepeat2}) option->SetEnabled(false);
   tvScheduleWeek.SetVisible(false);
   tvScheduleMonth.SetVisible(false);
+  ShowComingRuns();
 }
 
 void frmWizard::chkRepeat_Click() {
@@ -182,15 +221,18 @@ void frmWizard::chkRepeat_Click() {
   if (!on) {
     tvScheduleWeek.SetVisible(false);
     tvScheduleMonth.SetVisible(false);
+    ShowComingRuns();
     return;
   }
   if (optRepeat1.Value() == 1) tvScheduleWeek.SetVisible(true);
   if (optRepeat2.Value() == 1) tvScheduleMonth.SetVisible(true);
+  ShowComingRuns();
 }
 
 void frmWizard::optRepeat_Click(int index) {
   tvScheduleWeek.SetVisible(index == 1);
   tvScheduleMonth.SetVisible(index == 2);
+  ShowComingRuns();
 }
 
 // Saving ----------------------------------------------------------------------------------------
@@ -206,7 +248,7 @@ ScheduleRecord frmWizard::ComposeRecord() const {
   record.name = txtName.Text();
   record.ItemType = cbShutdown.Text();
   record.Enabled = chkScheduler.Value() == 1;
-  if (!record.Enabled) return record;
+  if (!record.Enabled && !keepsStart_) return record;
   record.StartDate = context_.Services().locale.FormatShortDate(dtDate.GetDateTime().date);
   const TimeOfDay& time = dtTime.GetDateTime().time;
   char text[16];

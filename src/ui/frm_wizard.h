@@ -31,6 +31,8 @@ class frmWizard final : public ui::Form, public TranslatedWindow {
   ui::OptionButton optRepeat2{*this, "optRepeat", 2, &frRepeat};
   ui::TreeView tvScheduleWeek{*this, "tvScheduleWeek", std::nullopt, &frRepeat};
   ui::TreeView tvScheduleMonth{*this, "tvScheduleMonth", std::nullopt, &frRepeat};
+  // The next runs as the controls stand, or why there is none.
+  ui::Label lblRuns{*this, "lblRuns", std::nullopt, &Frame6};
   ui::CommandButton cmdCancel{*this, "cmdCancel"};
   ui::CommandButton cmdOK{*this, "cmdOK"};
 
@@ -46,6 +48,10 @@ class frmWizard final : public ui::Form, public TranslatedWindow {
  private:
   void Design();
   void ShowSelectedSchedule();
+  // The stored start in the pickers; false when either cannot be read.
+  bool ShowStoredStart(const ScheduleRecord& selected);
+  void ShowStoredRepeat(const ScheduleRecord& selected);
+  void ShowComingRuns();
   void chkScheduler_Click();
   void chkRepeat_Click();
   void optRepeat_Click(int index);
@@ -53,6 +59,9 @@ class frmWizard final : public ui::Form, public TranslatedWindow {
   int SelectedRepeatMode() const;
 
   AppContext& context_;
+  // Editing a schedule switched off with its start kept: "Ok" keeps the start and the
+  // repetition the controls show, still switched off, unless the scheduler is enabled.
+  bool keepsStart_ = false;
 };
 
 }  // namespace curfew

@@ -3,7 +3,6 @@
 #include "platform/ascii.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <fstream>
 #include <system_error>
 #include <utility>
@@ -120,15 +119,14 @@ FileFault HostFileSystem::WriteNewFile(std::string_view path, std::string_view b
     return injected;
   const fs::path hostPath = ToHostPath(path);
   if (const FileFault fault = CheckWritable(hostPath); fault != FileFault::None) return fault;
-  // "x": the file is made new, or the call fails; a link in its place is not followed.
-  std::FILE* file = std::fopen(hostPath.c_str(), "wbx");
-  if (!file) {
-    std::error_code error;
-    return fs::exists(fs::symlink_status(hostPath, error)) ? FileFault::Exists : FileFault::Other;
-  }
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  const bool closed = std::fclose(file) == 0;
-  return written && closed ? FileFault::None : FileFault::DiskFull;
+  // Any entry of that name, a link's included, is there already: nothing is opened through it.
+  std::error_code error;
+  if (fs::exists(fs::symlink_status(hostPath, error))) return FileFault::Exists;
+  std::ofstream out(hostPath, std::ios::binary | std::ios::trunc);
+  if (!out) return FileFault::Other;
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  out.flush();
+  return out ? FileFault::None : FileFault::DiskFull;
 }
 
 FileFault HostFileSystem::AppendFileBytes(std::string_view path, std::string_view bytes) {

@@ -27,6 +27,10 @@ std::string PatternLocale::FormatShortTime(const TimeOfDay& time) const {
   return date_pattern::FormatTime(longTimePattern_, time, false);
 }
 
+std::string PatternLocale::FormatDate(std::chrono::year_month_day date, std::string_view picture) const {
+  return date_pattern::FormatDate(picture, date);
+}
+
 std::optional<std::chrono::year_month_day> PatternLocale::ReadDate(std::string_view text) const {
   return date_pattern::ReadDate(shortDatePattern_, text);
 }

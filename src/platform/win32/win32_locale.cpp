@@ -46,6 +46,15 @@ std::string Win32Locale::FormatShortDate(std::chrono::year_month_day date) const
   return TrimmedBuffer(std::move(buffer), written);
 }
 
+std::string Win32Locale::FormatDate(std::chrono::year_month_day date, std::string_view picture) const {
+  const SYSTEMTIME time = ToSystemTime({date, {}});
+  const std::wstring widePicture = Utf8ToWide(picture);
+  std::wstring buffer(80, L'\0');
+  const int written = GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &time, widePicture.c_str(), buffer.data(),
+                                      static_cast<int>(buffer.size()), nullptr);
+  return TrimmedBuffer(std::move(buffer), written);
+}
+
 std::string Win32Locale::FormatGeneralDate(const LocalDateTime& value) const {
   std::string text = FormatShortDate(value.date);
   if (value.time == TimeOfDay{}) return text;

@@ -12,6 +12,7 @@ class Win32Locale final : public Locale {
   std::string FormatShortDate(std::chrono::year_month_day date) const override;
   std::string FormatGeneralDate(const LocalDateTime& value) const override;
   std::string FormatShortTime(const TimeOfDay& time) const override;
+  std::string FormatDate(std::chrono::year_month_day date, std::string_view picture) const override;
   std::optional<std::chrono::year_month_day> ReadDate(std::string_view text) const override;
   std::optional<TimeOfDay> ReadTimeOfDay(std::string_view text) const override;
   std::string ToUpper(std::string_view text) const override;
