@@ -169,10 +169,7 @@ void frmHistory::ShowRecords() {
     for (std::size_t column = 1; column < columns.size(); ++column)
       lstHistory.SetSubItem(row, static_cast<int>(column), columns[column]);
   }
-  for (int column = 1; column <= lstHistory.ColumnHeaderCount(); ++column) {
-    const auto arrow = ascending_ ? ui::ListView::SortArrow::Up : ui::ListView::SortArrow::Down;
-    lstHistory.SetSortArrow(column, column == sortColumn_ ? arrow : ui::ListView::SortArrow::None);
-  }
+  lstHistory.SetSortArrow(sortColumn_, ascending_ ? ui::ListView::SortArrow::Up : ui::ListView::SortArrow::Down);
 }
 
 // A click on a column orders the rows by it; a second click turns the order round. The times

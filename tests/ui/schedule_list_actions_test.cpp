@@ -128,5 +128,41 @@ TEST_F(ScheduleListActionsTest, EditAndDeleteActOnTheRowOfTheMenu) {
   EXPECT_TRUE(folder.Exists("data/Two.sch"));
 }
 
+// Switched off from the row menu, then opened in the editor: the start and the repetition are
+// there, greyed, and "Ok" keeps them.
+TEST_F(ScheduleListActionsTest, ASwitchedOffScheduleKeepsItsStartThroughTheEditor) {
+  WriteSchedule("Weekly", "Reboot", "12/1/2026", "21:15:00", true, 1, "mon,fri");
+  Start();
+  Choose("Weekly", Main().mnuRowItem2);
+  Choose("Weekly", Main().mnuRowItem3);
+  frmWizard& editor = *Main().ScheduleEditor();
+  EXPECT_EQ(editor.chkScheduler.Value(), 0);
+  EXPECT_EQ(editor.dtTime.GetDateTime().time, (TimeOfDay{21, 15, 0}));
+  EXPECT_FALSE(editor.dtTime.Enabled());
+  EXPECT_EQ(editor.optRepeat1.Value(), 1);
+  EXPECT_EQ(editor.lblRuns.Caption(), "No run: the schedule is not enabled.");
+  editor.cmdOK.UserClick();
+  const std::string section = GetSection(folder.Read("data/Weekly.sch"), "SCHEDULER");
+  EXPECT_EQ(GetKeyValue(section, "StartDate"), "12/1/2026");
+  EXPECT_EQ(GetKeyValue(section, "StartTime"), "21:15:00");
+  EXPECT_EQ(GetKeyValue(section, "Period"), "mon,fri");
+  EXPECT_EQ(GetKeyValue(GetSection(folder.Read("data/Weekly.sch"), "DATA"), "Enabled"), "0");
+  Choose("Weekly", Main().mnuRowItem2);
+  EXPECT_EQ(NextRunOf(1), "12/11/2026 21:15:00") << "switched on again, it runs as before";
+}
+
+TEST_F(ScheduleListActionsTest, ADeleteThatFailsSaysWhyAndKeepsTheRow) {
+  WriteSchedule("Locked", "Reboot", "12/1/2026", "23:30:00", true, 0);
+  Start();
+  files.SetAttributes(folder.path() + "\\data\\Locked.sch", platform::file_attribute::kReadOnly);
+  runtime.messages.Answer(MessageAnswer::Yes);
+  runtime.messages.Answer(MessageAnswer::Ok);
+  Choose("Locked", Main().mnuRowItem4);
+  ASSERT_EQ(runtime.messages.shown().size(), 2U);
+  EXPECT_EQ(runtime.messages.shown()[1].text, "Error 70 - Permission denied");
+  EXPECT_TRUE(folder.Exists("data/Locked.sch"));
+  EXPECT_EQ(Main().lstSchedules.ListItemCount(), 1);
+}
+
 }  // namespace
 }  // namespace curfew

@@ -64,6 +64,9 @@ TEST_F(WarningTest, PostponeMovesThisRunAloneAndWarnsAgainBeforeIt) {
   Shown()->cmdPostpone.UserClick();
   EXPECT_EQ(Shown(), nullptr);
   EXPECT_EQ(NextRunOf(1), "12/8/2026 10:15:00 AM");
+  EXPECT_EQ(tray.Tip(), "Curfew \u2013 Shut Down at 10:15 AM") << "the tip follows at once";
+  Main().loadData();
+  EXPECT_EQ(NextRunOf(1), "12/8/2026 10:15:00 AM") << "a list read anew keeps the postponement";
   AdvanceTo(10, 13, 59);
   EXPECT_TRUE(PowerActions().empty());
   EXPECT_EQ(Shown(), nullptr);
