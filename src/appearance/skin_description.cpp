@@ -41,8 +41,9 @@ std::optional<ui::Font> FontOf(std::string_view text) {
   font.name = std::string(parts[0]);
   double points = 0;
   const auto [end, fault] = std::from_chars(parts[1].data(), parts[1].data() + parts[1].size(), points);
-  if (fault != std::errc{} || end != parts[1].data() + parts[1].size() || points < 4 || points > 72)
-    return std::nullopt;
+  // Written so that "nan" (which no comparison holds for) is out of range too.
+  const bool inRange = points >= 4 && points <= 72;
+  if (fault != std::errc{} || end != parts[1].data() + parts[1].size() || !inRange) return std::nullopt;
   font.points = points;
   if (parts.size() == 3) {
     if (parts[2] != "bold") return std::nullopt;

@@ -1,7 +1,6 @@
 #include "scheduling/history_record.h"
 
 #include <array>
-#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
@@ -22,12 +21,14 @@ constexpr std::array<std::pair<HistoryEvent, std::string_view>, 8> kKeywords = {
 
 // A spreadsheet takes a cell that begins with one of these for a formula: a schedule named
 // "=HYPERLINK(...)" in a folder another user can write must stay text when the file is opened.
-bool LooksLikeFormula(std::string_view field) {
-  return !field.empty() && std::string_view("=+-@\t\r").find(field.front()) != std::string_view::npos;
+// Such a field is written after an apostrophe, as is one that begins with an apostrophe itself,
+// so that reading takes exactly one away.
+bool NeedsApostrophe(std::string_view field) {
+  return !field.empty() && std::string_view("=+-@\t\r'").find(field.front()) != std::string_view::npos;
 }
 
 void AppendField(std::string& line, std::string_view field) {
-  std::string value = LooksLikeFormula(field) ? "'" + std::string(field) : std::string(field);
+  std::string value = NeedsApostrophe(field) ? "'" + std::string(field) : std::string(field);
   if (value.find_first_of(",\"\r\n") == std::string::npos) {
     line += value;
     return;
@@ -69,7 +70,7 @@ std::vector<std::string> NextRecordFields(std::string_view text, std::size_t& po
     }
   }
   for (std::string& field : fields)
-    if (field.size() > 1 && field.front() == '\'' && LooksLikeFormula(std::string_view(field).substr(1)))
+    if (field.size() > 1 && field.front() == '\'' && NeedsApostrophe(std::string_view(field).substr(1)))
       field.erase(0, 1);
   return fields;
 }
