@@ -50,10 +50,11 @@ long long UtcSeconds(const ZonedMoment& moment) {
 }  // namespace
 
 frmHistory::frmHistory(AppContext& context) : ui::Form(context.Services().runtime, "frmHistory"), context_(context) {
-  SetClientSize(10800, 5400);
+  SetClientSize(12600, 5400);
   SetMinimumClientSize(6000, 2400);
   SetCentred(true);
-  const std::pair<const char*, int> columns[] = {{"Time", 2250}, {"Event", 1650}, {"Action", 1250},
+  // Room for "Vorübergehender Zeitplan gestellt" and for a date and time in every column.
+  const std::pair<const char*, int> columns[] = {{"Time", 2250}, {"Event", 2700}, {"Action", 1250},
                                                  {"Schedule", 2000}, {"Due", 2250}, {"Details", 3000}};
   for (const auto& [title, width] : columns) lstHistory.AddColumnHeader(title, width);
   ui::Font bold;

@@ -12,7 +12,9 @@
 #include "appearance/frm_website.h"
 #include "localization/frm_language.h"
 #include "platform/win32/win32_clock.h"
+#include "platform/date_arithmetic.h"
 #include "settings/frm_options.h"
+#include "ui/frm_history.h"
 #include "ui/frm_still_running.h"
 #include "ui/frm_warning.h"
 #include "ui/frm_wizard.h"
@@ -84,12 +86,25 @@ TEST(Win32CaptionFit, EveryWindowsCaptionsFitInEveryLanguage) {
   frmWizard& editor = *main.ScheduleEditor();
   editor.chkScheduler.UserClick();
   add(CutInEveryLanguage(main, editor));
+  // The line of runs in its longest forms: no day chosen yet, then three runs.
+  editor.chkRepeat.UserClick();
+  editor.optRepeat2.UserClick();
+  add(CutInEveryLanguage(main, editor));
+  editor.tvScheduleMonth.UserCheckNode(15, true);
+  editor.tvScheduleMonth.UserCheckNode(28, true);
+  add(CutInEveryLanguage(main, editor));
   editor.Unload();
+
+  main.mnuHistory.UserClick();
+  add(CutInEveryLanguage(main, *main.HistoryWindow()));
+  main.HistoryWindow()->Unload();
 
   main.mnuAboutItem.UserClick();
   add(CutInEveryLanguage(main, *main.About()));
   main.About()->Unload();
 
+  // With the line that names a temporary schedule still to come, on another day.
+  main.Engine().ArmQuick("Hibernate", date_arithmetic::AddSeconds(platform::win32::Win32Clock().Now(), 2 * 86400));
   frmStillRunning& reminder =
       main.Context().Windows().Open<frmStillRunning>(OpenWindows::Place::Reminder, main.Context());
   reminder.Show();
