@@ -12,8 +12,8 @@ std::string TemporaryName(std::string_view path, unsigned attempt) {
   static unsigned counter = 0;
   const auto ticks = static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
   char suffix[40];
-  std::snprintf(suffix, sizeof suffix, ".~%08llx%02x.tmp", (ticks ^ (++counter * 0x9E3779B97F4A7C15ULL)) & 0xFFFFFFFFULL,
-                attempt & 0xFFU);
+  std::snprintf(suffix, sizeof suffix, ".~%08llx%02x.tmp",
+                (ticks ^ (++counter * 0x9E3779B97F4A7C15ULL)) & 0xFFFFFFFFULL, attempt & 0xFFU);
   return std::string(path) + suffix;
 }
 

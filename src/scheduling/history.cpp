@@ -10,7 +10,7 @@ namespace {
 
 // Far above what the cap leaves (a few hundred bytes an event), so that a history that grew
 // past it between two starts is still read and trimmed.
-constexpr std::size_t kLongestHistoryBytes = 64 * 1024 * 1024;
+constexpr std::size_t kLongestHistoryBytes = std::size_t{64} * 1024 * 1024;
 
 std::string FolderOf(const std::string& path) { return path.substr(0, path.find_last_of('\\')); }
 
@@ -26,7 +26,7 @@ bool History::MakeFolder() const {
   // The folders up to the file's own, each made where it is missing.
   const std::string folder = FolderOf(path_);
   if (folder.empty() || files_.FolderExists(folder)) return true;
-  for (std::size_t slash = folder.find('\\', folder.find('\\') + 1); ; slash = folder.find('\\', slash + 1)) {
+  for (std::size_t slash = folder.find('\\', folder.find('\\') + 1);; slash = folder.find('\\', slash + 1)) {
     const std::string part = folder.substr(0, slash);
     if (!files_.FolderExists(part)) files_.CreateFolder(part);
     if (slash == std::string::npos) break;
@@ -36,8 +36,8 @@ bool History::MakeFolder() const {
 
 bool History::Record(HistoryEvent event, std::string action, std::string schedule,
                      const std::optional<LocalDateTime>& due, std::string details) {
-  HistoryRecord record{Zoned(clock_.Now()), event, std::move(action), std::move(schedule), std::nullopt,
-                       std::move(details)};
+  HistoryRecord record{Zoned(clock_.Now()), event,        std::move(action),
+                       std::move(schedule), std::nullopt, std::move(details)};
   if (due) record.due = Zoned(*due);
   bool written = false;
   if (!path_.empty() && MakeFolder()) {
@@ -88,8 +88,7 @@ std::optional<LocalDateTime> History::TrimAndFindLast(std::size_t keep) {
   while (!rest.empty()) {
     while (!rest.empty() && (rest.back() == '\n' || rest.back() == '\r')) rest.remove_suffix(1);
     const std::size_t cut = rest.rfind('\n');
-    const std::vector<HistoryRecord> last =
-        ParseHistory(cut == std::string_view::npos ? rest : rest.substr(cut + 1));
+    const std::vector<HistoryRecord> last = ParseHistory(cut == std::string_view::npos ? rest : rest.substr(cut + 1));
     if (!last.empty()) return last.back().at.local;
     if (cut == std::string_view::npos) break;
     rest = rest.substr(0, cut);

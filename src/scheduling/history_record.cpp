@@ -111,8 +111,8 @@ std::string FormatZonedMoment(const ZonedMoment& moment) {
 
 std::optional<ZonedMoment> ReadZonedMoment(std::string_view text) {
   // yyyy-mm-ddThh:mm:ss+hh:mm
-  if (text.size() != 25 || text[4] != '-' || text[7] != '-' || text[10] != 'T' || text[13] != ':' ||
-      text[16] != ':' || (text[19] != '+' && text[19] != '-') || text[22] != ':')
+  if (text.size() != 25 || text[4] != '-' || text[7] != '-' || text[10] != 'T' || text[13] != ':' || text[16] != ':' ||
+      (text[19] != '+' && text[19] != '-') || text[22] != ':')
     return std::nullopt;
   const auto year = Digits(text, 0, 4), month = Digits(text, 5, 2), day = Digits(text, 8, 2);
   const auto hour = Digits(text, 11, 2), minute = Digits(text, 14, 2), second = Digits(text, 17, 2);

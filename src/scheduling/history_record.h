@@ -41,9 +41,9 @@ std::optional<ZonedMoment> ReadZonedMoment(std::string_view text);
 struct HistoryRecord {
   ZonedMoment at;  // when it happened
   HistoryEvent event = HistoryEvent::Ran;
-  std::string action;                // "Shut Down", ...
-  std::string schedule;              // empty for an action made at once
-  std::optional<ZonedMoment> due;    // the run's minute
+  std::string action;              // "Shut Down", ...
+  std::string schedule;            // empty for an action made at once
+  std::optional<ZonedMoment> due;  // the run's minute
   std::string details;
 
   friend bool operator==(const HistoryRecord&, const HistoryRecord&) = default;

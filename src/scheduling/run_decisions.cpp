@@ -32,15 +32,17 @@ std::string FingerprintText(std::uint64_t fingerprint) {
 }
 
 // A name is a file's name: no tab, no line break, and not empty.
-bool FitsAName(std::string_view name) { return !name.empty() && name.find_first_of("\t\r\n") == std::string_view::npos; }
+bool FitsAName(std::string_view name) {
+  return !name.empty() && name.find_first_of("\t\r\n") == std::string_view::npos;
+}
 
 }  // namespace
 
 std::string FormatLocalMoment(const LocalDateTime& moment) {
   char text[24];
   std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02d", static_cast<int>(moment.date.year()),
-                static_cast<unsigned>(moment.date.month()), static_cast<unsigned>(moment.date.day()),
-                moment.time.hour, moment.time.minute, moment.time.second);
+                static_cast<unsigned>(moment.date.month()), static_cast<unsigned>(moment.date.day()), moment.time.hour,
+                moment.time.minute, moment.time.second);
   return text;
 }
 

@@ -61,8 +61,8 @@ ScheduleEntry ScheduleEntryFromText(std::string name, std::string_view fileText,
                                     const platform::Locale& locale) {
   const std::string data = GetSection(fileText, "DATA");
   const std::string enabledText = GetKeyValue(data, "Enabled");
-  ScheduleEntry entry{std::move(name), GetKeyValue(data, "ItemType"), ScheduleSource::File, enabledText == "1",
-                      GetKeyValue(data, "LastRunTime"), {}};
+  ScheduleEntry entry{std::move(name),    GetKeyValue(data, "ItemType"),    ScheduleSource::File,
+                      enabledText == "1", GetKeyValue(data, "LastRunTime"), {}};
   std::string section = GetSection(fileText, "SCHEDULER");
   const std::uint64_t fingerprint = Fingerprint({entry.action, enabledText, section});
   entry.rule = RunRule{std::move(section), fingerprint};

@@ -21,7 +21,7 @@ using date_arithmetic::StartOfMinute;
 constexpr int kMostRunsCounted = 1000;
 
 // Longer than any decisions file the program writes.
-constexpr std::size_t kLongestDecisionsBytes = 4 * 1024 * 1024;
+constexpr std::size_t kLongestDecisionsBytes = std::size_t{4} * 1024 * 1024;
 
 bool SameMinute(const LocalDateTime& a, const LocalDateTime& b) { return StartOfMinute(a) == StartOfMinute(b); }
 
@@ -123,8 +123,8 @@ void Scheduler::Put(std::vector<ScheduleEntry> entries) {
   // A decision belongs to a schedule as it was: one changed or gone by any means drops it. A
   // file that cannot be read now keeps what was decided about it.
   std::erase_if(decisions_, [&](const RunDecision& decision) {
-    const auto entry = std::find_if(entries.begin(), entries.end(),
-                                    [&](const ScheduleEntry& e) { return e.name == decision.name; });
+    const auto entry =
+        std::find_if(entries.begin(), entries.end(), [&](const ScheduleEntry& e) { return e.name == decision.name; });
     if (entry == entries.end()) return true;
     return entry->rule && entry->rule->fingerprint != decision.fingerprint;
   });
@@ -283,8 +283,12 @@ void Scheduler::RunAgainFrom(std::size_t index, const LocalDateTime& seen) {
 
 void Scheduler::ArmQuick(std::string action, const std::optional<LocalDateTime>& at) {
   const LocalDateTime now = services_.clock.Now();
-  ScheduleEntry entry{"Quick Schedule " + services_.locale.FormatGeneralDate(now), std::move(action),
-                      ScheduleSource::Quick, true, {}, {}};
+  ScheduleEntry entry{"Quick Schedule " + services_.locale.FormatGeneralDate(now),
+                      std::move(action),
+                      ScheduleSource::Quick,
+                      true,
+                      {},
+                      {}};
   if (at) entry.next = {services_.locale.FormatGeneralDate(*at), at};
   Record(HistoryEvent::Armed, entry, at);
   model_.Add(std::move(entry));

@@ -21,9 +21,9 @@ AppContext::AppContext(AppServices& services, ProductIdentity& identity)
     : services_(services),
       identity_(identity),
       history_(services.files, services.clock),
-      scheduler_({services.clock, services.locale, services.files, services.runtime, services.power,
-                  services.powerFilter},
-                 DataFolder(services.files.ProgramFolder()), history_),
+      scheduler_(
+          {services.clock, services.locale, services.files, services.runtime, services.power, services.powerFilter},
+          DataFolder(services.files.ProgramFolder()), history_),
       wakeTimer_(services.power, services.clock, [this] { return Text("MSG_WAKEREASON"); }) {
   scheduler_.hooks.warnLeadSeconds = [this] { return kWarnChoices.at(StoredWarnChoice(Settings())).seconds; };
   scheduler_.hooks.wakesForRuns = [this] { return MachineSetting("chkWake") != "0"; };
@@ -32,9 +32,7 @@ AppContext::AppContext(AppServices& services, ProductIdentity& identity)
   scheduler_.AddListener(wakeTimer_);
 }
 
-std::string AppContext::Text(std::string_view id) {
-  return languages_ ? languages_->getMessages(id) : std::string(id);
-}
+std::string AppContext::Text(std::string_view id) { return languages_ ? languages_->getMessages(id) : std::string(id); }
 
 std::string AppContext::MachineSetting(std::string_view key) {
   try {

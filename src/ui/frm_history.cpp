@@ -43,8 +43,8 @@ const char* DetailsMessage(std::string_view details) {
 // The seconds of a moment on the UTC clock: events in order across a change of summer time.
 long long UtcSeconds(const ZonedMoment& moment) {
   const auto days = std::chrono::sys_days(moment.local.date).time_since_epoch().count();
-  return days * 86400LL + moment.local.time.hour * 3600LL + moment.local.time.minute * 60LL +
-         moment.local.time.second - moment.utcOffsetMinutes * 60LL;
+  return days * 86400LL + moment.local.time.hour * 3600LL + moment.local.time.minute * 60LL + moment.local.time.second -
+         moment.utcOffsetMinutes * 60LL;
 }
 
 }  // namespace
@@ -54,8 +54,8 @@ frmHistory::frmHistory(AppContext& context) : ui::Form(context.Services().runtim
   SetMinimumClientSize(6000, 2400);
   SetCentred(true);
   // Room for "Vorübergehender Zeitplan gestellt" and for a date and time in every column.
-  const std::pair<const char*, int> columns[] = {{"Time", 2250}, {"Event", 2700}, {"Action", 1250},
-                                                 {"Schedule", 2000}, {"Due", 2250}, {"Details", 3000}};
+  const std::pair<const char*, int> columns[] = {{"Time", 2250},     {"Event", 2700}, {"Action", 1250},
+                                                 {"Schedule", 2000}, {"Due", 2250},   {"Details", 3000}};
   for (const auto& [title, width] : columns) lstHistory.AddColumnHeader(title, width);
   ui::Font bold;
   bold.bold = true;
@@ -127,8 +127,8 @@ std::vector<std::string> frmHistory::ColumnsOf(const HistoryRecord& record) cons
     details = languages.getMessages(message);
   } else if (record.event == HistoryEvent::Postponed) {
     if (const auto until = ReadZonedMoment(details))
-      details = ReplacePlaceholder(languages.getMessages("MSG_HISTUNTIL"), "[Time]",
-                                   locale.FormatGeneralDate(until->local));
+      details =
+          ReplacePlaceholder(languages.getMessages("MSG_HISTUNTIL"), "[Time]", locale.FormatGeneralDate(until->local));
   }
   return {locale.FormatGeneralDate(record.at.local),
           languages.getMessages(EventMessage(record.event)),
@@ -149,7 +149,8 @@ void frmHistory::ShowRecords() {
   const auto compare = [&](std::size_t a, std::size_t b) -> int {
     const HistoryRecord& first = records_[a];
     const HistoryRecord& second = records_[b];
-    if (sortColumn_ == kTime) return UtcSeconds(first.at) < UtcSeconds(second.at) ? -1 : UtcSeconds(first.at) > UtcSeconds(second.at);
+    if (sortColumn_ == kTime)
+      return UtcSeconds(first.at) < UtcSeconds(second.at) ? -1 : UtcSeconds(first.at) > UtcSeconds(second.at);
     if (sortColumn_ == kDue) {
       if (!first.due || !second.due) return first.due ? -1 : second.due ? 1 : 0;
       return UtcSeconds(*first.due) < UtcSeconds(*second.due) ? -1 : UtcSeconds(*first.due) > UtcSeconds(*second.due);
@@ -182,9 +183,9 @@ void frmHistory::SortBy(int column) {
 }
 
 void frmHistory::cmdClear_Click() {
-  const auto answer = Runtime().Messages().Show(context_.Languages().getMessages("MSG_HISTCLEAR"),
-                                                platform::MessageButtons::YesNo, platform::MessageIcon::Question,
-                                                Caption(), platform::DefaultButton::Second);
+  const auto answer =
+      Runtime().Messages().Show(context_.Languages().getMessages("MSG_HISTCLEAR"), platform::MessageButtons::YesNo,
+                                platform::MessageIcon::Question, Caption(), platform::DefaultButton::Second);
   if (answer != platform::MessageAnswer::Yes) return;
   if (!context_.EventHistory().Clear()) {
     Runtime().Messages().Show(context_.Languages().getMessages("MSG_HISTNOFILE"), platform::MessageButtons::Ok,

@@ -40,8 +40,8 @@ void frmMain::ActionCancelled(PowerActionCode action) {
 }
 
 void frmMain::DecisionsSetAside(const std::string& path) {
-  Notify("MSG_DECISIONSASIDE", "", ReplacePlaceholder(context_.Languages().getMessages("MSG_DECISIONSFILE"), "[File]",
-                                                      path));
+  Notify("MSG_DECISIONSASIDE", "",
+         ReplacePlaceholder(context_.Languages().getMessages("MSG_DECISIONSFILE"), "[File]", path));
 }
 
 }  // namespace curfew

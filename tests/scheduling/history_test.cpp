@@ -20,7 +20,8 @@ ZonedMoment Moment(int hour, int minute, int second, int offset) {
 class NameInHistory : public testing::TestWithParam<const char*> {};
 
 TEST_P(NameInHistory, ReadsBackAsItWasWritten) {
-  const HistoryRecord record{Moment(23, 30, 5, 60), HistoryEvent::Refused, "Shut Down", GetParam(),
+  const HistoryRecord record{Moment(23, 30, 5, 60), HistoryEvent::Refused,
+                             "Shut Down",           GetParam(),
                              Moment(23, 30, 0, 60), std::string("reason: ") + GetParam()};
   const std::string line = ComposeHistoryLine(record);
   EXPECT_EQ(ParseHistory(std::string(kHistoryHeader) + line + "not,a,line\r\n"), std::vector<HistoryRecord>{record});
@@ -28,8 +29,8 @@ TEST_P(NameInHistory, ReadsBackAsItWasWritten) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, NameInHistory,
-                         testing::Values("Nightly", "a, b", "say \"no\"", "two\r\nlines", "=HYPERLINK(\"x\")",
-                                         "+1", "@sum", "'quoted", "Été \xE2\x80\x93 \xF0\x9F\x8C\x99"));
+                         testing::Values("Nightly", "a, b", "say \"no\"", "two\r\nlines", "=HYPERLINK(\"x\")", "+1",
+                                         "@sum", "'quoted", "Été \xE2\x80\x93 \xF0\x9F\x8C\x99"));
 
 TEST(FormulaGuard, KeepsASpreadsheetFromTakingANameForAFormula) {
   const HistoryRecord record{Moment(1, 0, 0, 0), HistoryEvent::Ran, "Reboot", "=cmd|' /c calc'!A0", std::nullopt, ""};

@@ -14,11 +14,10 @@ LocalDateTime At(unsigned d, int hour, int minute) {
 }
 
 TEST(DecisionsFile, ReadsBackWhatItWrote) {
-  const KeptDecisions kept{{{RunDecision::Kind::Skip, "Nightly \xC3\xA9t\xC3\xA9, late", 0x0123456789abcdefULL,
-                             At(11, 23, 30), {}},
-                            {RunDecision::Kind::Postpone, "Backup", 0xfedcba9876543210ULL, At(11, 22, 0),
-                             At(11, 23, 0)}},
-                           At(11, 10, 0)};
+  const KeptDecisions kept{
+      {{RunDecision::Kind::Skip, "Nightly \xC3\xA9t\xC3\xA9, late", 0x0123456789abcdefULL, At(11, 23, 30), {}},
+       {RunDecision::Kind::Postpone, "Backup", 0xfedcba9876543210ULL, At(11, 22, 0), At(11, 23, 0)}},
+      At(11, 10, 0)};
   EXPECT_EQ(ParseDecisions(ComposeDecisions(kept)), kept);
   EXPECT_EQ(ParseDecisions(""), KeptDecisions{});
 }

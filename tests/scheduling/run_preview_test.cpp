@@ -40,11 +40,12 @@ class RunsPreviewLine : public testing::TestWithParam<PreviewCase> {};
 
 TEST_P(RunsPreviewLine, TellsTheNextThreeRuns) {
   const platform::PatternLocale locale(GetParam().shortDate);
-  EXPECT_EQ(RunsPreview(GetParam().record, GetParam().now, locale, [](std::string_view id) {
-              if (id == "MSG_RUNSMANY") return std::string("Runs [First], then [Then]");
-              if (id == "MSG_RUNSONCE") return std::string("Runs once: [First]");
-              return std::string(id);
-            }),
+  EXPECT_EQ(RunsPreview(GetParam().record, GetParam().now, locale,
+                        [](std::string_view id) {
+                          if (id == "MSG_RUNSMANY") return std::string("Runs [First], then [Then]");
+                          if (id == "MSG_RUNSONCE") return std::string("Runs once: [First]");
+                          return std::string(id);
+                        }),
             GetParam().expected);
 }
 
@@ -60,14 +61,15 @@ INSTANTIATE_TEST_SUITE_P(
                     At(2028, 1, 30, 9, 0), "dd.MM.yyyy", "Runs Tue 29.02.2028 8:00 AM, then Wed 29.03, Sat 29.04"},
         PreviewCase{"daily across the spring change of summer time", Record("3/1/2026", "02:30:00", true, 0, ""),
                     At(2026, 3, 28, 3, 0), "M/d/yyyy", "Runs Sun 3/29/2026 2:30 AM, then Mon 3/30, Tue 3/31"},
-        PreviewCase{"weekly across the autumn change", Record("2026-10-01", "23:30:00", true, 1, "sat,sun"), At(2026, 10, 24, 23, 45), "yyyy-MM-dd",
-                    "Runs Sun 2026-10-25 11:30 PM, then Sat 10-31, Sun 11-01"},
+        PreviewCase{"weekly across the autumn change", Record("2026-10-01", "23:30:00", true, 1, "sat,sun"),
+                    At(2026, 10, 24, 23, 45), "yyyy-MM-dd", "Runs Sun 2026-10-25 11:30 PM, then Sat 10-31, Sun 11-01"},
         PreviewCase{"the year changes between the runs", Record("12/1/2026", "07:00:00", true, 1, "thu"),
-                    At(2026, 12, 25, 8, 0), "M/d/yyyy", "Runs Thu 12/31/2026 7:00 AM, then Thu 1/7/2027, Thu 1/14/2027"},
+                    At(2026, 12, 25, 8, 0), "M/d/yyyy",
+                    "Runs Thu 12/31/2026 7:00 AM, then Thu 1/7/2027, Thu 1/14/2027"},
         PreviewCase{"once", Record("12/12/2026", "07:00:00", false, 0, ""), At(2026, 12, 11, 8, 0), "M/d/yyyy",
                     "Runs once: Sat 12/12/2026 7:00 AM"},
-        PreviewCase{"once, passed", Record("12/10/2026", "07:00:00", false, 0, ""), At(2026, 12, 11, 8, 0),
-                    "M/d/yyyy", "MSG_RUNSPASSED"},
+        PreviewCase{"once, passed", Record("12/10/2026", "07:00:00", false, 0, ""), At(2026, 12, 11, 8, 0), "M/d/yyyy",
+                    "MSG_RUNSPASSED"},
         PreviewCase{"weekly without a day", Record("12/10/2026", "07:00:00", true, 1, ""), At(2026, 12, 11, 8, 0),
                     "M/d/yyyy", "MSG_RUNSNODAYS"}));
 

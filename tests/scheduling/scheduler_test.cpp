@@ -48,8 +48,8 @@ class SchedulerTest : public testing::Test {
 
   // The engine started as the program starts it, its schedules read.
   Scheduler& Start() {
-    engine = std::make_unique<Scheduler>(
-        SchedulerServices{clock, locale, files, runtime, power, filter}, folder.path() + "\\data", history);
+    engine = std::make_unique<Scheduler>(SchedulerServices{clock, locale, files, runtime, power, filter},
+                                         folder.path() + "\\data", history);
     engine->hooks.warnLeadSeconds = [this] { return lead; };
     engine->hooks.text = [](std::string_view id) { return std::string(id); };
     engine->AddListener(heard);
@@ -66,9 +66,8 @@ class SchedulerTest : public testing::Test {
     return Start();
   }
 
-  void WriteSchedule(const std::string& name, const std::string& type, const std::string& date,
-                     const std::string& time, bool repeat, int mode, const std::string& period = "",
-                     bool enabled = true) {
+  void WriteSchedule(const std::string& name, const std::string& type, const std::string& date, const std::string& time,
+                     bool repeat, int mode, const std::string& period = "", bool enabled = true) {
     ScheduleRecord record;
     record.name = name;
     record.ItemType = type;
@@ -84,8 +83,8 @@ class SchedulerTest : public testing::Test {
 
   void AdvanceTo(int hour, int minute, int second = 0) {
     const LocalDateTime now = clock.Now();
-    long long seconds = (hour * 3600LL + minute * 60 + second) -
-                        (now.time.hour * 3600LL + now.time.minute * 60 + now.time.second);
+    long long seconds =
+        (hour * 3600LL + minute * 60 + second) - (now.time.hour * 3600LL + now.time.minute * 60 + now.time.second);
     if (seconds <= 0) seconds += 86400;
     runtime.Advance(seconds * 1000);
   }
@@ -173,11 +172,10 @@ TEST_P(Decisions, OutliveAReloadAndARestart) {
 
 INSTANTIATE_TEST_SUITE_P(
     Engine, Decisions,
-    testing::Values(DecisionCase{"skipped in the row menu", [](Scheduler& s) { s.SkipNextRun(0); },
-                                 "12/9/2026 10:30:00"},
-                    DecisionCase{"skipped in the warning", [](Scheduler& s) { s.SkipWarned(); }, "12/9/2026 10:30:00"},
-                    DecisionCase{"postponed in the warning", [](Scheduler& s) { s.PostponeWarned(10); },
-                                 "12/8/2026 10:40:00 AM"}));
+    testing::Values(
+        DecisionCase{"skipped in the row menu", [](Scheduler& s) { s.SkipNextRun(0); }, "12/9/2026 10:30:00"},
+        DecisionCase{"skipped in the warning", [](Scheduler& s) { s.SkipWarned(); }, "12/9/2026 10:30:00"},
+        DecisionCase{"postponed in the warning", [](Scheduler& s) { s.PostponeWarned(10); }, "12/8/2026 10:40:00 AM"}));
 
 struct StaleCase {
   const char* description;
@@ -198,14 +196,18 @@ TEST_P(StaleDecisions, AreDropped) {
   EXPECT_EQ(folder.Read("data/decisions.txt").find("skip\t"), std::string::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Engine, StaleDecisions,
-    testing::Values(StaleCase{"edited by hand",
-                              [](SchedulerTest& fixture) {
-                                fixture.WriteSchedule("Nightly", "Shut Down", "12/1/2026", "10:31:00", true, 0);
-                              }},
-                    StaleCase{"deleted", [](SchedulerTest& fixture) { ASSERT_EQ(fixture.engine->Delete(0), platform::FileFault::None); }},
-                    StaleCase{"its run passed", [](SchedulerTest& fixture) { fixture.AdvanceTo(10, 31); }}));
+INSTANTIATE_TEST_SUITE_P(Engine, StaleDecisions,
+                         testing::Values(StaleCase{"edited by hand",
+                                                   [](SchedulerTest& fixture) {
+                                                     fixture.WriteSchedule("Nightly", "Shut Down", "12/1/2026",
+                                                                           "10:31:00", true, 0);
+                                                   }},
+                                         StaleCase{"deleted",
+                                                   [](SchedulerTest& fixture) {
+                                                     ASSERT_EQ(fixture.engine->Delete(0), platform::FileFault::None);
+                                                   }},
+                                         StaleCase{"its run passed",
+                                                   [](SchedulerTest& fixture) { fixture.AdvanceTo(10, 31); }}));
 
 TEST_F(SchedulerTest, AStartInTheMiddleOfAPostponementKeepsIt) {
   WriteSchedule("Nightly", "Shut Down", "12/1/2026", "10:30:00", true, 0);
@@ -229,10 +231,10 @@ TEST_F(SchedulerTest, QuickSchedulesOutliveReloadsAndGoOnlyWhenTakenAway) {
   ASSERT_EQ(scheduler.Delete(1), platform::FileFault::None);
   scheduler.SkipNextRun(1);
   EXPECT_EQ(scheduler.Schedules().Count(), 1U);
-  EXPECT_EQ(Events(), (std::vector<std::string>{"armed Quick Schedule 12/8/2026 10:00:00 AM",
-                                                "armed Quick Schedule 12/8/2026 10:00:00 AM",
-                                                "disarmed Quick Schedule 12/8/2026 10:00:00 AM",
-                                                "skipped Quick Schedule 12/8/2026 10:00:00 AM"}));
+  EXPECT_EQ(Events(),
+            (std::vector<std::string>{
+                "armed Quick Schedule 12/8/2026 10:00:00 AM", "armed Quick Schedule 12/8/2026 10:00:00 AM",
+                "disarmed Quick Schedule 12/8/2026 10:00:00 AM", "skipped Quick Schedule 12/8/2026 10:00:00 AM"}));
 }
 
 TEST_F(SchedulerTest, AFileLockedAcrossItsRunKeepsItsRuleAndIsReadAgain) {
@@ -350,11 +352,12 @@ TEST_P(WakeHold, LastsUntilTheRunIsAsked) {
 
 INSTANTIATE_TEST_SUITE_P(
     Engine, WakeHold,
-    testing::Values(WakeHoldCase{"woken for the run, which comes", 120, [](SchedulerTest& fixture) { fixture.AdvanceTo(10, 5, 2); },
-                                 false},
+    testing::Values(WakeHoldCase{"woken for the run, which comes", 120,
+                                 [](SchedulerTest& fixture) { fixture.AdvanceTo(10, 5, 2); }, false},
                     WakeHoldCase{"woken for the run, still before it", 120,
                                  [](SchedulerTest& fixture) { fixture.AdvanceTo(10, 4, 30); }, true},
-                    WakeHoldCase{"the run skipped", 120, [](SchedulerTest& fixture) { fixture.engine->SkipNextRun(0); }, false},
+                    WakeHoldCase{"the run skipped", 120, [](SchedulerTest& fixture) { fixture.engine->SkipNextRun(0); },
+                                 false},
                     WakeHoldCase{"woken long before", 3600, [](SchedulerTest&) {}, false}));
 
 TEST_F(SchedulerTest, AnUnreadableDecisionsFileIsSetAsideAndToldOnce) {

@@ -506,6 +506,42 @@ TEST_F(MainWindowTest, ClosingHidesAndRemindsUntilTheUserSaysOtherwise) {
   EXPECT_EQ(runtime.LoadedForms().size(), 2U) << "no reminder: the splash and the main window";
 }
 
+TEST_F(MainWindowTest, TheReminderNamesATemporaryScheduleStillToCome) {
+  Start();
+  Main().cmbTime.UserPick(5);  // In 1 Hour
+  Main().cmdGo.UserClick();
+  Main().UserClose();
+  auto& reminder = static_cast<frmStillRunning&>(*runtime.LoadedForms().back());
+  ASSERT_EQ(reminder.Name(), "frmStillRunning");
+  EXPECT_TRUE(reminder.lblQuick.Visible());
+  EXPECT_EQ(reminder.lblQuick.Caption(),
+            "A temporary schedule is waiting: Shut Down at 11:00 AM. It runs only while Curfew runs.");
+  EXPECT_GT(reminder.cmdOK.Position().top, reminder.lblQuick.Position().top + reminder.lblQuick.Position().height);
+  reminder.UserPressEnter();
+  Main().mnuFileItem6.UserClick();  // Exit: the temporary schedule ends with the program, and says so
+  const auto events = app->context.EventHistory().Read();
+  ASSERT_FALSE(events.empty());
+  EXPECT_EQ(events.back().event, HistoryEvent::Disarmed);
+  EXPECT_EQ(events.back().details, "program ended");
+}
+
+// What the user is told of without a window: a log-off another program cancelled, and decisions
+// that could not be read.
+TEST_F(MainWindowTest, ACancelledLogOffAndUnreadableDecisionsAreToldInTheTray) {
+  folder.Write("data/decisions.txt", "garbage");
+  Start();
+  ASSERT_EQ(tray.notifications.size(), 1U);
+  EXPECT_TRUE(
+      tray.notifications[0].starts_with("Skipped and postponed runs could not be read: They were set aside in "))
+      << tray.notifications[0];
+  runtime.messages.Answer(platform::MessageAnswer::Ok);
+  Main().mnuActionItem3.UserClick();  // Log Off, confirmed
+  Main().SystemChanged(ui::SystemChange::SessionEndCancelled);
+  ASSERT_EQ(tray.notifications.size(), 2U);
+  EXPECT_EQ(tray.notifications[1],
+            "Log Off: cancelled: Another program stopped Windows from ending the session, so nothing was closed.");
+}
+
 TEST_F(MainWindowTest, EnterOrEscDismissTheReminder) {
   Start();
   for (const auto press : {&ui::Form::UserPressEnter, &ui::Form::UserPressEscape}) {

@@ -128,7 +128,8 @@ class DecidedSchedules {
     char time[16];
     std::snprintf(time, sizeof time, "%02d:%02d:00", at.time.hour, at.time.minute);
     std::ofstream(Path(name), std::ios::binary)
-        << "<DATA>\r\nLastRunTime=\r\nItemType=" << action << "\r\nEnabled=1\r\n</DATA>\r\n\r\n<SCHEDULER>\r\nStartDate="
+        << "<DATA>\r\nLastRunTime=\r\nItemType=" << action
+        << "\r\nEnabled=1\r\n</DATA>\r\n\r\n<SCHEDULER>\r\nStartDate="
         << platform::win32::Win32Locale().FormatShortDate(at.date) << "\r\nStartTime=" << time
         << "\r\nRepeat=-1\r\nSAccurancy=0\r\nPeriod=\r\nRunOnStart=0\r\nRunOnEnd=0\r\n</SCHEDULER>\r\n\r\n";
     return at;
@@ -142,7 +143,8 @@ std::string NextRunOf(frmMain& main, const std::string& name) {
 
 frmWarning* WaitForWarning(RunningProgram& program) {
   for (int step = 0; step < 150; ++step) {
-    if (frmWarning* warning = program.main.Warning(); warning && warning->Loaded() && IsWindowVisible(WindowOf(*warning)))
+    if (frmWarning* warning = program.main.Warning();
+        warning && warning->Loaded() && IsWindowVisible(WindowOf(*warning)))
       return warning;
     program.input.Settle();
     Sleep(20);
@@ -155,8 +157,7 @@ TEST(Win32History, ASkipAndAPostponementOutliveTheProgramsEnd) {
   const platform::win32::Win32Locale locale;
   const std::string postponed = locale.FormatGeneralDate(date_arithmetic::AddSeconds(schedules.warnedAt, 600));
   const std::string skipped =
-      locale.FormatShortDate(date_arithmetic::AddSeconds(schedules.skippedAt, 86400).date) + " " +
-      [&] {
+      locale.FormatShortDate(date_arithmetic::AddSeconds(schedules.skippedAt, 86400).date) + " " + [&] {
         char time[16];
         std::snprintf(time, sizeof time, "%02d:%02d:00", schedules.skippedAt.time.hour,
                       schedules.skippedAt.time.minute);

@@ -443,12 +443,17 @@ TEST_F(Win32WindowingTest, BringingAMinimisedWindowToTheFrontKeepsItMinimised) {
   EXPECT_TRUE(IsIconic(Of(form_)));
 }
 
-TEST_F(Win32WindowingTest, WakingAndClockChangesReachTheWindow) {
+TEST_F(Win32WindowingTest, WakingClockChangesAndACancelledSessionEndReachTheWindow) {
   SendMessageW(Of(form_), WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
   SendMessageW(Of(form_), WM_POWERBROADCAST, PBT_APMPOWERSTATUSCHANGE, 0);
   SendMessageW(Of(form_), WM_TIMECHANGE, 0, 0);
+  // Another program said no to the end of the session: the window stays, and hears of it.
+  EXPECT_TRUE(SendMessageW(Of(form_), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
+  SendMessageW(Of(form_), WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
+  EXPECT_TRUE(form_.Loaded());
   EXPECT_EQ(form_.systemChanges,
-            (std::vector<ui::SystemChange>{ui::SystemChange::Resumed, ui::SystemChange::ClockChanged}));
+            (std::vector<ui::SystemChange>{ui::SystemChange::Resumed, ui::SystemChange::ClockChanged,
+                                           ui::SystemChange::SessionEndCancelled}));
 }
 
 TEST_F(Win32WindowingTest, TreeViewCheckBoxesReportTheirState) {

@@ -16,7 +16,7 @@ class Menu;
 // services the windows use, the event loop's own timers among them.
 class WindowRuntime : public platform::EventTimers {
  public:
-  virtual ~WindowRuntime() = default;
+  ~WindowRuntime() override = default;
 
   virtual std::unique_ptr<FormPeer> CreateFormPeer(Form& form) = 0;
   virtual std::unique_ptr<ControlPeer> CreateControlPeer(Control& control) = 0;
