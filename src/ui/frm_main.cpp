@@ -352,16 +352,20 @@ void frmMain::cmdDelete_Click() {
   // highlight away), nothing to delete.
   const int row = lstSchedules.SelectedItem();
   if (row == 0) return;
-  const std::string name = Schedules().At(scheduleView_.IndexOfRow(row)).name;
+  std::size_t index = scheduleView_.IndexOfRow(row);
+  const std::string name = Schedules().At(index).name;
   const auto answer =
       services_.runtime.Messages().Show(context_.Languages().getMessages("MSG_DELETE"), platform::MessageButtons::YesNo,
                                         platform::MessageIcon::None, "Really delete?", platform::DefaultButton::Second);
   if (answer != platform::MessageAnswer::Yes) return;
-  // The list may have changed while the question was open: the schedule is found by its name.
-  const auto index = Schedules().Find(name);
-  if (!index) return;
+  // The list may have changed while the question was open: the schedule is then found by its name.
+  if (index >= Schedules().Count() || Schedules().At(index).name != name) {
+    const auto found = Schedules().Find(name);
+    if (!found) return;
+    index = *found;
+  }
   // A file that stays (read-only, another program's lock) keeps its row, and the user learns why.
-  if (const platform::FileFault fault = Engine().Delete(*index); fault != platform::FileFault::None) {
+  if (const platform::FileFault fault = Engine().Delete(index); fault != platform::FileFault::None) {
     ShowFileFault(fault);
     return;
   }

@@ -23,11 +23,9 @@ std::string TrayTipView::Tip() const {
   const Scheduler& engine = context_.Engine();
   std::optional<ComingAction> coming;
   if (engine.Coming()) coming = ComingAction{engine.Coming()->action, engine.Coming()->at};
-  clsLanguages& languages = context_.Languages();
   const AppServices& services = context_.Services();
-  return TrayTip(context_.Identity().strProgramName, coming, languages.getMessages("MSG_NEXTACTION"),
-                 services.clock.Now(), services.locale,
-                 engine.KeptAwake() ? languages.getMessages("MSG_TIPAWAKE") : "");
+  return TrayTip(context_.Identity().strProgramName, coming, context_.Text("MSG_NEXTACTION"), services.clock.Now(),
+                 services.locale, engine.KeptAwake() ? context_.Text("MSG_TIPAWAKE") : "");
 }
 
 void TrayTipView::Refresh() {
