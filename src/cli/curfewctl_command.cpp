@@ -1,5 +1,7 @@
 #include "cli/curfewctl_command.h"
 
+#include "platform/iso_moment.h"
+
 #include <algorithm>
 #include <optional>
 #include <string_view>
@@ -34,29 +36,11 @@ struct UsageError {
   std::string message;
 };
 
-std::optional<int> Digits(std::string_view text, std::size_t at, std::size_t count) {
-  if (at + count > text.size()) return std::nullopt;
-  int value = 0;
-  for (std::size_t i = at; i < at + count; ++i) {
-    if (text[i] < '0' || text[i] > '9') return std::nullopt;
-    value = value * 10 + (text[i] - '0');
-  }
-  return value;
-}
-
 // "YYYY-MM-DD HH:MM:SS" (a "T" may stand for the blank).
 std::optional<LocalDateTime> ReadNow(std::string_view text) {
-  if (text.size() != 19 || text[4] != '-' || text[7] != '-' || (text[10] != ' ' && text[10] != 'T') ||
-      text[13] != ':' || text[16] != ':') {
-    return std::nullopt;
-  }
-  const auto year = Digits(text, 0, 4), month = Digits(text, 5, 2), day = Digits(text, 8, 2);
-  const auto hour = Digits(text, 11, 2), minute = Digits(text, 14, 2), second = Digits(text, 17, 2);
-  if (!year || !month || !day || !hour || !minute || !second) return std::nullopt;
-  const std::chrono::year_month_day date{std::chrono::year(*year), std::chrono::month(static_cast<unsigned>(*month)),
-                                         std::chrono::day(static_cast<unsigned>(*day))};
-  if (!date.ok() || *hour > 23 || *minute > 59 || *second > 59) return std::nullopt;
-  return LocalDateTime{date, {*hour, *minute, *second}};
+  std::string moment(text);
+  if (moment.size() > 10 && moment[10] == ' ') moment[10] = 'T';
+  return iso_moment::Read(moment);
 }
 
 bool HasDayMonthAndYear(std::string_view picture) {

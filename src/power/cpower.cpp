@@ -23,24 +23,20 @@ void CPower::DisableSuspend(bool SuspendDisabled) {
 
 bool CPower::DisableSuspend() const { return filter_.PreventionFlag(); }
 
-void CPower::HoldSystemAwake(bool hold) {
-  if (hold == systemHeldAwake_) return;
-  systemHeldAwake_ = hold;
-  ShowExecutionState();
-  if (hold)
-    power_.HoldSystemRequest(platform::AwakeRequest::Asked, awakeReason_);
-  else
-    power_.ReleaseSystemRequest(platform::AwakeRequest::Asked);
-}
+void CPower::HoldSystemAwake(bool hold) { Hold(systemHeldAwake_, hold, platform::AwakeRequest::Asked, awakeReason_); }
 
 void CPower::HoldForRun(bool hold, std::string_view reason) {
-  if (hold == heldForRun_) return;
-  heldForRun_ = hold;
+  Hold(heldForRun_, hold, platform::AwakeRequest::ForRun, reason);
+}
+
+void CPower::Hold(bool& held, bool hold, platform::AwakeRequest which, std::string_view reason) {
+  if (hold == held) return;
+  held = hold;
   ShowExecutionState();
   if (hold)
-    power_.HoldSystemRequest(platform::AwakeRequest::ForRun, reason);
+    power_.HoldSystemRequest(which, reason);
   else
-    power_.ReleaseSystemRequest(platform::AwakeRequest::ForRun);
+    power_.ReleaseSystemRequest(which);
 }
 
 // The thread's execution state is one for both holds: the system stays awake while either is.

@@ -43,6 +43,7 @@ class CPower {
 
  private:
   void HoldSystemAwake(bool hold);
+  void Hold(bool& held, bool hold, platform::AwakeRequest which, std::string_view reason);
   // The execution state for what is held now.
   void ShowExecutionState();
 

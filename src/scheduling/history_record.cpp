@@ -1,5 +1,7 @@
 #include "scheduling/history_record.h"
 
+#include "platform/iso_moment.h"
+
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -75,16 +77,6 @@ std::vector<std::string> NextRecordFields(std::string_view text, std::size_t& po
   return fields;
 }
 
-std::optional<int> Digits(std::string_view text, std::size_t at, std::size_t count) {
-  if (at + count > text.size()) return std::nullopt;
-  int value = 0;
-  for (std::size_t i = at; i < at + count; ++i) {
-    if (text[i] < '0' || text[i] > '9') return std::nullopt;
-    value = value * 10 + (text[i] - '0');
-  }
-  return value;
-}
-
 }  // namespace
 
 std::string_view HistoryEventKeyword(HistoryEvent event) {
@@ -100,30 +92,20 @@ std::optional<HistoryEvent> HistoryEventOf(std::string_view keyword) {
 }
 
 std::string FormatZonedMoment(const ZonedMoment& moment) {
-  const auto& [date, time] = moment.local;
   const int offset = std::abs(moment.utcOffsetMinutes);
-  char text[40];
-  std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02d%c%02d:%02d", static_cast<int>(date.year()),
-                static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()), time.hour, time.minute,
-                time.second, moment.utcOffsetMinutes < 0 ? '-' : '+', offset / 60, offset % 60);
-  return text;
+  char zone[24];
+  std::snprintf(zone, sizeof zone, "%c%02d:%02d", moment.utcOffsetMinutes < 0 ? '-' : '+', offset / 60, offset % 60);
+  return iso_moment::Format(moment.local) + zone;
 }
 
 std::optional<ZonedMoment> ReadZonedMoment(std::string_view text) {
   // yyyy-mm-ddThh:mm:ss+hh:mm
-  if (text.size() != 25 || text[4] != '-' || text[7] != '-' || text[10] != 'T' || text[13] != ':' || text[16] != ':' ||
-      (text[19] != '+' && text[19] != '-') || text[22] != ':')
-    return std::nullopt;
-  const auto year = Digits(text, 0, 4), month = Digits(text, 5, 2), day = Digits(text, 8, 2);
-  const auto hour = Digits(text, 11, 2), minute = Digits(text, 14, 2), second = Digits(text, 17, 2);
-  const auto offsetHours = Digits(text, 20, 2), offsetMinutes = Digits(text, 23, 2);
-  if (!year || !month || !day || !hour || !minute || !second || !offsetHours || !offsetMinutes) return std::nullopt;
-  const std::chrono::year_month_day date{std::chrono::year(*year), std::chrono::month(static_cast<unsigned>(*month)),
-                                         std::chrono::day(static_cast<unsigned>(*day))};
-  if (!date.ok() || *hour > 23 || *minute > 59 || *second > 59 || *offsetHours > 14 || *offsetMinutes > 59)
-    return std::nullopt;
-  const int offset = *offsetHours * 60 + *offsetMinutes;
-  return ZonedMoment{{date, {*hour, *minute, *second}}, text[19] == '-' ? -offset : offset};
+  if (text.size() != 25 || (text[19] != '+' && text[19] != '-') || text[22] != ':') return std::nullopt;
+  const auto local = iso_moment::Read(text.substr(0, 19));
+  const auto hours = iso_moment::Digits(text, 20, 2), minutes = iso_moment::Digits(text, 23, 2);
+  if (!local || !hours || !minutes || *hours > 14 || *minutes > 59) return std::nullopt;
+  const int offset = *hours * 60 + *minutes;
+  return ZonedMoment{*local, text[19] == '-' ? -offset : offset};
 }
 
 std::string ComposeHistoryLine(const HistoryRecord& record) {

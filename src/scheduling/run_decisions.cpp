@@ -1,5 +1,7 @@
 #include "scheduling/run_decisions.h"
 
+#include "platform/iso_moment.h"
+
 #include <charconv>
 #include <cstdio>
 
@@ -38,42 +40,16 @@ bool FitsAName(std::string_view name) {
 
 }  // namespace
 
-std::string FormatLocalMoment(const LocalDateTime& moment) {
-  char text[24];
-  std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02d", static_cast<int>(moment.date.year()),
-                static_cast<unsigned>(moment.date.month()), static_cast<unsigned>(moment.date.day()), moment.time.hour,
-                moment.time.minute, moment.time.second);
-  return text;
-}
-
-std::optional<LocalDateTime> ReadLocalMoment(std::string_view text) {
-  if (text.size() != 19 || text[4] != '-' || text[7] != '-' || text[10] != 'T' || text[13] != ':' || text[16] != ':')
-    return std::nullopt;
-  int parts[6] = {};
-  constexpr std::size_t kStarts[6] = {0, 5, 8, 11, 14, 17};
-  constexpr std::size_t kLengths[6] = {4, 2, 2, 2, 2, 2};
-  for (std::size_t i = 0; i < 6; ++i) {
-    const char* first = text.data() + kStarts[i];
-    const auto [end, fault] = std::from_chars(first, first + kLengths[i], parts[i]);
-    if (fault != std::errc{} || end != first + kLengths[i] || parts[i] < 0) return std::nullopt;
-  }
-  const std::chrono::year_month_day date{std::chrono::year(parts[0]),
-                                         std::chrono::month(static_cast<unsigned>(parts[1])),
-                                         std::chrono::day(static_cast<unsigned>(parts[2]))};
-  if (!date.ok() || parts[3] > 23 || parts[4] > 59 || parts[5] > 59) return std::nullopt;
-  return LocalDateTime{date, {parts[3], parts[4], parts[5]}};
-}
-
 std::string ComposeDecisions(const KeptDecisions& kept) {
   std::string text(kFirstLine);
   text += "\r\n";
-  if (kept.seen) text += "seen\t" + FormatLocalMoment(*kept.seen) + "\r\n";
+  if (kept.seen) text += "seen\t" + iso_moment::Format(*kept.seen) + "\r\n";
   for (const RunDecision& decision : kept.decisions) {
     if (!FitsAName(decision.name)) continue;
     const bool skip = decision.kind == RunDecision::Kind::Skip;
     text += skip ? "skip\t" : "postpone\t";
-    text += FingerprintText(decision.fingerprint) + "\t" + FormatLocalMoment(decision.due) + "\t";
-    if (!skip) text += FormatLocalMoment(decision.until) + "\t";
+    text += FingerprintText(decision.fingerprint) + "\t" + iso_moment::Format(decision.due) + "\t";
+    if (!skip) text += iso_moment::Format(decision.until) + "\t";
     text += decision.name + "\r\n";
   }
   return text;
@@ -95,7 +71,7 @@ std::optional<KeptDecisions> ParseDecisions(std::string_view text) {
     if (line.empty()) continue;
     const std::vector<std::string_view> fields = Fields(line);
     if (fields[0] == "seen" && fields.size() == 2) {
-      kept.seen = ReadLocalMoment(fields[1]);
+      kept.seen = iso_moment::Read(fields[1]);
       if (!kept.seen) return std::nullopt;
       continue;
     }
@@ -103,8 +79,8 @@ std::optional<KeptDecisions> ParseDecisions(std::string_view text) {
     const bool postpone = fields[0] == "postpone" && fields.size() == 5;
     if (!skip && !postpone) return std::nullopt;
     const auto fingerprint = ReadFingerprint(fields[1]);
-    const auto due = ReadLocalMoment(fields[2]);
-    const auto until = postpone ? ReadLocalMoment(fields[3]) : due;
+    const auto due = iso_moment::Read(fields[2]);
+    const auto until = postpone ? iso_moment::Read(fields[3]) : due;
     const std::string_view name = fields.back();
     if (!fingerprint || !due || !until || !FitsAName(name)) return std::nullopt;
     kept.decisions.push_back({skip ? RunDecision::Kind::Skip : RunDecision::Kind::Postpone, std::string(name),

@@ -42,8 +42,4 @@ inline constexpr std::string_view kDecisionsFileName = "decisions.txt";
 std::string ComposeDecisions(const KeptDecisions& kept);
 std::optional<KeptDecisions> ParseDecisions(std::string_view text);
 
-// "2026-12-11T23:30:00" on the local clock, and back.
-std::string FormatLocalMoment(const LocalDateTime& moment);
-std::optional<LocalDateTime> ReadLocalMoment(std::string_view text);
-
 }  // namespace curfew

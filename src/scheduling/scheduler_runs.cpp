@@ -1,6 +1,7 @@
 // The engine's three stages: detection finds the runs whose minute has come and queues them,
 // the queue runner hands the first on, and the action handler asks the system for its action.
 #include "platform/date_arithmetic.h"
+#include "platform/iso_moment.h"
 #include "power/run_scheduled_action.h"
 #include "scheduling/schedule_file_edit.h"
 #include "scheduling/scheduler.h"
@@ -12,7 +13,7 @@ using date_arithmetic::StartOfMinute;
 
 // A run's schedule and minute, by which a run is noted once.
 std::pair<std::string, std::string> RunKey(const ScheduleEntry& entry) {
-  return {entry.name, FormatLocalMoment(StartOfMinute(*entry.next.at))};
+  return {entry.name, iso_moment::Format(StartOfMinute(*entry.next.at))};
 }
 
 // A flag held for the length of a scope, put back whatever leaves it.

@@ -1,6 +1,7 @@
 // The engine's run to come: telling it, the warning before it (run now, postpone, skip), the
 // moment the computer wakes for it and holding the computer awake until it is made.
 #include "platform/date_arithmetic.h"
+#include "platform/iso_moment.h"
 #include "power/mod_power.h"
 #include "scheduling/scheduler.h"
 
@@ -66,7 +67,7 @@ void Scheduler::NewMinute(const LocalDateTime& now) {
   }
   if (heldForRun_ && SecondsBetween(AddSeconds(heldForRun_->at, kRunHoldSeconds), now) > 0) EndRunHold();
   std::erase_if(preventedRuns_, [&](const auto& run) {
-    const auto at = ReadLocalMoment(run.second);
+    const auto at = iso_moment::Read(run.second);
     return !at || SecondsBetween(*at, now) > 24 * 3600;
   });
   Changed();

@@ -50,7 +50,7 @@ long long UtcSeconds(const ZonedMoment& moment) {
 }  // namespace
 
 frmHistory::frmHistory(AppContext& context) : ui::Form(context.Services().runtime, "frmHistory"), context_(context) {
-  SetClientSize(12600, 5400);
+  SetClientSize(13800, 5400);
   SetMinimumClientSize(6000, 2400);
   SetCentred(true);
   // Room for "Vorübergehender Zeitplan gestellt" and for a date and time in every column.

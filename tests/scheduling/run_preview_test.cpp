@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/host/pattern_locale.h"
+#include "support/schedule_text.h"
 
 namespace curfew {
 namespace {
@@ -16,14 +17,7 @@ LocalDateTime At(int y, unsigned m, unsigned d, int hour, int minute) {
 }
 
 ScheduleRecord Record(const char* date, const char* time, bool repeat, int mode, const char* period) {
-  ScheduleRecord record;
-  record.Enabled = true;
-  record.StartDate = date;
-  record.StartTime = time;
-  record.Repeat = repeat;
-  record.SAccurancy = static_cast<std::int16_t>(mode);
-  record.Period = period;
-  return record;
+  return test::Schedule("Reboot", date, time, repeat, mode, period);
 }
 
 struct PreviewCase {

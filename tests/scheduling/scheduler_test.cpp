@@ -15,7 +15,7 @@
 #include "platform/headless/simulated_power_broadcast.h"
 #include "platform/host/host_file_system.h"
 #include "platform/host/pattern_locale.h"
-#include "scheduling/schedule_writer.h"
+#include "support/schedule_text.h"
 #include "support/temp_folder.h"
 
 namespace curfew {
@@ -68,16 +68,7 @@ class SchedulerTest : public testing::Test {
 
   void WriteSchedule(const std::string& name, const std::string& type, const std::string& date, const std::string& time,
                      bool repeat, int mode, const std::string& period = "", bool enabled = true) {
-    ScheduleRecord record;
-    record.name = name;
-    record.ItemType = type;
-    record.Enabled = enabled;
-    record.StartDate = date;
-    record.StartTime = time;
-    record.Repeat = repeat;
-    record.SAccurancy = static_cast<std::int16_t>(mode);
-    record.Period = period;
-    folder.Write("data/" + name + ".sch", ComposeScheduleFile(record));
+    folder.Write("data/" + name + ".sch", test::ScheduleText(type, date, time, repeat, mode, period, enabled));
   }
   std::string Path(const std::string& name) const { return folder.path() + "\\data\\" + name + ".sch"; }
 

@@ -1,6 +1,6 @@
 #include "ui/app_fixture.h"
 
-#include "scheduling/schedule_writer.h"
+#include "support/schedule_text.h"
 
 namespace curfew::test {
 
@@ -50,16 +50,7 @@ std::unique_ptr<Application> AppFixture::Restart() {
 
 void AppFixture::WriteSchedule(const std::string& name, const std::string& type, const std::string& startDate,
                                const std::string& startTime, bool repeat, int mode, const std::string& period) {
-  ScheduleRecord record;
-  record.name = name;
-  record.ItemType = type;
-  record.Enabled = true;
-  record.StartDate = startDate;
-  record.StartTime = startTime;
-  record.Repeat = repeat;
-  record.SAccurancy = static_cast<std::int16_t>(mode);
-  record.Period = period;
-  folder.Write("data/" + name + ".sch", ComposeScheduleFile(record));
+  folder.Write("data/" + name + ".sch", ScheduleText(type, startDate, startTime, repeat, mode, period));
 }
 
 void AppFixture::AdvanceTo(int hour, int minute, int second) {

@@ -141,17 +141,6 @@ std::string NextRunOf(frmMain& main, const std::string& name) {
   return index ? main.Context().Schedules().At(*index).next.text : "(gone)";
 }
 
-frmWarning* WaitForWarning(RunningProgram& program) {
-  for (int step = 0; step < 150; ++step) {
-    if (frmWarning* warning = program.main.Warning();
-        warning && warning->Loaded() && IsWindowVisible(WindowOf(*warning)))
-      return warning;
-    program.input.Settle();
-    Sleep(20);
-  }
-  return nullptr;
-}
-
 TEST(Win32History, ASkipAndAPostponementOutliveTheProgramsEnd) {
   DecidedSchedules schedules;
   const platform::win32::Win32Locale locale;

@@ -72,18 +72,6 @@ std::string NextRunOf(frmMain& main) {
   return index ? main.Context().Schedules().At(*index).next.text : "(gone)";
 }
 
-// The warning once it is on the screen; null when none came within three seconds.
-frmWarning* WaitForWarning(RunningProgram& program) {
-  for (int step = 0; step < 150; ++step) {
-    if (frmWarning* warning = program.main.Warning();
-        warning && warning->Loaded() && IsWindowVisible(WindowOf(*warning)))
-      return warning;
-    program.input.Settle();
-    Sleep(20);
-  }
-  return nullptr;
-}
-
 TEST(Win32Warning, AppearsAboveWithoutTakingTheKeyboardAndEscPutsItAway) {
   WarnedSchedule schedule;
   RunningProgram program;

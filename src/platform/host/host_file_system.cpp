@@ -102,43 +102,43 @@ std::optional<std::string> HostFileSystem::ReadFileBytes(std::string_view path, 
   return text;
 }
 
-FileFault HostFileSystem::WriteFileBytes(std::string_view path, std::string_view text) {
-  if (const FileFault injected = std::exchange(nextWriteFault_, FileFault::None); injected != FileFault::None)
-    return injected;
-  const fs::path hostPath = ToHostPath(path);
-  if (const FileFault fault = CheckWritable(hostPath); fault != FileFault::None) return fault;
-  std::ofstream out(hostPath, std::ios::binary | std::ios::trunc);
+namespace {
+
+FileFault WriteStream(const fs::path& path, std::ios::openmode mode, std::string_view bytes) {
+  std::ofstream out(path, std::ios::binary | mode);
   if (!out) return FileFault::Other;
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   out.flush();
   return out ? FileFault::None : FileFault::DiskFull;
+}
+
+}  // namespace
+
+FileFault HostFileSystem::PrepareWrite(const fs::path& path) {
+  if (const FileFault injected = std::exchange(nextWriteFault_, FileFault::None); injected != FileFault::None)
+    return injected;
+  return CheckWritable(path);
+}
+
+FileFault HostFileSystem::WriteFileBytes(std::string_view path, std::string_view text) {
+  const fs::path hostPath = ToHostPath(path);
+  if (const FileFault fault = PrepareWrite(hostPath); fault != FileFault::None) return fault;
+  return WriteStream(hostPath, std::ios::trunc, text);
 }
 
 FileFault HostFileSystem::WriteNewFile(std::string_view path, std::string_view bytes) {
-  if (const FileFault injected = std::exchange(nextWriteFault_, FileFault::None); injected != FileFault::None)
-    return injected;
   const fs::path hostPath = ToHostPath(path);
-  if (const FileFault fault = CheckWritable(hostPath); fault != FileFault::None) return fault;
+  if (const FileFault fault = PrepareWrite(hostPath); fault != FileFault::None) return fault;
   // Any entry of that name, a link's included, is there already: nothing is opened through it.
   std::error_code error;
   if (fs::exists(fs::symlink_status(hostPath, error))) return FileFault::Exists;
-  std::ofstream out(hostPath, std::ios::binary | std::ios::trunc);
-  if (!out) return FileFault::Other;
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.flush();
-  return out ? FileFault::None : FileFault::DiskFull;
+  return WriteStream(hostPath, std::ios::trunc, bytes);
 }
 
 FileFault HostFileSystem::AppendFileBytes(std::string_view path, std::string_view bytes) {
-  if (const FileFault injected = std::exchange(nextWriteFault_, FileFault::None); injected != FileFault::None)
-    return injected;
   const fs::path hostPath = ToHostPath(path);
-  if (const FileFault fault = CheckWritable(hostPath); fault != FileFault::None) return fault;
-  std::ofstream out(hostPath, std::ios::binary | std::ios::app);
-  if (!out) return FileFault::Other;
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.flush();
-  return out ? FileFault::None : FileFault::DiskFull;
+  if (const FileFault fault = PrepareWrite(hostPath); fault != FileFault::None) return fault;
+  return WriteStream(hostPath, std::ios::app, bytes);
 }
 
 FileFault HostFileSystem::MoveOver(std::string_view source, std::string_view target) {

@@ -46,6 +46,8 @@ class HostFileSystem final : public FileSystem {
  private:
   unsigned AttributesOf(const std::filesystem::path& path) const;
   FileFault CheckWritable(const std::filesystem::path& path) const;
+  // A write about to be made: the fault a test injected, or why the file cannot be written.
+  FileFault PrepareWrite(const std::filesystem::path& path);
 
   std::string programFolder_;
   std::string localAppData_;

@@ -7,6 +7,7 @@
 #include "app/win32_program_services.h"
 #include "ui/application.h"
 #include "ui/frm_main.h"
+#include "ui/frm_warning.h"
 #include "win32/support/real_input.h"
 
 namespace curfew::test {
@@ -42,5 +43,18 @@ struct RunningProgram {
   frmMain& main = application.main;
   RealInput input{windows.Runtime()};
 };
+
+// The warning before an action once it is on the screen; null when none came within three
+// seconds.
+inline frmWarning* WaitForWarning(RunningProgram& program) {
+  for (int step = 0; step < 150; ++step) {
+    if (frmWarning* warning = program.main.Warning();
+        warning && warning->Loaded() && IsWindowVisible(WindowOf(*warning)))
+      return warning;
+    program.input.Settle();
+    Sleep(20);
+  }
+  return nullptr;
+}
 
 }  // namespace curfew::test
