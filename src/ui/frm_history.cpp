@@ -54,8 +54,8 @@ frmHistory::frmHistory(AppContext& context) : ui::Form(context.Services().runtim
   SetMinimumClientSize(6000, 2400);
   SetCentred(true);
   // Room for "Vorübergehender Zeitplan gestellt" and for a date and time in every column.
-  const std::pair<const char*, int> columns[] = {{"Time", 2250},     {"Event", 2700}, {"Action", 1250},
-                                                 {"Schedule", 2000}, {"Due", 2250},   {"Details", 3000}};
+  const std::pair<const char*, int> columns[] = {{"Time", 2550},     {"Event", 2550}, {"Action", 1250},
+                                                 {"Schedule", 2700}, {"Due", 2400},   {"Details", 3000}};
   for (const auto& [title, width] : columns) lstHistory.AddColumnHeader(title, width);
   ui::Font bold;
   bold.bold = true;
