@@ -365,7 +365,10 @@ bool Scheduler::ActNow(std::string_view action) { return Act(action, false, {}, 
 void Scheduler::SetPrevented(bool prevented) {
   if (prevented == prevented_) return;
   prevented_ = prevented;
-  if (prevented) EndRunHold();
+  if (prevented) {
+    EndRunHold();
+    NotePreventedRuns(services_.clock.Now());
+  }
   TellListeners([](SchedulerListener& listener) { listener.SwitchesChanged(); });
   Changed();
   Settle();
@@ -383,18 +386,20 @@ void Scheduler::SetKeptAwake(bool awake) {
 
 // What the system tells ------------------------------------------------------------------------------
 
+// The system may have dropped the wake timer while it slept or when its clock was set: it is
+// armed again, whether the moment moved or not.
 void Scheduler::SystemResumed() {
+  rearmWake_ = true;
   Changed();
   Settle();
-  ShowWakeMoment(true);
   KeepAwakeForRun(services_.clock.Now());
   DetectionTick();
 }
 
 void Scheduler::ClockChanged() {
+  rearmWake_ = true;
   Changed();
   Settle();
-  ShowWakeMoment(true);
   DetectionTick();
 }
 

@@ -158,8 +158,6 @@ class Scheduler {
 
   // The run to come; none while schedules are prevented or nothing is to run.
   const std::optional<ComingRun>& Coming() const { return coming_; }
-  // The decisions about coming runs in force now.
-  const std::vector<RunDecision>& Decisions() const { return decisions_; }
 
   // What the detection timer does twice a second, also for a look at once.
   void DetectionTick();
@@ -174,7 +172,6 @@ class Scheduler {
   CPower& Power();
   // The power object goes, and with it the stand-by prevention.
   void ReleasePower();
-  History& GetHistory() { return history_; }
 
  private:
   struct WarnedRun {
@@ -272,6 +269,7 @@ class Scheduler {
   std::optional<LocalDateTime> holdUntil_;
   std::optional<LocalDateTime> wakeMoment_;
   bool wakeTold_ = false;
+  bool rearmWake_ = false;  // the next look at the wake moment arms the timer whatever it is
   // The run the system is held awake for after it woke, until it is asked or its time is past.
   std::optional<WarnedRun> heldForRun_;
   std::optional<PendingExit> pendingExit_;

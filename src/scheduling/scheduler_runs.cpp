@@ -39,10 +39,7 @@ void Scheduler::DetectionTick() {
     }
     Settle();
     WarnOfComingRun(now);
-    if (prevented_) {
-      NotePreventedRuns(now);
-      return;
-    }
+    if (prevented_) return;
     // A pass that lets events run may meet a tick of its own timer, or a wake-up, inside them:
     // the pass under way goes on and covers the rows still to come.
     if (detecting_) return;
@@ -84,7 +81,8 @@ void Scheduler::DetectDueRuns() {
 }
 
 // While schedules are prevented the runs stay where they are; each one whose minute comes is
-// noted once, so that the history says why nothing happened.
+// noted once, so that the history says why nothing happened. A run's minute begins with a new
+// minute, or is already under way when the switch goes on: those are the times to look.
 void Scheduler::NotePreventedRuns(const LocalDateTime& now) {
   for (std::size_t index = 0; index < model_.Count(); ++index) {
     const ScheduleEntry& entry = model_.At(index);

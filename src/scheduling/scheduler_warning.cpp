@@ -5,6 +5,8 @@
 #include "power/mod_power.h"
 #include "scheduling/scheduler.h"
 
+#include <utility>
+
 namespace curfew {
 namespace {
 
@@ -42,7 +44,7 @@ void Scheduler::Settle() {
       !(coming_ && coming_->name == heldForRun_->name &&
         SecondsBetween(coming_->at, AddSeconds(heldForRun_->at, kRunHoldSeconds)) >= 0))
     EndRunHold();
-  ShowWakeMoment(false);
+  ShowWakeMoment(std::exchange(rearmWake_, false));
 }
 
 // The earliest run that is still to come; of runs in one minute the upper schedule's, which is
@@ -61,6 +63,7 @@ std::optional<ComingRun> Scheduler::WorkOutComing(const LocalDateTime& now) cons
 // by, files that could not be read, and the hold for a run that never came.
 void Scheduler::NewMinute(const LocalDateTime& now) {
   warnLead_ = hooks.warnLeadSeconds();
+  if (prevented_) NotePreventedRuns(now);
   DropPassedDecisions(now);
   for (std::size_t index = 0; index < model_.Count(); ++index) {
     if (model_.At(index).unread) RunAgainFrom(index, now);

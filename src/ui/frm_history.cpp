@@ -77,7 +77,6 @@ frmHistory::frmHistory(AppContext& context) : ui::Form(context.Services().runtim
 frmHistory::~frmHistory() { context_.EventHistory().onRecorded = nullptr; }
 
 void frmHistory::Form_Load() {
-  context_.ShowInLanguage(*this, *this);
   History& history = context_.EventHistory();
   records_ = history.Read();
   // An event recorded while the window is open shows at once.
@@ -85,8 +84,8 @@ void frmHistory::Form_Load() {
     records_.push_back(record);
     ShowRecords();
   };
-  ShowRecords();
-  ArrangeControls();
+  // The rows in the language shown, and the buttons as wide as their captions need there.
+  context_.ShowInLanguage(*this, *this);
   context_.ApplyLook(*this);
 }
 
@@ -108,9 +107,9 @@ void frmHistory::ArrangeControls() {
   const int clear = widthOf(cmdClear, 1500);
   const int open = widthOf(cmdOpenFile, 1800);
   const int close = widthOf(cmdClose, 1500);
-  buttonsWidth_ = kMargin + clear + kButtonGap + open + kButtonGap + close + kMargin;
-  SetMinimumClientSize(std::max(6000, buttonsWidth_ + kButtonGap), 2400);
-  const int width = std::max(ScaleWidth(), buttonsWidth_);
+  const int buttonsWidth = kMargin + clear + kButtonGap + open + kButtonGap + close + kMargin;
+  SetMinimumClientSize(std::max(6000, buttonsWidth + kButtonGap), 2400);
+  const int width = std::max(ScaleWidth(), buttonsWidth);
   const int height = std::max(ScaleHeight(), 2400);
   const int buttonsTop = height - kMargin - kButtonHeight;
   lstHistory.Move({kMargin, kMargin, width - 2 * kMargin, buttonsTop - 2 * kMargin});
@@ -145,18 +144,25 @@ void frmHistory::ShowRecords() {
   std::vector<std::vector<std::string>> texts;
   texts.reserve(records_.size());
   for (const HistoryRecord& record : records_) texts.push_back(ColumnsOf(record));
-  const platform::Locale& locale = context_.Services().locale;
+  // Text columns go by their upper-case form, worked out once for the sort.
+  const bool byText = sortColumn_ != kTime && sortColumn_ != kDue;
+  std::vector<std::string> keys;
+  if (byText) {
+    const platform::Locale& locale = context_.Services().locale;
+    keys.reserve(texts.size());
+    for (const auto& columns : texts)
+      keys.push_back(locale.ToUpper(columns[static_cast<std::size_t>(sortColumn_ - 1)]));
+  }
+  const auto moment = [this](const HistoryRecord& record) -> std::optional<long long> {
+    if (sortColumn_ == kTime) return UtcSeconds(record.at);
+    return record.due ? std::optional(UtcSeconds(*record.due)) : std::nullopt;
+  };
   const auto compare = [&](std::size_t a, std::size_t b) -> int {
-    const HistoryRecord& first = records_[a];
-    const HistoryRecord& second = records_[b];
-    if (sortColumn_ == kTime)
-      return UtcSeconds(first.at) < UtcSeconds(second.at) ? -1 : UtcSeconds(first.at) > UtcSeconds(second.at);
-    if (sortColumn_ == kDue) {
-      if (!first.due || !second.due) return first.due ? -1 : second.due ? 1 : 0;
-      return UtcSeconds(*first.due) < UtcSeconds(*second.due) ? -1 : UtcSeconds(*first.due) > UtcSeconds(*second.due);
-    }
-    const auto column = static_cast<std::size_t>(sortColumn_ - 1);
-    return locale.ToUpper(texts[a][column]).compare(locale.ToUpper(texts[b][column]));
+    if (byText) return keys[a].compare(keys[b]);
+    const auto first = moment(records_[a]);
+    const auto second = moment(records_[b]);
+    if (!first || !second) return first ? -1 : second ? 1 : 0;  // rows without a moment apart
+    return *first < *second ? -1 : *first > *second ? 1 : 0;
   };
   std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
     const int result = compare(a, b);

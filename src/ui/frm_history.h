@@ -46,7 +46,6 @@ class frmHistory final : public ui::Form, public TranslatedWindow {
   std::vector<HistoryRecord> records_;
   int sortColumn_ = 1;
   bool ascending_ = false;  // newest first
-  int buttonsWidth_ = 0;    // the buttons' row, as their captions need
 };
 
 }  // namespace curfew

@@ -195,8 +195,6 @@ void frmMain::WireHandlers() {
   };
 }
 
-std::string frmMain::MachineSetting(std::string_view key) { return context_.MachineSetting(key); }
-
 // Load ---------------------------------------------------------------------------------------
 
 void frmMain::ShowCatalogueTexts() {
@@ -294,7 +292,7 @@ void frmMain::Form_Load() {
     WriteSetting(settings, "showHelp", SettingStore::User, "0");
   }
   // Started minimised: the tray icon alone, and no dialog that nobody would see.
-  if (MachineSetting("chkMin") == "1") {
+  if (context_.MachineSetting("chkMin") == "1") {
     SetWindowState(ui::WindowState::Minimized);
     Hide();
     startsHidden_ = true;
@@ -421,9 +419,9 @@ void frmMain::Form_QueryUnload(bool& cancel, ui::UnloadMode mode) {
   if (mode == ui::UnloadMode::AppWindows || mode == ui::UnloadMode::TaskManager) ExitRequested = true;
   if (ExitRequested) return;
   Hide();
-  if (MachineSetting("chkAlwaysExit") != "0") return;
+  if (context_.MachineSetting("chkAlwaysExit") != "0") return;
   cancel = true;
-  if (MachineSetting("chkNoShow") != "0") return;
+  if (context_.MachineSetting("chkNoShow") != "0") return;
   try {
     context_.Windows().Open<frmStillRunning>(OpenWindows::Place::Reminder, context_).Show();
   } catch (const std::exception&) {

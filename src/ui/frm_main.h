@@ -185,7 +185,6 @@ class frmMain final : public ui::Form, public TranslatedWindow, private Schedule
   void OpenFromTray();
   void RestoreIfMinimisedForStart();
   void ShowAndActivate();
-  std::string MachineSetting(std::string_view key);
 
   AppContext& context_;
   AppServices& services_;

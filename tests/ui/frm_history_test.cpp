@@ -75,8 +75,6 @@ TEST_F(HistoryWindowTest, TellsTheDetailsInTheLanguageShown) {
   Start();
   clock.Jump(120);  // asleep across its minute
   runtime.Advance(500);
-  Main().chkPrevent.UserClick();
-  AdvanceTo(10, 2, 30);
   frmHistory& window = Open();
   EXPECT_EQ(Column(window, 6), std::vector<std::string>{"The computer was asleep or its clock was set"});
   EXPECT_EQ(Column(window, 2), std::vector<std::string>{"Missed"});
