@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # On a display (Xvfb, with Wine's desktop and its notification area), curfew.exe puts its icon
-# in the notification area, and puts it back at once when a new task bar (Explorer restarted)
-# says so.
+# in the notification area, puts it back at once when a new task bar (Explorer restarted) says
+# so, and its menu's History entry, chosen with the arrow keys, opens the history.
 # Usage: app_tray_end_to_end.sh CURFEW_EXE PROBE_EXE   (WINEPREFIX: the prepared test prefix)
 set -euo pipefail
 source "$(dirname "$0")/installed_program.sh" "$@"
@@ -32,3 +32,14 @@ if ! wine "$probe" tray-icon "Curfew" 3; then
   exit 1
 fi
 echo "PASS: a new task bar got the icon back at once"
+# The icon's menu, opened by a click on it: Open, then History; Enter opens the history.
+main="Curfew by Curfew Team"
+wine "$probe" tray-menu || { echo "FAIL: the icon's menu did not open"; exit 1; }
+sleep 1
+wine "$probe" press "$main" down 2
+wine "$probe" press "$main" enter
+if ! wine "$probe" wait-window "Curfew History" 20; then
+  echo "FAIL: History in the icon's menu did not open the history"
+  exit 1
+fi
+echo "PASS: the icon's menu opened the history"

@@ -145,6 +145,32 @@ TEST(Win32RealInput, MenusPreferencesAboutAndLanguageAnswerTheKeyboard) {
   EXPECT_TRUE(main.Loaded());
 }
 
+// The two options are the engine's switches: a click and Space set them, and the boxes show
+// what the engine says, also when something else switched it.
+TEST(Win32RealInput, TheTwoOptionsSetTheEnginesSwitchesAndShowThem) {
+  RunningProgram program;
+  frmMain& main = program.main;
+  const HWND prevent = WindowOf(main.chkPrevent);
+  const HWND awake = WindowOf(main.chkLowPower);
+  program.input.Click(prevent);
+  EXPECT_TRUE(main.Engine().Prevented());
+  EXPECT_EQ(SendMessageW(prevent, BM_GETCHECK, 0, 0), BST_CHECKED);
+  ASSERT_EQ(Focus(), prevent);
+  program.input.Key(VK_SPACE);
+  EXPECT_FALSE(main.Engine().Prevented());
+  program.input.Key(VK_TAB);
+  ASSERT_EQ(Focus(), awake);
+  program.input.Key(VK_SPACE);
+  EXPECT_TRUE(main.Engine().KeptAwake());
+  EXPECT_EQ(SendMessageW(awake, BM_GETCHECK, 0, 0), BST_CHECKED);
+  main.Engine().SetKeptAwake(false);  // as a command from outside the window would
+  program.input.Settle();
+  EXPECT_EQ(SendMessageW(awake, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  main.Engine().SetPrevented(true);
+  program.input.Settle();
+  EXPECT_EQ(SendMessageW(prevent, BM_GETCHECK, 0, 0), BST_CHECKED);
+}
+
 TEST(Win32RealInput, EditAndDeleteFollowTheRowClickedInTheList) {
   const std::string folder = [] {
     RunningProgram probe;

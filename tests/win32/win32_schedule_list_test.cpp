@@ -38,6 +38,7 @@ class ListedSchedules {
   }
   ~ListedSchedules() {
     for (const std::string& name : names_) DeleteFileA(Path(name).c_str());
+    DeleteFileA((Path("").substr(0, Path("").find_last_of('\\')) + "\\decisions.txt").c_str());
     RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Curfew Team\\Curfew\\Settings", L"ScheduleSort");
   }
   ListedSchedules(const ListedSchedules&) = delete;
@@ -132,6 +133,34 @@ TEST(Win32ScheduleList, TheRowMenuOpensByMouseAndByKeysAndActsOnItsRow) {
   program.input.Settle();
   EXPECT_EQ(FileKey("Menu Row", "DATA", "Enabled"), "1") << "Esc closes the menu, nothing chosen";
   EXPECT_TRUE(program.main.Loaded());
+}
+
+// A file Windows will not delete (read-only): the row menu's Delete asks, is answered Yes, and
+// the user is told why; the file and its row stay.
+TEST(Win32ScheduleList, ADeleteThatFailsSaysWhyAndKeepsTheRow) {
+  ListedSchedules schedules({{"Read Only", 4}});
+  const std::string path = ListedSchedules::Path("Read Only");
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+  RunningProgram program;
+  const HWND list = WindowOf(program.main.lstSchedules);
+  const int row = RowNamed(list, L"Read Only");
+  ASSERT_GE(row, 0);
+  std::string told;
+  {
+    // Run now, Skip next run, Disable, Edit, then Delete.
+    KeyLater down1(VK_DOWN, 50, KeyLater::kOpenMenu), down2(VK_DOWN, 100, KeyLater::kOpenMenu),
+        down3(VK_DOWN, 150, KeyLater::kOpenMenu), down4(VK_DOWN, 200, KeyLater::kOpenMenu),
+        down5(VK_DOWN, 250, KeyLater::kOpenMenu), enter(VK_RETURN, 400, KeyLater::kOpenMenu);
+    MessageBoxAnswer yes('Y', L"Are you sure");
+    MessageBoxAnswer ok(VK_RETURN, L"Error");
+    program.input.RightClick(list, MiddleOfRow(list, row));
+    program.input.Settle();
+    told = ok.Text();
+  }
+  EXPECT_EQ(told, "Error 70 - Permission denied");
+  EXPECT_TRUE(std::ifstream(path).good());
+  EXPECT_EQ(RowNamed(list, L"Read Only"), row) << "the row stays";
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 }  // namespace

@@ -43,6 +43,9 @@ class WarnedSchedule {
   }
   ~WarnedSchedule() {
     DeleteFileA(Path().c_str());
+    // What a test decided about the run (postponed, skipped) goes with it: the next test's
+    // schedule may be the same to the minute.
+    DeleteFileA((Path().substr(0, Path().find_last_of('\\')) + "\\decisions.txt").c_str());
     RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kSettings, L"WarnBeforeAction");
   }
   WarnedSchedule(const WarnedSchedule&) = delete;

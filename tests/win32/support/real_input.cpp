@@ -116,6 +116,7 @@ namespace curfew::test {
 struct MessageBoxAnswer::State {
   DWORD thread = GetCurrentThreadId();
   WORD key;
+  std::wstring textBeginning;
   std::atomic<bool> stop{false};
   std::atomic<bool> answered{false};
   std::wstring text;
@@ -135,15 +136,16 @@ BOOL CALLBACK FindBox(HWND window, LPARAM found) {
 
 }  // namespace
 
-MessageBoxAnswer::MessageBoxAnswer(WORD key) : state_(std::make_shared<State>()) {
+MessageBoxAnswer::MessageBoxAnswer(WORD key, std::wstring textBeginning) : state_(std::make_shared<State>()) {
   state_->key = key;
+  state_->textBeginning = std::move(textBeginning);
   watcher_ = std::thread([state = state_] {
     for (int step = 0; step < 1000 && !state->stop; ++step) {
       HWND box = nullptr;
       EnumThreadWindows(state->thread, FindBox, reinterpret_cast<LPARAM>(&box));
-      if (box) {
-        wchar_t text[1024] = {};
-        GetDlgItemTextW(box, 0xFFFF, text, 1024);
+      wchar_t text[1024] = {};
+      if (box) GetDlgItemTextW(box, 0xFFFF, text, 1024);
+      if (box && std::wstring_view(text).starts_with(state->textBeginning)) {
         state->text = text;
         Sleep(100);  // the box takes the focus as it opens
         SetForegroundWindow(box);

@@ -62,10 +62,11 @@ namespace curfew::test {
 
 // Waits, on a thread of its own, for the next message box of the program and answers it with
 // a key as a person would (Enter takes its default button, Esc its cancel button), keeping its
-// text. The program's thread is held by the box meanwhile.
+// text. The program's thread is held by the box meanwhile. Given the beginning of a text, it
+// answers only a box whose text begins so (one of several boxes that follow each other).
 class MessageBoxAnswer {
  public:
-  explicit MessageBoxAnswer(WORD key);
+  explicit MessageBoxAnswer(WORD key, std::wstring textBeginning = {});
   ~MessageBoxAnswer();
   MessageBoxAnswer(const MessageBoxAnswer&) = delete;
   MessageBoxAnswer& operator=(const MessageBoxAnswer&) = delete;
